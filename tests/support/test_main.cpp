@@ -1,0 +1,17 @@
+#include <QApplication>
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+// Test discovery runs this binary at build time, possibly without a display, so
+// fall back to the offscreen platform unless the caller chose one.
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("QT_FONT_DPI"))
+        qputenv("QT_FONT_DPI", "96");
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
