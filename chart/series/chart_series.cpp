@@ -1,0 +1,280 @@
+#include "chart/series/chart_series.h"
+
+#include "chart/series/list_index_exception.h"
+
+#include <algorithm>
+#include <typeinfo>
+
+namespace {
+
+// Inserts value at index into a parallel point list that may be shorter
+// than the value lists; the gap is filled so later entries stay aligned.
+template <typename T>
+void InsertParallel(std::vector<T>& list, int index, T value, const T& fill)
+{
+    if (std::size_t(index) > list.size())
+        list.resize(std::size_t(index), fill);
+    list.insert(list.begin() + index, std::move(value));
+}
+
+template <typename T>
+void SwapParallel(std::vector<T>& list, int i, int j, const T& fill)
+{
+    const std::size_t high = std::size_t(std::max(i, j));
+    if (high >= list.size()) {
+        if (std::size_t(std::min(i, j)) >= list.size())
+            return; // both missing: nothing to exchange
+        list.resize(high + 1, fill);
+    }
+    std::swap(list[std::size_t(i)], list[std::size_t(j)]);
+}
+
+} // namespace
+
+TChartSeries::TChartSeries()
+{
+    xValues_ = std::make_unique<TChartValueList>(*this, QStringLiteral("X"));
+    xValues_->SetOrder(loAscending);
+    yValues_ = std::make_unique<TChartValueList>(*this, QStringLiteral("Y"));
+    marks_ = std::make_unique<TSeriesMarks>(*this);
+}
+
+TChartSeries::~TChartSeries()
+{
+    function_.reset();
+    UnlinkSources();
+    for (TChartSeries* dependent : dependentSeries_)
+        std::erase(dependent->dataSources_, this);
+    dependentSeries_.clear();
+    ClearPoints();
+    yValues_.reset();
+    xValues_.reset();
+    marks_.reset();
+    SetParentChart(nullptr);
+}
+
+void TChartSeries::Assign(const TChartSeries& source)
+{
+    if (&source == this)
+        return;
+    tag_ = source.tag_;
+    UnlinkSources();
+
+    if (IsYMain() && source.IsYMain()) {
+        xValues_->AssignSettings(*source.xValues_);
+        yValues_->AssignSettings(*source.yValues_);
+    } else {
+        xValues_->AssignSettings(*source.yValues_);
+        yValues_->AssignSettings(*source.xValues_);
+    }
+    for (int i = 2; i < std::min(valueLists_.Count(), source.valueLists_.Count()); ++i)
+        valueLists_[i].AssignSettings(source.valueLists_[i]);
+    SetXLabelsSource(source.xLabelsSource_);
+    SetColorSource(source.colorSource_);
+    if (!function_ && source.function_)
+        AttachFunction(source.function_->Clone());
+
+    if (!source.dataSources_.empty()) {
+        for (TChartSeries* s : source.dataSources_)
+            LinkSource(*s);
+    } else {
+        LoadFromSource(source);
+    }
+
+    marks_->Assign(*source.marks_);
+    SetSeriesColor(source.seriesColor_);
+    // Stored directly: the setter would reset the colours just copied.
+    SetAndRepaint(colorEachPoint_, source.colorEachPoint_);
+    SetTitle(source.title_);
+    SetValueFormat(source.valueFormat_);
+    SetPercentFormat(source.percentFormat_);
+    SetActive(source.active_);
+    SetHorizAxis(source.horizAxis_);
+    SetVertAxis(source.vertAxis_);
+    recalcOptions_ = source.recalcOptions_;
+    SetCursor(source.cursor_);
+    SetShowInLegend(source.showInLegend_);
+    editorFlags_ = source.editorFlags_;
+    identifier_ = source.identifier_;
+    CheckDataSource();
+}
+
+// --- Points ----------------------------------------------------------------
+
+int TChartSeries::AddPoint(double x, double y, const QString& label, TColor colour)
+{
+    xValues_->SetPendingValue(x);
+    yValues_->SetPendingValue(y);
+    if (OnBeforeAdd && !OnBeforeAdd(*this))
+        return -1;
+    const int index = xValues_->InsertOrdered(x);
+    yValues_->InsertAt(index, y);
+    InsertExtraValues(index);
+    InsertPointExtras(index, colour, label);
+    PointAdded(index);
+    return index;
+}
+
+void TChartSeries::InsertPointExtras(int index, TColor colour, const QString& label)
+{
+    InsertParallel(colours_, index, colour, clDefault);
+    InsertParallel(labels_, index, label, QString());
+}
+
+int TChartSeries::AppendValue(double value, const QString& label, TColor colour)
+{
+    return IsYMain() ? AddPoint(PointCount(), value, label, colour)
+                     : AddPoint(value, PointCount(), label, colour);
+}
+
+int TChartSeries::AppendNullValue(const QString& label)
+{
+    return AppendValue(0, label, clNone);
+}
+
+int TChartSeries::AddNullPoint(double x, double y, const QString& label)
+{
+    return AddPoint(x, y, label, clNone);
+}
+
+void TChartSeries::InsertExtraValues(int index)
+{
+    for (int i = 2; i < valueLists_.Count(); ++i)
+        valueLists_[i].InsertAt(index, valueLists_[i].PendingValue());
+}
+
+void TChartSeries::PointAdded(int index)
+{
+    if (OnAfterAdd)
+        OnAfterAdd(*this, index);
+    NotifyLinkedSeries(lcAdded, index);
+    if (active_)
+        RequestRepaint();
+}
+
+void TChartSeries::ClearStorage()
+{
+    for (TChartValueList* list : valueLists_)
+        list->RemoveAll();
+    std::vector<TColor>().swap(colours_);
+    std::vector<QString>().swap(labels_);
+    if (marks_)
+        marks_->ClearPositions();
+}
+
+void TChartSeries::ClearPoints()
+{
+    ClearStorage();
+    if (OnClearValues)
+        OnClearValues(*this);
+    NotifyLinkedSeries(lcCleared, -1);
+    if (active_ && parentChart_ && !parentChart_->IsDestroying())
+        RequestRepaint();
+}
+
+void TChartSeries::DeletePoint(int index)
+{
+    // Checked once up front so that no list is shortened alone.
+    CheckListIndex(index, PointCount());
+    for (TChartValueList* list : valueLists_)
+        list->RemoveAt(index);
+    if (index < ColourCount())
+        colours_.erase(colours_.begin() + index);
+    if (index < LabelCount())
+        labels_.erase(labels_.begin() + index);
+    marks_->DeletePosition(index);
+    NotifyLinkedSeries(lcDeleted, index);
+    if (active_)
+        RequestRepaint();
+}
+
+void TChartSeries::SwapPoints(int i, int j)
+{
+    CheckListIndex(i, PointCount());
+    CheckListIndex(j, PointCount());
+    for (TChartValueList* list : valueLists_)
+        list->Exchange(i, j);
+    SwapParallel(colours_, i, j, clDefault);
+    SwapParallel(labels_, i, j, QString());
+}
+
+double TChartSeries::PointX(int index) const
+{
+    return xValues_->ValueAt(index);
+}
+
+double TChartSeries::PointY(int index) const
+{
+    return yValues_->ValueAt(index);
+}
+
+TColor TChartSeries::PointColor(int index) const
+{
+    if (index < 0)
+        return seriesColor_;
+    // A point without an entry of its own counts as clDefault.
+    const TColor own = index < ColourCount() ? colours_[std::size_t(index)] : clDefault;
+    if (own != clDefault)
+        return own;
+    return colorEachPoint_ ? PaletteColour(index) : seriesColor_;
+}
+
+QString TChartSeries::PointLabel(int index) const
+{
+    if (index < 0 || index >= LabelCount())
+        return {};
+    return labels_[std::size_t(index)];
+}
+
+void TChartSeries::SetPointColor(int index, TColor colour)
+{
+    CheckListIndex(index, PointCount());
+    if (index >= ColourCount())
+        colours_.resize(std::size_t(index) + 1, clDefault);
+    SetAndRepaint(colours_[std::size_t(index)], colour);
+}
+
+TChartValueList& TChartSeries::ValueListByName(const QString& name) const
+{
+    for (int i = 2; i < valueLists_.Count(); ++i)
+        if (valueLists_[i].Name().compare(name, Qt::CaseInsensitive) == 0)
+            return valueLists_[i];
+    return *yValues_;
+}
+
+double TChartSeries::StackedOrigin(int index, bool all) const
+{
+    double origin = 0;
+    if (!parentChart_)
+        return origin;
+    for (const TChartSeries* s : parentChart_->SeriesList()) {
+        if (!all && s == this)
+            break;
+        if (!s->active_ || typeid(*s) != typeid(*this) || s->PointCount() <= index)
+            continue;
+        const double v = s->ValueForOrigin(index);
+        if (v > 0)
+            origin += v;
+    }
+    return origin;
+}
+
+// --- Properties --------------------------------------------------------------
+
+void TChartSeries::SetColorEachPoint(bool value)
+{
+    SetAndRepaint(colorEachPoint_, value);
+    if (value)
+        return;
+    // Switching palette colours off drops every own colour, but a null point
+    // stays a null point: clNone marks missing data, not a colour.
+    for (int i = 0; i < ColourCount(); ++i)
+        if (colours_[std::size_t(i)] != clNone)
+            SetPointColor(i, clDefault);
+}
+
+void TChartSeries::RequestRepaint()
+{
+    if (parentChart_)
+        parentChart_->Invalidate();
+}

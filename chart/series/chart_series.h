@@ -1,0 +1,307 @@
+#pragma once
+
+#include "chart/canvas/assign_if_changed.h"
+#include "chart/canvas/colour.h"
+#include "chart/series/chart_function.h"
+#include "chart/series/chart_series_list.h"
+#include "chart/series/chart_value_list.h"
+#include "chart/series/chart_value_lists.h"
+#include "chart/series/series_host.h"
+#include "chart/series/series_marks.h"
+#include "chart/series/series_types.h"
+
+#include <QString>
+
+#include <cstdint>
+#include <memory>
+#include <utility>
+#include <vector>
+
+// The base of every series: one named set of points drawn in a chart. It
+// owns the point data (X and Y value lists, a colour and a label per point),
+// the settings every series type shares, the program's events, and the
+// protocol through which the chart and its axes talk to a series. It sees
+// the chart only through TSeriesHost and the axes through TSeriesAxis.
+//
+// Points are kept sorted by X (XValues().Order() is loAscending); among
+// equal X values the later addition comes later.
+class TChartSeries : public TValueListOwner
+{
+public:
+    TChartSeries();
+    ~TChartSeries() override;
+
+    TChartSeries(const TChartSeries&) = delete;
+    TChartSeries& operator=(const TChartSeries&) = delete;
+
+    // Copies settings, data sources or points from another series.
+    virtual void Assign(const TChartSeries& source);
+
+    // --- Identity ---------------------------------------------------------
+    const QString& Name() const { return name_; }
+    void SetName(const QString& value) { name_ = value; }
+    std::intptr_t Tag() const { return tag_; }
+    void SetTag(std::intptr_t value) { tag_ = value; }
+
+    // --- Points -----------------------------------------------------------
+    int PointCount() const { return xValues_->ValueCount(); }
+    TChartValueList& XValues() const { return *xValues_; }
+    TChartValueList& YValues() const { return *yValues_; }
+    TChartValueLists& ValuesList() override { return valueLists_; }
+    const TChartValueLists& ValuesList() const { return valueLists_; }
+
+    // Inserts a point in X order; returns its index, or -1 when OnBeforeAdd
+    // cancels. clDefault colours follow SeriesColor; clNone makes a null point.
+    virtual int AddPoint(double x, double y, const QString& label = {}, TColor colour = clDefault);
+    virtual int AppendValue(double value, const QString& label = {}, TColor colour = clDefault);
+    virtual int AppendNullValue(const QString& label = {});
+    virtual int AddNullPoint(double x, double y, const QString& label = {});
+    virtual void ClearPoints();
+    virtual void DeletePoint(int index);
+    void SwapPoints(int i, int j) override;
+
+    virtual double PointX(int index) const;
+    virtual double PointY(int index) const;
+    virtual TColor PointColor(int index) const;
+    virtual QString PointLabel(int index) const;
+    bool IsNullPoint(int index) const { return PointColor(index) == clNone; }
+    // Stores the own colour of an existing point.
+    void SetPointColor(int index, TColor colour);
+    // Number of entries in the labels list (may be below PointCount()).
+    int LabelCount() const { return int(labels_.size()); }
+    int ColourCount() const { return int(colours_.size()); }
+
+    bool IsYMain() const { return &MainValueList() == yValues_.get(); }
+    virtual TChartValueList& MainValueList() const { return *yValues_; }
+    // The first further list (index 2 on) named so, ignoring case; YValues() otherwise.
+    virtual TChartValueList& ValueListByName(const QString& name) const;
+    virtual void InsertExtraValues(int index);
+    virtual void ResetPendingValue(TChartValueList& list) { list.SetPendingValue(0); }
+    double ValueForAxis(bool horizontal, int index) const
+    {
+        return horizontal ? PointX(index) : PointY(index);
+    }
+    virtual double ValueForOrigin(int index) const { return ValueForMark(index); }
+    virtual double ValueForMark(int index) const { return MainValueList().ValueAt(index); }
+    // Sum of the positive origins at index of the active series of the same
+    // type before this one in the chart (all of them when all is set).
+    virtual double StackedOrigin(int index, bool all) const;
+
+    // --- Extremes for axis scaling (from the lists' cached statistics) ------
+    virtual double LowestX() { return xValues_->Lowest(); }
+    virtual double HighestX() { return xValues_->Highest(); }
+    virtual double LowestY() { return yValues_->Lowest(); }
+    virtual double HighestY() { return yValues_->Highest(); }
+    virtual double LowestZ() { return DepthOrder(); }
+    virtual double HighestZ() { return DepthOrder(); }
+
+    // --- Chart and axes ---------------------------------------------------
+    TSeriesHost* ParentChart() const { return parentChart_; }
+    virtual void SetParentChart(TSeriesHost* chart);
+    THorizAxis HorizAxis() const { return horizAxis_; }
+    void SetHorizAxis(THorizAxis value);
+    TVertAxis VertAxis() const { return vertAxis_; }
+    void SetVertAxis(TVertAxis value);
+    // Axes used with aCustomHorizAxis / aCustomVertAxis; not owned.
+    TSeriesAxis* CustomHorizAxis() const { return customHorizAxis_; }
+    void SetCustomHorizAxis(TSeriesAxis* axis);
+    TSeriesAxis* CustomVertAxis() const { return customVertAxis_; }
+    void SetCustomVertAxis(TSeriesAxis* axis);
+    void ResolveAxes();
+    TSeriesAxis* BoundHorizAxis() const { return boundHorizAxis_; }
+    TSeriesAxis* BoundVertAxis() const { return boundVertAxis_; }
+    virtual bool IsBoundToAxis(const TSeriesAxis* axis) const;
+    virtual bool UsesAxes() const { return true; }
+
+    int ValueToPixelX(double value) const;
+    int ValueToPixelY(double value) const;
+    double PixelToValueX(int pixel) const;
+    virtual int PointPixelX(int index) const { return ValueToPixelX(PointX(index)); }
+    virtual int PointPixelY(int index) const { return ValueToPixelY(PointY(index)); }
+    // Pixels the axes keep free at the plot edges; the base needs none.
+    virtual void HorizontalMargins(int& left, int& right) const;
+    virtual void VerticalMargins(int& top, int& bottom) const;
+
+    void RequestRepaint() override;
+
+    // --- Drawing ----------------------------------------------------------
+    // Sets FirstVisible()/LastVisible() from the category axis' range.
+    void CalcVisibleRange();
+    int FirstVisible() const { return firstVisible_; }
+    int LastVisible() const { return lastVisible_; }
+    virtual void PrepareForPaint() {}
+    virtual void FireBeforeDrawValues();
+    virtual void DrawVisiblePoints();
+    virtual void DrawPoint(int index) { (void)index; }
+    virtual void FireAfterDrawValues();
+    virtual bool DrawsPointsForward() const { return true; }
+    virtual bool DrawsSeriesForward(int index) const { (void)index; return true; }
+
+    // --- Mouse ------------------------------------------------------------
+    virtual int PointAt(int x, int y) const { (void)x; (void)y; return -1; }
+    // Fires OnDblClick or OnClick; true when the click was consumed.
+    virtual bool HandleClick(int index, TMouseButton button, TShiftState shift, int x, int y);
+    virtual void MouseMoved(TShiftState shift, int x, int y) { (void)shift; (void)x; (void)y; }
+    virtual void MouseReleased(TMouseButton button, TShiftState shift, int x, int y)
+    {
+        (void)button; (void)shift; (void)x; (void)y;
+    }
+
+    // --- Legend items -----------------------------------------------------
+    virtual int LegendItemCount() const { return PointCount(); }
+    virtual int LegendItemToPoint(int legendIndex) const { return legendIndex; }
+    virtual TColor LegendItemColour(int legendIndex) const { return PointColor(legendIndex); }
+
+    // --- Depth (3D only; all 0 in a 2D chart) -------------------------------
+    // The fixed depth order, or the computed one while it is -1.
+    int DepthOrder() const { return depthOrder_ == -1 ? computedDepth_ : depthOrder_; }
+    int FixedDepthOrder() const { return depthOrder_; }
+    void SetDepthOrder(int value);
+    virtual void AssignDepthOrder();
+    virtual bool SharesDepth() const;
+    virtual void Apply3DSetting(bool view3D);
+    bool OwnDepthValues() const { return ownDepthValues_; }
+    void SetOwnDepthValues(bool value) { ownDepthValues_ = value; }
+    int StartZ() const { return startZ_; }
+    int MiddleZ() const { return middleZ_; }
+    int EndZ() const { return endZ_; }
+    void SetDepthPositions(int start, int middle, int end);
+
+    // --- Data sources and linked series -----------------------------------
+    const std::vector<TChartSeries*>& DataSources() const { return dataSources_; }
+    TChartSeries* DataSource() const { return dataSources_.empty() ? nullptr : dataSources_.front(); }
+    const std::vector<TChartSeries*>& DependentSeries() const { return dependentSeries_; }
+    // Makes source feed this series (after the chart accepted it).
+    void LinkSource(TChartSeries& source);
+    // Stops taking points from every source.
+    void UnlinkSources();
+    void NotifyLinkedSeries(TLinkedChange kind, int index) override;
+    void CheckDataSource() override;
+    virtual int AppendFromSource(const TChartSeries& source, int index);
+    virtual void SourcePointAdded(const TChartSeries& source, int index);
+    virtual void SourcePointDeleted(const TChartSeries& source, int index);
+    virtual void LoadFromSource(const TChartSeries& source);
+    virtual bool CanTakeSource(const TChartSeries* series) const { return series != this; }
+    virtual bool CanTakeSeriesSource(const TChartSeries* series) const { (void)series; return true; }
+    TSeriesRecalcOptions RecalcOptions() const { return recalcOptions_; }
+    void SetRecalcOptions(TSeriesRecalcOptions value) { recalcOptions_ = value; }
+    TChartFunction* Function() const { return function_.get(); }
+    virtual void AttachFunction(std::unique_ptr<TChartFunction> function);
+
+    // --- Properties (compare, store, repaint on change) ---------------------
+    bool Active() const { return active_; }
+    virtual void SetActive(bool value) { SetAndRepaint(active_, value); }
+    TColor SeriesColor() const { return seriesColor_; }
+    virtual void SetSeriesColor(TColor value) { SetAndRepaint(seriesColor_, value); }
+    bool ColorEachPoint() const { return colorEachPoint_; }
+    virtual void SetColorEachPoint(bool value);
+    const QString& Title() const { return title_; }
+    void SetTitle(const QString& value) { SetAndRepaint(title_, value); }
+    bool ShowInLegend() const { return showInLegend_; }
+    void SetShowInLegend(bool value) { SetAndRepaint(showInLegend_, value); }
+    TCursor Cursor() const { return cursor_; }
+    void SetCursor(TCursor value) { SetAndRepaint(cursor_, value); }
+    const QString& ValueFormat() const { return valueFormat_; }
+    void SetValueFormat(const QString& value) { SetAndRepaint(valueFormat_, value); }
+    const QString& PercentFormat() const { return percentFormat_; }
+    void SetPercentFormat(const QString& value) { SetAndRepaint(percentFormat_, value); }
+    const QString& ColorSource() const { return colorSource_; }
+    void SetColorSource(const QString& value) { SetAndRepaint(colorSource_, value); }
+    const QString& XLabelsSource() const { return xLabelsSource_; }
+    void SetXLabelsSource(const QString& value) { SetAndRepaint(xLabelsSource_, value); }
+    bool LimitToVisible() const { return limitToVisible_; }
+    void SetLimitToVisible(bool value) { SetAndRepaint(limitToVisible_, value); }
+    bool ExtendToEdges() const { return extendToEdges_; }
+    void SetExtendToEdges(bool value) { SetAndRepaint(extendToEdges_, value); }
+    bool SinglePointAllowed() const { return singlePointAllowed_; }
+    void SetSinglePointAllowed(bool value) { SetAndRepaint(singlePointAllowed_, value); }
+    TSeriesMarks& Marks() const { return *marks_; }
+
+    // Design-time values, kept for copying only.
+    const QString& Identifier() const { return identifier_; }
+    void SetIdentifier(const QString& value) { identifier_ = value; }
+    std::uint8_t EditorFlags() const { return editorFlags_; }
+    void SetEditorFlags(std::uint8_t value) { editorFlags_ = value & 0x3F; }
+    virtual QString EditorClassName() const { return {}; }
+
+    // --- Events -------------------------------------------------------------
+    TNotifyEvent AfterDrawValues;
+    TNotifyEvent BeforeDrawValues;
+    TSeriesOnAfterAdd OnAfterAdd;
+    TSeriesOnBeforeAdd OnBeforeAdd;
+    TSeriesOnClear OnClearValues;
+    TSeriesClick OnClick;
+    TSeriesClick OnDblClick;
+    TSeriesOnGetMarkText OnGetMarkText;
+
+protected:
+    // Removes every value, colour, label and mark position, giving the
+    // storage back.
+    virtual void ClearStorage();
+    // Fires OnAfterAdd, tells linked series, repaints when active.
+    virtual void PointAdded(int index);
+    // Pen or brush of the series changed.
+    virtual void PenOrBrushChanged() { RequestRepaint(); }
+
+    // The property rule: compare, store, repaint only on change.
+    template <typename T, typename U>
+    void SetAndRepaint(T& field, U&& value)
+    {
+        if (AssignIfChanged(field, std::forward<U>(value)))
+            RequestRepaint();
+    }
+
+private:
+    void InsertPointExtras(int index, TColor colour, const QString& label);
+
+    // Point data. valueLists_ is declared first: the lists leave it when
+    // they are destroyed.
+    TChartValueLists valueLists_;
+    std::unique_ptr<TChartValueList> xValues_;
+    std::unique_ptr<TChartValueList> yValues_;
+    std::vector<TColor> colours_;
+    std::vector<QString> labels_; // an empty string is an absent label
+    std::unique_ptr<TSeriesMarks> marks_;
+
+    // Links to other objects, none owned except the function.
+    TSeriesHost* parentChart_ = nullptr;
+    TSeriesAxis* boundHorizAxis_ = nullptr;
+    TSeriesAxis* boundVertAxis_ = nullptr;
+    TSeriesAxis* customHorizAxis_ = nullptr;
+    TSeriesAxis* customVertAxis_ = nullptr;
+    std::vector<TChartSeries*> dataSources_;
+    std::vector<TChartSeries*> dependentSeries_;
+    std::unique_ptr<TChartFunction> function_;
+
+    // Settings.
+    QString name_;
+    std::intptr_t tag_ = 0;
+    QString title_;
+    QString valueFormat_ = QStringLiteral("#,##0.###");
+    QString percentFormat_ = QStringLiteral("##0.## %");
+    QString colorSource_;
+    QString xLabelsSource_;
+    QString identifier_;
+    TColor seriesColor_ = clDefault;
+    TCursor cursor_ = crDefault;
+    THorizAxis horizAxis_ = aBottomAxis;
+    TVertAxis vertAxis_ = aLeftAxis;
+    TSeriesRecalcOptions recalcOptions_ = kAllRecalcOptions;
+    std::uint8_t editorFlags_ = 0;
+    int depthOrder_ = -1;
+    bool active_ = true;
+    bool colorEachPoint_ = false;
+    bool showInLegend_ = true;
+    bool limitToVisible_ = true;
+    bool extendToEdges_ = false;
+    bool singlePointAllowed_ = true;
+    bool ownDepthValues_ = false;
+
+    // Working state of the last paint.
+    int firstVisible_ = -1;
+    int lastVisible_ = -1;
+    int computedDepth_ = 0;
+    int startZ_ = 0;
+    int middleZ_ = 0;
+    int endZ_ = 0;
+};

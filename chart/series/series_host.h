@@ -1,0 +1,76 @@
+#pragma once
+
+#include "chart/canvas/rect.h"
+
+class TCanvas3D;
+class TChartSeries;
+class TChartSeriesList;
+
+// An axis as a series sees it: the value <-> pixel mapping of the last
+// layout plus the flags a series needs to read it. The chart's axes
+// implement it.
+class TSeriesAxis
+{
+public:
+    virtual ~TSeriesAxis() = default;
+
+    virtual bool Horizontal() const = 0;
+    virtual bool Inverted() const = 0;
+    virtual bool Logarithmic() const = 0;
+    virtual int ValueToPixel(double value) const = 0;
+    virtual double PixelToValue(int pixel) const = 0;
+    // The axis' extent along its direction.
+    virtual int PixelStart() const = 0;
+    virtual int PixelEnd() const = 0;
+
+protected:
+    TSeriesAxis() = default;
+    TSeriesAxis(const TSeriesAxis&) = default;
+    TSeriesAxis& operator=(const TSeriesAxis&) = default;
+};
+
+// The chart as a series sees it. The chart panel implements it; tests use a
+// fake. A series never owns its host.
+class TSeriesHost
+{
+public:
+    virtual ~TSeriesHost() = default;
+
+    // Asks for a repaint later (an invalidate, not a paint).
+    virtual void Invalidate() = 0;
+    // True while the chart is being torn down; series then skip repaints.
+    virtual bool IsDestroying() const = 0;
+
+    // The plot rectangle of the last layout.
+    virtual TRect ChartRect() const = 0;
+    virtual TSeriesAxis* BottomAxis() const = 0;
+    virtual TSeriesAxis* TopAxis() const = 0;
+    virtual TSeriesAxis* LeftAxis() const = 0;
+    virtual TSeriesAxis* RightAxis() const = 0;
+    virtual TCanvas3D* Canvas() const = 0;
+
+    // Membership. SetParentChart() calls these; the host may call
+    // SetParentChart() back, which is then a no-op.
+    virtual void AddSeries(TChartSeries& series) = 0;
+    virtual void RemoveSeries(TChartSeries& series) = 0;
+    virtual const TChartSeriesList& SeriesList() const = 0;
+    // Lets the chart examine the series' data source again.
+    virtual void RefreshFromSource(TChartSeries& series) = 0;
+
+    // Set while a click event handles the mouse; stops zoom and panning.
+    virtual bool MouseConsumed() const = 0;
+    virtual void SetMouseConsumed(bool value) = 0;
+
+    // 3D view state; all inert in a 2D chart.
+    virtual bool View3D() const = 0;
+    virtual void SetView3D(bool value) = 0;
+    virtual void SetClipPoints(bool value) = 0;
+    virtual bool DepthOrdering() const = 0;
+    virtual int HighestDepthOrder() const = 0;
+    virtual void SetHighestDepthOrder(int value) = 0;
+
+protected:
+    TSeriesHost() = default;
+    TSeriesHost(const TSeriesHost&) = default;
+    TSeriesHost& operator=(const TSeriesHost&) = default;
+};
