@@ -1,4 +1,4 @@
-#include <QApplication>
+#include "app/application.h"
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -11,7 +11,9 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     if (qEnvironmentVariableIsEmpty("QT_FONT_DPI"))
         qputenv("QT_FONT_DPI", "96");
-    QApplication app(argc, argv);
+    TApplication app(argc, argv);
+    // No message boxes in tests: the exception display is checked by replacing it.
+    app.OnShowException = nullptr;
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -1,0 +1,51 @@
+#include "app/application.h"
+
+#include "chart/canvas/exception.h"
+
+#include <QMessageBox>
+
+TApplication::TApplication(int& argc, char** argv)
+    : QApplication(argc, argv)
+{
+    OnShowException = [](const QString& message) {
+        QMessageBox::critical(QApplication::activeWindow(), QStringLiteral("Kaldoro"), message);
+    };
+}
+
+QString TApplication::MessageOfCurrentException()
+{
+    try {
+        throw;
+    } catch (const Exception& error) {
+        return error.Message();
+    } catch (...) {
+        return {};
+    }
+}
+
+void TApplication::ShowCurrentException()
+{
+    const QString message = MessageOfCurrentException();
+    if (OnShowException)
+        OnShowException(message);
+}
+
+bool TApplication::notify(QObject* receiver, QEvent* event)
+{
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (...) {
+        ShowCurrentException();
+        return false;
+    }
+}
+
+int TApplication::RunGuarded(const std::function<int()>& work)
+{
+    try {
+        return work();
+    } catch (...) {
+        ShowCurrentException();
+        return 0;
+    }
+}

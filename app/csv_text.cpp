@@ -1,0 +1,104 @@
+#include "app/csv_text.h"
+
+#include <QStringDecoder>
+
+#include <charconv>
+#include <climits>
+
+namespace CsvText {
+namespace {
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+bool IsSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+bool IsBlankOrControl(char c) { return static_cast<unsigned char>(c) <= 32 || c == 127; }
+
+} // namespace
+
+int LeadingInteger(std::string_view text)
+{
+    std::size_t i = 0;
+    while (i < text.size() && IsBlank(text[i]))
+        ++i;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+        negative = text[i] == '-';
+        ++i;
+    }
+    long long value = 0;
+    for (; i < text.size() && IsDigit(text[i]); ++i) {
+        value = value * 10 + (text[i] - '0');
+        if (value > INT_MAX)
+            value = INT_MAX; // saturate: such numbers are out of every range anyway
+    }
+    return static_cast<int>(negative ? -value : value);
+}
+
+std::optional<double> LeadingDecimal(std::string_view text)
+{
+    std::size_t i = 0;
+    while (i < text.size() && IsSpace(text[i]))
+        ++i;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+        negative = text[i] == '-';
+        ++i;
+    }
+    // Only plain decimal notation counts: no "inf", "nan" or hexadecimal.
+    const bool startsNumber = i < text.size()
+        && (IsDigit(text[i]) || (text[i] == '.' && i + 1 < text.size() && IsDigit(text[i + 1])));
+    if (!startsNumber)
+        return 0.0;
+    double value = 0.0;
+    const auto [end, error] = std::from_chars(text.data() + i, text.data() + text.size(), value,
+                                              std::chars_format::general);
+    if (error == std::errc::result_out_of_range) {
+        // Underflow reads as 0; overflow has no value.
+        std::string_view digits(text.data() + i, static_cast<std::size_t>(end - (text.data() + i)));
+        const auto e = digits.find_first_of("eE");
+        if (e != std::string_view::npos && e + 1 < digits.size() && digits[e + 1] == '-')
+            return 0.0;
+        return std::nullopt;
+    }
+    if (error != std::errc())
+        return 0.0;
+    return negative ? -value : value;
+}
+
+int DurationSeconds(std::string_view text)
+{
+    std::size_t start = 0;
+    while (start < text.size() && text[start] == ' ')
+        ++start;
+    const auto digit = [&](std::size_t pos) {
+        const std::size_t at = start + pos;
+        return at < text.size() ? static_cast<unsigned char>(text[at]) - '0' : 0;
+    };
+    return 36000 * digit(0) + 3600 * digit(1) + 600 * digit(3) + 60 * digit(4) + 10 * digit(6) + digit(7);
+}
+
+std::string_view CutAtLineEnd(std::string_view text)
+{
+    return text.substr(0, std::min(text.find('\r'), text.find('\n')));
+}
+
+std::string_view TrimBlanksAndControls(std::string_view text)
+{
+    while (!text.empty() && IsBlankOrControl(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && IsBlankOrControl(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
+QString Decode(std::string_view bytes)
+{
+    const QByteArrayView view(bytes.data(), static_cast<qsizetype>(bytes.size()));
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = utf8.decode(view);
+    if (!utf8.hasError())
+        return text;
+    return QString::fromLatin1(view);
+}
+
+} // namespace CsvText

@@ -1,0 +1,253 @@
+#include "app/main_form.h"
+
+#include "app/combo_box_items.h"
+#include "app/fixed_height_delegate.h"
+#include "app/load_report.h"
+#include "app/open_file_dialog.h"
+#include "chart/canvas/colour.h"
+
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QTextEdit>
+
+namespace {
+
+QFont PixelFont(const QString& family, int pixelSize, bool bold = false)
+{
+    QFont font(family);
+    font.setPixelSize(pixelSize);
+    font.setBold(bold);
+    return font;
+}
+
+QFont FormFont() { return PixelFont(QStringLiteral("MS Sans Serif"), 11); }
+QFont ListFont() { return PixelFont(QStringLiteral("Verdana"), 15); }
+
+void SetBackground(QWidget* widget, QColor colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, colour);
+    palette.setColor(QPalette::Base, colour);
+    palette.setColor(QPalette::Button, colour);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+void SetItemHeight(QComboBox* box, int height)
+{
+    box->setItemDelegate(new TFixedHeightDelegate(height, box));
+}
+
+void SetItemHeight(QListWidget* list, int height)
+{
+    list->setItemDelegate(new TFixedHeightDelegate(height, list));
+}
+
+QComboBox* MakeDropDown(QWidget* parent, const char* name, QRect geometry, const QStringList& items)
+{
+    auto* box = new QComboBox(parent);
+    box->setObjectName(QString::fromLatin1(name));
+    box->setEditable(true);
+    box->setInsertPolicy(QComboBox::NoInsert);
+    box->setGeometry(geometry);
+    box->setFont(ListFont());
+    SetItemHeight(box, 18);
+    box->addItems(items);
+    box->hide();
+    return box;
+}
+
+} // namespace
+
+TForm1::TForm1(std::unique_ptr<TOpenFileDialog> openDialog, QWidget* parent)
+    : QWidget(parent),
+      openDialog_(openDialog ? std::move(openDialog) : std::make_unique<TQtOpenFileDialog>())
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Kaldoro"));
+    setFont(FormFont());
+    SetBackground(this, ToQColor(clGray));
+    setMinimumWidth(MinWidth);
+    resize(DesignWidth, DesignHeight);
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect frame(QPoint(), size());
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    }
+
+    CreateControls();
+    metricItems_ = std::make_unique<TComboBoxItems>(cbWahl_);
+    loader_ = std::make_unique<TYearFileLoader>(store_, *metricItems_);
+    FormCreate();
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::CreateControls()
+{
+    memo_ = new QTextEdit(this);
+    memo_->setObjectName(QStringLiteral("Memo"));
+    memo_->setGeometry(8, 48, 825, 553);
+    memo_->setFont(PixelFont(QStringLiteral("Courier"), 11, true));
+    memo_->setAcceptRichText(false);
+    memo_->setReadOnly(true);
+    memo_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    memo_->setLineWrapMode(QTextEdit::NoWrap);
+
+    loadButton_ = new QPushButton(QStringLiteral("LOAD Jahres Daten"), this);
+    loadButton_->setObjectName(QStringLiteral("LOAD_JData"));
+    loadButton_->setGeometry(8, 8, 161, 30);
+    loadButton_->setFont(ListFont());
+    connect(loadButton_, &QPushButton::clicked, this, [this] { LOAD_JDataClick(); });
+
+    cbWahl_ = MakeDropDown(this, "CB_Wahl", QRect(176, 8, 200, 26), {});
+    cbWahl_->setEditText(QStringLiteral("Jahreswerte "));
+
+    chart_ = new QWidget(this);
+    chart_->setObjectName(QStringLiteral("Chart"));
+    chart_->setGeometry(2, 48, 831, 553);
+    SetBackground(chart_, ToQColor(clGray));
+    chart_->hide();
+    CreateChartChildren();
+
+    cbKum_ = MakeDropDown(this, "CB_Kum", QRect(600, 8, 200, 26),
+                          {QStringLiteral("Dauer    [Std]"), QStringLiteral("Strecke  [km]"),
+                           QStringLiteral("Arbeit     [kcal]"), QStringLiteral("D-Alt      [m]"),
+                           QStringLiteral("TSS")});
+    cbKum_->setCurrentIndex(0);
+
+    sortlist_ = new QListWidget(this);
+    sortlist_->setObjectName(QStringLiteral("Sortlist"));
+    sortlist_->setGeometry(856, 80, 49, 137);
+    sortlist_->setSortingEnabled(true);
+    SetItemHeight(sortlist_, 13);
+    sortlist_->hide();
+
+    cbArt_ = MakeDropDown(this, "CB_Art", QRect(392, 8, 225, 26),
+                          {QStringLiteral("Datumsmäßig sortiert"), QStringLiteral("Wertemäßig sortiert "),
+                           QStringLiteral("Mittelwert Verlauf"), QStringLiteral("Monatsmittel"),
+                           QStringLiteral("Werte kumulierte"), QStringLiteral("Kumuliert (monatsweise)")});
+    cbArt_->setCurrentIndex(0);
+
+    setTabOrder(memo_, loadButton_);
+    setTabOrder(loadButton_, cbWahl_);
+    setTabOrder(cbWahl_, chart_);
+    setTabOrder(chart_, cbKum_);
+    setTabOrder(cbKum_, sortlist_);
+    setTabOrder(sortlist_, cbArt_);
+}
+
+void TForm1::CreateChartChildren()
+{
+    eSka_ = new QLineEdit(QStringLiteral("E_SKA"), chart_);
+    eSka_->setObjectName(QStringLiteral("E_SKA"));
+    eSka_->setGeometry(40, 3, 41, 21);
+    SetBackground(eSka_, ToQColor(clMoneyGreen));
+    eSka_->hide();
+
+    memo1_ = new QPlainTextEdit(QStringLiteral("Memo1"), chart_);
+    memo1_->setObjectName(QStringLiteral("Memo1"));
+    memo1_->setGeometry(16, 168, 513, 353);
+    memo1_->hide();
+
+    showDat_ = new QLabel(QStringLiteral("Show_DAT"), chart_);
+    showDat_->setObjectName(QStringLiteral("Show_DAT"));
+    showDat_->setGeometry(320, 392, 217, 41);
+    showDat_->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    showDat_->setAlignment(Qt::AlignCenter);
+    showDat_->setFont(ListFont());
+    SetBackground(showDat_, ToQColor(ResolveColour(clGradientActiveCaption)));
+    showDat_->hide();
+
+    lBox_ = new QListWidget(chart_);
+    lBox_->setObjectName(QStringLiteral("LBox"));
+    lBox_->setGeometry(544, 408, 105, 89);
+    SetBackground(lBox_, ToQColor(ResolveColour(clInactiveCaption)));
+    SetItemHeight(lBox_, 13);
+    lBox_->hide();
+}
+
+void TForm1::FormCreate()
+{
+    setWindowTitle(QStringLiteral("Kaldoro     (V 20120128)"));
+    // Qt widgets paint through an off-screen buffer already: nothing to switch on.
+}
+
+void TForm1::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    FormResize();
+}
+
+void TForm1::FormResize()
+{
+    const int cw = width();
+    const int ch = height();
+    memo_->resize(cw - 15, ch - 55);
+    chart_->setGeometry(5, 45, cw - 10, ch - 50);
+}
+
+void TForm1::PrepareLoad()
+{
+    chart_->hide();
+    cbWahl_->hide();
+    cbKum_->hide();
+    cbKum_->move(cbWahl_->x(), cbKum_->y());
+    cbWahl_->raise();
+    cbArt_->hide();
+    loader_->BeginLoad();
+    memo_->clear();
+    store_.ClearYearStore();
+}
+
+void TForm1::LOAD_JDataClick()
+{
+    PrepareLoad();
+    const auto chosen = openDialog_->Execute(this, QStringLiteral("*.csv"));
+    if (!chosen)
+        return;
+    ReadChosenFiles(*chosen);
+}
+
+void TForm1::LoadFiles(const QStringList& paths)
+{
+    PrepareLoad();
+    ReadChosenFiles(paths);
+}
+
+void TForm1::ReadChosenFiles(const QStringList& paths)
+{
+    for (const QString& path : paths) {
+        AppendMemoLine(path);
+        memo_->repaint();
+        const TFileLoadReport report = loader_->ReadYearFile(path);
+        if (const QString finding = DescribeLoadReport(report, TYearStore::LastYearSlot); !finding.isEmpty())
+            AppendMemoLine(finding);
+        memo_->repaint();
+    }
+    cbWahl_->show();
+    cbKum_->show();
+    cbArt_->show();
+}
+
+void TForm1::AppendMemoLine(const QString& text)
+{
+    // Plain text: a path may contain characters that read as markup.
+    QTextCursor cursor(memo_->document());
+    cursor.movePosition(QTextCursor::End);
+    if (!memo_->document()->isEmpty())
+        cursor.insertBlock();
+    cursor.insertText(text);
+}
+
+QStringList TForm1::MemoLines() const
+{
+    const QString text = memo_->toPlainText();
+    return text.isEmpty() ? QStringList() : text.split(QLatin1Char('\n'));
+}

@@ -1,0 +1,86 @@
+#pragma once
+
+#include "app/open_file_dialog.h"
+#include "app/year_file_loader.h"
+#include "app/year_store.h"
+
+#include <QWidget>
+
+#include <memory>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPlainTextEdit;
+class QPushButton;
+class QTextEdit;
+class TComboBoxItems;
+
+// The main window: the load button, the three drop-down lists, the file
+// pane and the chart, which covers the file pane once a year comparison has
+// been drawn.
+class TForm1 : public QWidget
+{
+public:
+    static constexpr int DesignWidth = 939;
+    static constexpr int DesignHeight = 645;
+    static constexpr int MinWidth = 620;
+
+    explicit TForm1(std::unique_ptr<TOpenFileDialog> openDialog = nullptr, QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    // Handlers, named after control and event.
+    void FormCreate();
+    void FormResize();
+    void LOAD_JDataClick();
+
+    // The load with the given paths, exactly as if they had been chosen in
+    // the open-file dialog (used for files named on the command line).
+    void LoadFiles(const QStringList& paths);
+
+    QTextEdit* Memo() const { return memo_; }
+    QPushButton* LOAD_JData() const { return loadButton_; }
+    QComboBox* CB_Wahl() const { return cbWahl_; }
+    QWidget* Chart() const { return chart_; }
+    QComboBox* CB_Kum() const { return cbKum_; }
+    QListWidget* Sortlist() const { return sortlist_; }
+    QComboBox* CB_Art() const { return cbArt_; }
+    QLineEdit* E_SKA() const { return eSka_; }
+    QPlainTextEdit* Memo1() const { return memo1_; }
+    QLabel* Show_DAT() const { return showDat_; }
+    QListWidget* LBox() const { return lBox_; }
+
+    const TYearStore& YearStore() const { return store_; }
+
+    QStringList MemoLines() const;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void CreateControls();
+    void CreateChartChildren();
+    void PrepareLoad();
+    void ReadChosenFiles(const QStringList& paths);
+    void AppendMemoLine(const QString& text);
+
+    // Controls, owned by their Qt parents.
+    QTextEdit* memo_ = nullptr;
+    QPushButton* loadButton_ = nullptr;
+    QComboBox* cbWahl_ = nullptr;
+    QWidget* chart_ = nullptr;
+    QComboBox* cbKum_ = nullptr;
+    QListWidget* sortlist_ = nullptr;
+    QComboBox* cbArt_ = nullptr;
+    QLineEdit* eSka_ = nullptr;
+    QPlainTextEdit* memo1_ = nullptr;
+    QLabel* showDat_ = nullptr;
+    QListWidget* lBox_ = nullptr;
+
+    // Year data, alive for the whole run.
+    std::unique_ptr<TOpenFileDialog> openDialog_;
+    TYearStore store_;
+    std::unique_ptr<TComboBoxItems> metricItems_;
+    std::unique_ptr<TYearFileLoader> loader_;
+};

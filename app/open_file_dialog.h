@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+class QWidget;
+
+// The multi-select open-file dialog of the load button, behind an interface
+// so that tests can answer it without a window.
+class TOpenFileDialog
+{
+public:
+    virtual ~TOpenFileDialog() = default;
+
+    // Shows the dialog with the file name preset; returns the full paths of
+    // the chosen files in the dialog's order, or nothing when cancelled.
+    virtual std::optional<QStringList> Execute(QWidget* parent, const QString& fileName) = 0;
+};
+
+class TQtOpenFileDialog : public TOpenFileDialog
+{
+public:
+    std::optional<QStringList> Execute(QWidget* parent, const QString& fileName) override;
+};

@@ -1,0 +1,227 @@
+#include "app/year_file_loader.h"
+
+#include "app/csv_text.h"
+#include "app/day_folder.h"
+#include "app/line_reader.h"
+#include "app/string_items.h"
+#include "app/year_store.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <array>
+#include <cstdio>
+#include <memory>
+#include <vector>
+
+namespace {
+
+// Days before month m, for m = 0..13.
+constexpr std::array<int, 14> MonthStartDay = {0, 0, 31, 59, 90, 120, 151, 181, 212, 243, 273, 304, 334, 367};
+
+struct FileCloser
+{
+    void operator()(std::FILE* file) const { std::fclose(file); }
+};
+using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
+
+FilePtr OpenForReading(const QString& path)
+{
+    // A directory opens as a stream on some systems but has no lines.
+    if (QFileInfo(path).isDir())
+        return nullptr;
+    return FilePtr(std::fopen(QFile::encodeName(path).constData(), "rb"));
+}
+
+std::int64_t FileSize(std::FILE* file)
+{
+    if (fseeko(file, 0, SEEK_END) != 0)
+        return 0;
+    const auto size = static_cast<std::int64_t>(ftello(file));
+    fseeko(file, 0, SEEK_SET);
+    return size < 0 ? 0 : size;
+}
+
+// Fields of a header line from field 3 on; the last one is cut at the line end.
+std::vector<std::string_view> FieldsFromThird(std::string_view line)
+{
+    std::vector<std::string_view> fields;
+    std::size_t start = 0;
+    for (int skipped = 0; skipped < 3; ++skipped) {
+        start = line.find(';', start);
+        if (start == std::string_view::npos)
+            return fields;
+        ++start;
+    }
+    for (;;) {
+        const std::size_t end = line.find(';', start);
+        if (end == std::string_view::npos) {
+            fields.push_back(CsvText::CutAtLineEnd(line.substr(start)));
+            return fields;
+        }
+        fields.push_back(line.substr(start, end - start));
+        start = end + 1;
+    }
+}
+
+} // namespace
+
+TYearFileLoader::TYearFileLoader(TYearStore& store, TStringItems& metricItems)
+    : store_(store), metricItems_(metricItems)
+{
+}
+
+void TYearFileLoader::BeginLoad()
+{
+    firstFileOfLoad_ = true;
+    nextSlot_ = TYearStore::FirstYearSlot;
+}
+
+TRowDate TYearFileLoader::DayIndexOfRow(std::string_view row)
+{
+    const auto group = [&](std::size_t pos, std::size_t length) {
+        return pos < row.size() ? CsvText::LeadingInteger(row.substr(pos, length)) : 0;
+    };
+    TRowDate date;
+    date.year = group(0, 4);
+    const int month = group(4, 2);
+    const int dayOfMonth = group(6, 2);
+    if (month < 0 || month >= int(MonthStartDay.size())) {
+        date.monthKnown = false;
+        return date;
+    }
+    date.day = dayOfMonth + MonthStartDay[std::size_t(month)];
+    if (month > 2 && date.year % 4 == 0) // no century rule
+        ++date.day;
+    return date;
+}
+
+TFileLoadReport TYearFileLoader::ReadYearFile(const QString& csvFileName)
+{
+    TFileLoadReport report;
+    if (nextSlot_ > TYearStore::LastYearSlot) {
+        report.outcome = TFileLoadReport::TOutcome::BeyondLimit;
+        return report;
+    }
+    const FilePtr file = OpenForReading(csvFileName);
+    if (!file) {
+        report.outcome = TFileLoadReport::TOutcome::NotOpened;
+        return report;
+    }
+    const std::int64_t limit = FileSize(file.get()) - TrailerBytes;
+
+    // A file without a single dated row must neither take a slot (it would
+    // hide the years after it) nor impose its header on the load.
+    const bool suppliesHeader = firstFileOfLoad_;
+    const QStringList metricsBefore = metricItems_.ToStringList();
+    std::array<int, TYearStore::KindCount> kindsBefore{};
+    for (int i = 0; i < TYearStore::KindCount; ++i)
+        kindsBefore[std::size_t(i)] = store_.ColumnKind(i);
+
+    line_.clear();
+    TLineReader reader(file.get());
+    ReadHeader(reader, report);
+    const int slot = nextSlot_;
+    ReadRows(reader, limit, slot, report);
+
+    if (!store_.IsSlotLoaded(slot)) {
+        report.outcome = TFileLoadReport::TOutcome::NoDataRows;
+        store_.ClearSlot(slot);
+        if (suppliesHeader) {
+            firstFileOfLoad_ = true;
+            metricItems_.Assign(metricsBefore);
+            for (int i = 0; i < TYearStore::KindCount; ++i)
+                store_.SetColumnKind(i, kindsBefore[std::size_t(i)]);
+        }
+        return report;
+    }
+    report.slot = slot;
+    ++nextSlot_;
+    return report;
+}
+
+void TYearFileLoader::ReadHeader(TLineReader& reader, TFileLoadReport& report)
+{
+    for (int lineNo = 1; lineNo <= 3; ++lineNo) {
+        if (reader.ReadLine(line_) == TLineReader::TStatus::TooLong)
+            ++report.overlongLines;
+        if (!firstFileOfLoad_)
+            continue;
+        switch (lineNo) {
+        case 1: InterpretTitleLine(line_); break;
+        case 2: InterpretUnitLine(line_); break;
+        default: InterpretKindLine(line_, report); break;
+        }
+    }
+    firstFileOfLoad_ = false;
+}
+
+void TYearFileLoader::InterpretTitleLine(std::string_view line)
+{
+    metricItems_.Clear();
+    const auto fields = FieldsFromThird(line);
+    for (std::string_view field : fields)
+        metricItems_.Add(CsvText::Decode(CsvText::TrimBlanksAndControls(field)));
+    titleEntries_ = static_cast<int>(fields.size());
+    metricItems_.Add(QStringLiteral("Power/HR"));
+    metricItems_.Add(QStringLiteral("Torque [Nm]"));
+}
+
+void TYearFileLoader::InterpretUnitLine(std::string_view line)
+{
+    const auto fields = FieldsFromThird(line);
+    // Units beyond the titles have no entry to go to.
+    const int count = std::min(static_cast<int>(fields.size()), titleEntries_);
+    for (int j = 0; j < count; ++j)
+        metricItems_.Replace(j, metricItems_.At(j) + QLatin1Char(' ') + CsvText::Decode(fields[std::size_t(j)]));
+}
+
+// The f-th number of the kind line names the column (1-based) that carries
+// the quantity of kind f; 0 means the file has no such column.
+void TYearFileLoader::InterpretKindLine(std::string_view line, TFileLoadReport& report)
+{
+    int f = 0;
+    int lastNumber = -1;
+    std::size_t start = line.find(';');
+    while (start != std::string_view::npos) {
+        ++start;
+        const std::size_t end = line.find(';', start);
+        ++f;
+        lastNumber = CsvText::LeadingInteger(line.substr(start, end == std::string_view::npos ? end : end - start));
+        if (lastNumber >= 0 && lastNumber <= MaxKindColumn)
+            store_.SetColumnKind(lastNumber, f);
+        else
+            ++report.kindNumbersOutOfRange;
+        start = end;
+    }
+    if (f > 0 && lastNumber >= 0 && lastNumber <= MaxKindColumn)
+        store_.SetColumnKind(lastNumber + 1, f + 1);
+}
+
+void TYearFileLoader::ReadRows(TLineReader& reader, std::int64_t limit, int slot, TFileLoadReport& report)
+{
+    TDayFolder folder(store_, slot);
+    int prevDay = 0;
+    // The first row is always read; the last bytes of a file are a trailer.
+    do {
+        if (reader.ReadLine(line_) == TLineReader::TStatus::TooLong) {
+            ++report.overlongLines;
+            continue;
+        }
+        const TRowDate date = DayIndexOfRow(line_);
+        if (!date.monthKnown) {
+            ++report.rowsWithBadMonth;
+            continue;
+        }
+        // Lines without a usable day (blank lines, comments, trailer lines)
+        // neither touch the year nor split or merge the days around them.
+        if (date.day < 1 || date.day > TYearStore::MaxDayIndex)
+            continue;
+        store_.SetYear(slot, static_cast<float>(date.year));
+        const auto findings = folder.FoldRow(line_, date.day, date.day > prevDay);
+        ++report.acceptedRows;
+        report.rowsWithTooManyColumns += findings.tooManyColumns ? 1 : 0;
+        report.valuesOutOfRange += findings.valuesOutOfRange;
+        prevDay = date.day;
+    } while (reader.Position() < limit);
+}

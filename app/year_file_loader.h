@@ -1,0 +1,58 @@
+#pragma once
+
+#include "app/load_report.h"
+
+#include <QString>
+
+#include <string>
+#include <string_view>
+
+class TStringItems;
+class TYearStore;
+class TLineReader;
+
+// Date of a data row: YYYYMMDD in its first eight characters.
+struct TRowDate
+{
+    int year = 0;
+    int day = 0;             // day of the year, 1 January = 1
+    bool monthKnown = true;  // false: month outside 0..13, the row has no day
+};
+
+// Reads year files into the year store. One load is BeginLoad() followed by
+// one ReadYearFile() per chosen file; the first file that opens supplies the
+// header: the metric list and the kind of every column.
+class TYearFileLoader
+{
+public:
+    static constexpr int TrailerBytes = 220;
+    static constexpr int MaxKindColumn = 28;
+
+    TYearFileLoader(TYearStore& store, TStringItems& metricItems);
+
+    // Starts a load: the next file that opens interprets its header and
+    // goes to the first slot.
+    void BeginLoad();
+
+    // Reads one file into the next free slot.
+    TFileLoadReport ReadYearFile(const QString& csvFileName);
+
+    bool FirstFileOfLoad() const { return firstFileOfLoad_; }
+    int SlotsFilled() const { return nextSlot_ - 1; }
+
+    static TRowDate DayIndexOfRow(std::string_view row);
+
+private:
+    void ReadHeader(TLineReader& reader, TFileLoadReport& report);
+    void InterpretTitleLine(std::string_view line);
+    void InterpretUnitLine(std::string_view line);
+    void InterpretKindLine(std::string_view line, TFileLoadReport& report);
+    void ReadRows(TLineReader& reader, std::int64_t limit, int slot, TFileLoadReport& report);
+
+    TYearStore& store_;
+    TStringItems& metricItems_;
+    bool firstFileOfLoad_ = false;
+    int nextSlot_ = 1;
+    int titleEntries_ = 0; // entries of the metric list taken from header line 1
+    std::string line_;      // the row buffer: keeps its content when nothing is read
+};

@@ -1,0 +1,65 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <memory>
+
+// The year store: every loaded year folded into one table of 32-bit floats,
+// indexed by file slot, day of the year and column, plus the kind code of
+// every column and the columns of the five cumulative metrics.
+//
+// Slot 0 is never filled; the k-th file of a load goes to slot k + 1.
+// Cell (s, 0, 0) holds the year of slot s; a slot counts as loaded while
+// that cell is greater than 0.
+class TYearStore
+{
+public:
+    static constexpr int SlotCount = 20;
+    static constexpr int DayCount = 450;
+    static constexpr int ColumnCount = 30;
+    static constexpr int FirstYearSlot = 1;
+    static constexpr int LastYearSlot = SlotCount - 1;
+    static constexpr int MaxDayIndex = 369;
+    static constexpr int KindCount = 30;
+    static constexpr int SumMetricCount = 5;
+
+    TYearStore();
+
+    // Every YearData cell and every ColumnKind entry become 0. SumColumn is
+    // kept on purpose: its entries are overwritten whenever a column of
+    // their kind is read.
+    void ClearYearStore();
+
+    // Every cell of one slot becomes 0.
+    void ClearSlot(int slot);
+
+    float Cell(int slot, int day, int column) const { return (*data_)[Index(slot, day, column)]; }
+    void SetCell(int slot, int day, int column, float value) { (*data_)[Index(slot, day, column)] = value; }
+
+    float Year(int slot) const { return Cell(slot, 0, 0); }
+    void SetYear(int slot, float year) { SetCell(slot, 0, 0, year); }
+    bool IsSlotLoaded(int slot) const { return Year(slot) > 0; }
+
+    // ColumnKind[c + 1] is the kind code of column c; entry 0 collects the
+    // kind-line entries of absent kinds.
+    int ColumnKind(int entry) const { return columnKind_[static_cast<std::size_t>(entry)]; }
+    void SetColumnKind(int entry, int kind) { columnKind_[static_cast<std::size_t>(entry)] = kind; }
+    int KindOfColumn(int column) const { return ColumnKind(column + 1); }
+
+    // Column of the last column read with kind 2, 3, 16, 12 and 10.
+    int SumColumn(int metric) const { return sumColumn_[static_cast<std::size_t>(metric)]; }
+    void SetSumColumn(int metric, int column) { sumColumn_[static_cast<std::size_t>(metric)] = column; }
+
+    static constexpr std::size_t Index(int slot, int day, int column)
+    {
+        return (static_cast<std::size_t>(slot) * DayCount + static_cast<std::size_t>(day)) * ColumnCount
+            + static_cast<std::size_t>(column);
+    }
+
+private:
+    using Cells = std::array<float, std::size_t(SlotCount) * DayCount * ColumnCount>;
+
+    std::unique_ptr<Cells> data_;
+    std::array<int, KindCount> columnKind_{};
+    std::array<int, SumMetricCount> sumColumn_{};
+};

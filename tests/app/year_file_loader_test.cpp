@@ -1,0 +1,297 @@
+#include "app/string_items.h"
+#include "app/year_file_loader.h"
+#include "app/year_store.h"
+#include "support/temp_files.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+namespace {
+
+// The example year file: duration, distance, heart rate, power.
+const std::string ExampleHeader = "Date;Time;Duration;Distance;HR;Power\r\n"
+                                  "-;-;[h];[km];[1/min];[W]\r\n"
+                                  "Kind;0;1;2;0;3;0;0;0;0;0;0;0;0;4\r\n";
+const std::string ExampleRow4 = "20110315;08:00;01:30:00;45,5;140;200;\r\n";
+const std::string ExampleRow5 = "20110315;18:00;00:30:00;10.0;120;150;\r\n";
+
+std::string Trailer() { return std::string(230, '#') + "\r\n"; }
+
+class LoaderTest : public ::testing::Test
+{
+protected:
+    std::vector<TFileLoadReport> Load(const std::vector<QString>& paths)
+    {
+        loader.BeginLoad();
+        std::vector<TFileLoadReport> reports;
+        for (const QString& path : paths)
+            reports.push_back(loader.ReadYearFile(path));
+        return reports;
+    }
+    TFileLoadReport LoadOne(const std::string& content)
+    {
+        return Load({files.Write(QStringLiteral("f%1.csv").arg(counter++), content)}).front();
+    }
+    float Cell(int day, int column, int slot = 1) const { return store.Cell(slot, day, column); }
+
+    TempFiles files;
+    TYearStore store;
+    TStringListItems metrics;
+    TYearFileLoader loader{store, metrics};
+    int counter = 0;
+};
+
+TEST_F(LoaderTest, WorkedExampleFoldsTwoRowsOfOneDay)
+{
+    LoadOne(ExampleHeader + ExampleRow4 + Trailer());
+    const int day = 74; // 15 March 2011
+    EXPECT_FLOAT_EQ(Cell(day, 0), 1.5f);
+    EXPECT_FLOAT_EQ(Cell(day, 1), 45.5f);
+    EXPECT_FLOAT_EQ(Cell(day, 2), 140.0f);
+    EXPECT_FLOAT_EQ(Cell(day, 3), 200.0f);
+    EXPECT_EQ(Cell(day, 4), 200.0f / 140.0f);
+    EXPECT_EQ(Cell(day, 5), 0.0f);
+
+    store.ClearYearStore();
+    LoadOne(ExampleHeader + ExampleRow4 + ExampleRow5 + Trailer());
+    EXPECT_FLOAT_EQ(Cell(day, 0), 2.0f);
+    EXPECT_FLOAT_EQ(Cell(day, 1), 55.5f);
+    EXPECT_FLOAT_EQ(Cell(day, 2), 135.0f);
+    EXPECT_FLOAT_EQ(Cell(day, 3), 187.5f);
+    EXPECT_EQ(Cell(day, 4), 187.5f / 135.0f);
+    EXPECT_FLOAT_EQ(Cell(day, 4), 1.3888888f);
+    EXPECT_EQ(store.Year(1), 2011.0f);
+    EXPECT_EQ(store.SumColumn(0), 0);
+    EXPECT_EQ(store.SumColumn(1), 1);
+}
+
+TEST_F(LoaderTest, HeaderFillsMetricListAndColumnKinds)
+{
+    LoadOne(ExampleHeader + ExampleRow4 + Trailer());
+    EXPECT_EQ(metrics.Items(), QStringList({"Distance [km]", "HR [1/min]", "Power [W]", "Power/HR", "Torque [Nm]"}));
+    EXPECT_EQ(store.ColumnKind(1), 2);
+    EXPECT_EQ(store.ColumnKind(2), 3);
+    EXPECT_EQ(store.ColumnKind(3), 5);
+    EXPECT_EQ(store.ColumnKind(4), 14);
+    EXPECT_EQ(store.ColumnKind(5), 15); // the empty last column: not read
+    EXPECT_FALSE(loader.FirstFileOfLoad());
+}
+
+TEST_F(LoaderTest, PlainLineFeedsGiveCleanEntries)
+{
+    std::string header = ExampleHeader;
+    std::erase(header, '\r');
+    LoadOne(header + "20110315;08:00;01:30:00;45,5;140;200;\n" + Trailer());
+    EXPECT_EQ(metrics.At(2), QStringLiteral("Power [W]"));
+    EXPECT_FLOAT_EQ(Cell(74, 0), 1.5f);
+}
+
+TEST_F(LoaderTest, HeaderTextsAreUtf8OrLatin1)
+{
+    const std::string utf8 = "Datum;Zeit;Dauer;H\xC3\xB6he\r\n-;-;[h];[m]\r\nKind;0;1\r\n";
+    const std::string latin1 = "Datum;Zeit;Dauer;H\xF6he\r\n-;-;[h];[m]\r\nKind;0;1\r\n";
+    LoadOne(utf8 + ExampleRow4);
+    EXPECT_EQ(metrics.At(0), QStringLiteral("Höhe [m]"));
+    LoadOne(latin1 + ExampleRow4);
+    EXPECT_EQ(metrics.At(0), QStringLiteral("Höhe [m]"));
+}
+
+TEST_F(LoaderTest, UnitsBeyondTheTitlesAreIgnored)
+{
+    LoadOne("D;T;Dauer;Strecke\r\n-;-;[h];[km];[x];[y]\r\nKind;0;1;2\r\n" + ExampleRow4);
+    EXPECT_EQ(metrics.Items(), QStringList({"Strecke [km]", "Power/HR", "Torque [Nm]"}));
+}
+
+TEST(DayIndexOfRow, CountsDaysWithTheSimpleLeapRule)
+{
+    struct Case { const char* row; int day; int year; };
+    const Case cases[] = {
+        {"20110101;x", 1, 2011},   {"20120301;x", 61, 2012}, {"20110301;x", 60, 2011},
+        {"20121231;x", 366, 2012}, {"20111231;x", 365, 2011}, {"19000301;x", 61, 1900},
+        {"20120229", 60, 2012},    {"", 0, 0},                {"Datum;Ze", 0, 0},
+    };
+    for (const Case& c : cases) {
+        const TRowDate date = TYearFileLoader::DayIndexOfRow(c.row);
+        EXPECT_EQ(date.day, c.day) << c.row;
+        EXPECT_EQ(date.year, c.year) << c.row;
+        EXPECT_TRUE(date.monthKnown) << c.row;
+    }
+    EXPECT_FALSE(TYearFileLoader::DayIndexOfRow("20111501;x").monthKnown);
+    EXPECT_FALSE(TYearFileLoader::DayIndexOfRow("2011-101;x").monthKnown);
+}
+
+TEST_F(LoaderTest, DurationsNeedTwoHourDigits)
+{
+    LoadOne(ExampleHeader + "20110315;08:00;2:05:00;1;140;200;\r\n" + Trailer());
+    EXPECT_NE(Cell(74, 0), static_cast<float>(2 + 5 / 60.0));
+    // Characters at the fixed places: '2', ':' (10), '5', ':' (10), '0' and the ';' (11) after the field.
+    const int seconds = 36000 * 2 + 3600 * 10 + 600 * 5 + 60 * 10 + 10 * 0 + 11;
+    EXPECT_FLOAT_EQ(Cell(74, 0), static_cast<float>(seconds / 3600.0));
+}
+
+TEST_F(LoaderTest, LaterFilesUseTheFirstFilesKinds)
+{
+    const QString first = files.Write("a.csv", ExampleHeader + ExampleRow4 + Trailer());
+    const QString second = files.Write(
+        "b.csv", "D;T;Power;Duration\r\n-;-;x;y\r\nKind;0;2;1\r\n20120110;10:00;01:00:00;30;150;100;\r\n" + Trailer());
+    Load({first, second});
+    EXPECT_FLOAT_EQ(store.Cell(2, 10, 0), 1.0f); // still read as duration
+    EXPECT_FLOAT_EQ(store.Cell(2, 10, 1), 30.0f);
+    EXPECT_EQ(store.Year(2), 2012.0f);
+    EXPECT_EQ(metrics.At(0), QStringLiteral("Distance [km]"));
+}
+
+TEST_F(LoaderTest, TrailerBytesAreNotReadAsRows)
+{
+    const std::string rowLate = "20110316;08:00;01:00:00;1;140;200;\r\n";
+    // The second row starts within the last 220 bytes: not read.
+    LoadOne(ExampleHeader + ExampleRow4 + rowLate + std::string(150, '#'));
+    EXPECT_FLOAT_EQ(Cell(74, 0), 1.5f);
+    EXPECT_EQ(Cell(75, 0), 0.0f);
+    // A file shorter than its header plus 220 bytes still yields its first row.
+    store.ClearYearStore();
+    LoadOne(ExampleHeader + ExampleRow4 + rowLate);
+    EXPECT_FLOAT_EQ(Cell(74, 0), 1.5f);
+    EXPECT_EQ(Cell(75, 0), 0.0f);
+}
+
+TEST_F(LoaderTest, FilesWithoutDatedRowsTakeNoSlotAndSupplyNoHeader)
+{
+    const QString headerOnly = files.Write("h.csv", ExampleHeader);
+    const QString empty = files.Write("e.csv", std::string());
+    const QString binary = files.Write("b.bin", std::string("\x00\x01\xff\xfe\x7f;;;\x00\n\x03", 12));
+    const QString good = files.Write("g.csv", ExampleHeader + ExampleRow4 + Trailer());
+    const auto reports = Load({headerOnly, empty, binary, good});
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(reports[std::size_t(i)].outcome, TFileLoadReport::TOutcome::NoDataRows);
+        EXPECT_EQ(reports[std::size_t(i)].slot, 0);
+    }
+    EXPECT_EQ(reports[3].slot, 1);
+    EXPECT_FLOAT_EQ(Cell(74, 1), 45.5f);
+    EXPECT_EQ(metrics.At(0), QStringLiteral("Distance [km]"));
+    for (int slot = 2; slot < TYearStore::SlotCount; ++slot)
+        EXPECT_FALSE(store.IsSlotLoaded(slot));
+}
+
+TEST_F(LoaderTest, KindNumbersOutOfRangeAreIgnored)
+{
+    const auto report = LoadOne("D;T;A;B\r\n-;-;x;y\r\nKind;0;1;40;-3;2;29\r\n20110315;1;01:00:00;7;8;\r\n" + Trailer());
+    EXPECT_EQ(report.kindNumbersOutOfRange, 3);
+    EXPECT_EQ(store.ColumnKind(1), 2);
+    EXPECT_EQ(store.ColumnKind(2), 5);
+    // The last number is out of range, so no kind for the column after it.
+    EXPECT_EQ(store.ColumnKind(3), 0);
+    for (int entry = 0; entry < TYearStore::KindCount; ++entry)
+        EXPECT_LE(store.ColumnKind(entry), 6);
+}
+
+TEST_F(LoaderTest, RowsWithTooManyColumnsKeepTheFirst28)
+{
+    std::string row = "20110315;08:00;01:00:00";
+    for (int c = 1; c < 40; ++c)
+        row += ";" + std::to_string(c);
+    const auto report = LoadOne("D;T;Dauer;HR;Power\r\n-;-;a;b;c\r\nKind;0;1;0;0;2;0;0;0;0;0;0;0;0;3\r\n" + row
+                                + ";\r\n" + Trailer());
+    EXPECT_EQ(report.rowsWithTooManyColumns, 1);
+    EXPECT_FLOAT_EQ(Cell(74, 26), 26.0f);
+    // Power/HR lands on the last kept column; nothing beyond column 29 exists.
+    EXPECT_FLOAT_EQ(Cell(74, 27), 2.0f / 1.0f);
+    EXPECT_EQ(Cell(74, 28), 0.0f);
+    EXPECT_EQ(Cell(75, 0), 0.0f); // the next day is untouched
+}
+
+TEST_F(LoaderTest, AtMost19FilesPerLoad)
+{
+    std::vector<QString> paths;
+    for (int i = 0; i < 21; ++i)
+        paths.push_back(files.Write(QStringLiteral("y%1.csv").arg(i), ExampleHeader + ExampleRow4 + Trailer()));
+    const auto reports = Load(paths);
+    EXPECT_EQ(reports[18].slot, 19);
+    EXPECT_EQ(reports[19].outcome, TFileLoadReport::TOutcome::BeyondLimit);
+    EXPECT_EQ(reports[20].outcome, TFileLoadReport::TOutcome::BeyondLimit);
+    EXPECT_EQ(loader.SlotsFilled(), 19);
+}
+
+TEST_F(LoaderTest, RowsWithAnUnknownMonthAreSkippedWhole)
+{
+    const auto report = LoadOne(ExampleHeader + "20110315;08:00;01:00:00;10;140;200;\r\n"
+                                + "20111515;08:00;01:00:00;99;140;200;\r\n"
+                                + "20110315;09:00;01:00:00;5;140;200;\r\n" + Trailer());
+    EXPECT_EQ(report.rowsWithBadMonth, 1);
+    // The skipped row neither folded nor started a new day.
+    EXPECT_FLOAT_EQ(Cell(74, 1), 15.0f);
+    EXPECT_FLOAT_EQ(Cell(74, 0), 2.0f);
+}
+
+TEST_F(LoaderTest, WeightedValuesWithoutDurationStoreZero)
+{
+    // The duration column stands right of the weighted columns: H is 0 when they are read.
+    LoadOne("D;T;HR;Power;Dauer\r\n-;-;a;b;c\r\nKind;0;3;0;0;1;0;0;0;0;0;0;0;0;2;0;0;4\r\n"
+            "20110315;08:00;140;200;01:00:00;\r\n" + Trailer());
+    EXPECT_EQ(Cell(74, 0), 0.0f);
+    EXPECT_EQ(Cell(74, 1), 0.0f);
+    EXPECT_FLOAT_EQ(Cell(74, 2), 1.0f);
+    // Without a mean heart rate no Power/HR value is written.
+    for (int c = 3; c < TYearStore::ColumnCount; ++c)
+        EXPECT_EQ(Cell(74, c), 0.0f) << c;
+}
+
+TEST_F(LoaderTest, LongLinesAreReadWholeAndHugeLinesSkipped)
+{
+    std::string longRow = "20110315;08:00;01:00:00;12;140;200;" + std::string(400, ' ') + "\r\n";
+    std::string huge = "20110316;08:00;01:00:00;13;140;200;" + std::string(2 * 1024 * 1024, 'x') + "\r\n";
+    const auto report = LoadOne(ExampleHeader + longRow + huge + "20110317;08:00;01:00:00;14;140;200;\r\n" + Trailer());
+    EXPECT_EQ(report.overlongLines, 1);
+    EXPECT_FLOAT_EQ(Cell(74, 1), 12.0f);
+    EXPECT_EQ(Cell(75, 1), 0.0f);
+    EXPECT_FLOAT_EQ(Cell(76, 1), 14.0f);
+}
+
+TEST_F(LoaderTest, UnopenableFilesDoNotHideLaterFiles)
+{
+    const QString good = files.Write("g.csv", ExampleHeader + ExampleRow4 + Trailer());
+    const auto reports = Load({files.PathOf("missing.csv"), good, files.PathOf(""), good});
+    EXPECT_EQ(reports[0].outcome, TFileLoadReport::TOutcome::NotOpened);
+    EXPECT_EQ(reports[1].slot, 1);
+    EXPECT_EQ(reports[2].outcome, TFileLoadReport::TOutcome::NotOpened); // a folder
+    EXPECT_EQ(reports[3].slot, 2);
+    EXPECT_EQ(store.Year(2), 2011.0f);
+}
+
+TEST_F(LoaderTest, SkippedLinesKeepTheYearAndTheDay)
+{
+    // A blank or comment line between two workouts of one day must not
+    // restart the day's sums, nor a bad date carry them into the next day.
+    LoadOne(ExampleHeader + ExampleRow4 + "\r\n# comment\r\n" + ExampleRow5 + "\r\n" + std::string(220, ' '));
+    EXPECT_EQ(store.Year(1), 2011.0f);
+    EXPECT_FLOAT_EQ(Cell(74, 0), 2.0f);
+
+    store.ClearYearStore();
+    LoadOne(ExampleHeader + ExampleRow4 + "20111299;x\r\n" + "20110316;08:00;00:30:00;1;140;200;\r\n" + Trailer());
+    EXPECT_FLOAT_EQ(Cell(74, 0), 1.5f);
+    EXPECT_FLOAT_EQ(Cell(75, 0), 0.5f);
+}
+
+TEST_F(LoaderTest, NumbersTooLargeForTheStoreReadAsZero)
+{
+    const auto report = LoadOne(ExampleHeader + "20110315;08:00;01:00:00;1e39;140;1e400;\r\n" + Trailer());
+    EXPECT_EQ(report.valuesOutOfRange, 2);
+    for (int c = 0; c < TYearStore::ColumnCount; ++c)
+        EXPECT_TRUE(std::isfinite(Cell(74, c))) << c;
+    EXPECT_EQ(Cell(74, 1), 0.0f);
+}
+
+TEST_F(LoaderTest, DecimalCommaAndDailyMaximum)
+{
+    LoadOne("D;T;Dauer;Max;Last\r\n-;-;a;b;c\r\nKind;0;1;0;0;0;0;0;0;0;0;0;0;0;0;0;0;0;3;2\r\n"
+            "20110315;08:00;01:00:00;-5,5;7,25;\r\n20110315;09:00;01:00:00;-1;8;\r\n20110316;09:00;01:00:00;4,5;9;\r\n"
+            + Trailer());
+    EXPECT_EQ(Cell(74, 1), 0.0f); // negative values never beat the start of 0
+    EXPECT_FLOAT_EQ(Cell(74, 2), 8.0f);
+    EXPECT_FLOAT_EQ(Cell(75, 1), 4.5f);
+}
+
+} // namespace
