@@ -1,0 +1,250 @@
+#include "chart/canvas/chart_canvas3d.h"
+
+#include "chart/canvas/painter_style.h"
+#include "chart/canvas/raster_fill.h"
+
+#include <QPainter>
+#include <QPolygon>
+
+#include <climits>
+#include <cmath>
+#include <numbers>
+
+namespace {
+
+// Angle of p seen from the centre of box, in degrees counter-clockwise.
+double AngleInBox(const TRect& box, TPoint p)
+{
+    const double cx = (box.Left + box.Right) / 2.0;
+    const double cy = (box.Top + box.Bottom) / 2.0;
+    if (p.X == cx && p.Y == cy)
+        return 0;
+    return std::atan2(cy - p.Y, p.X - cx) * 180.0 / std::numbers::pi;
+}
+
+struct TArcAngles
+{
+    int Start16; // sixteenths of a degree, as QPainter takes them
+    int Span16;
+};
+
+// Counter-clockwise from start to end; equal rays give the full ellipse.
+TArcAngles CalcArcAngles(const TRect& box, TPoint start, TPoint end)
+{
+    const double a0 = AngleInBox(box, start);
+    double span = AngleInBox(box, end) - a0;
+    while (span <= 0)
+        span += 360;
+    return {int(std::lround(a0 * 16)), int(std::lround(span * 16))};
+}
+
+QPolygon ToQPolygon(std::span<const TPoint> points)
+{
+    QPolygon polygon;
+    polygon.reserve(qsizetype(points.size()));
+    for (const TPoint& p : points)
+        polygon << ToQPoint(p);
+    return polygon;
+}
+
+bool IsPlainOnePixelPen(const TCanvasPen& pen)
+{
+    return (pen.Style == psSolid || pen.Style == psInsideFrame) && pen.Width <= 1 && !pen.Alternate
+           && pen.Color != clNone;
+}
+
+} // namespace
+
+QRect TChartCanvas3D::ShapeRect(int left, int top, int right, int bottom) const
+{
+    const TRect r = TRect{left, top, right, bottom}.Normalised();
+    // An outline drawn with a visible pen covers Left..Right - 1, as a fill
+    // without outline does: QPainter's outline adds one pixel on the
+    // right and bottom, so its rectangle is one pixel smaller.
+    if (!Pen().IsVisible())
+        return ToQRect(r);
+    QRect q(r.Left, r.Top, r.Width() - 1, r.Height() - 1);
+    if (Pen().Style == psInsideFrame && Pen().Width > 1) {
+        const int inset = Pen().Width / 2;
+        q.adjust(inset, inset, -inset, -inset);
+    }
+    return q;
+}
+
+bool TChartCanvas3D::TryDirectRectangle(const TRect& r)
+{
+    if (directTarget_ == nullptr || clipIsRegion_ || !painter_->transform().isIdentity())
+        return false;
+    const TCanvasPen& pen = Pen();
+    const TCanvasBrush& brush = Brush();
+    if (pen.Mode != pmCopy)
+        return false;
+    const bool outline = pen.Style != psClear;
+    if (outline && !IsPlainOnePixelPen(pen))
+        return false;
+    const bool fill = brush.Style != bsClear || !brush.Bitmap.isNull();
+    if (fill && (brush.Style != bsSolid || !brush.Bitmap.isNull() || brush.Color == clNone))
+        return false;
+    // QPainter draws outlines narrower than two pixels differently; leave
+    // those rare shapes to it.
+    if (outline && (r.Width() < 2 || r.Height() < 2))
+        return false;
+    const TRect clip = clipRect_.value_or(TRect{INT_MIN, INT_MIN, INT_MAX, INT_MAX});
+    FillOutlinedRect(*directTarget_, r, clip, outline, OpaquePixel(ToQColor(pen.Color).rgb()), fill,
+                     OpaquePixel(ToQColor(brush.Color).rgb()));
+    return true;
+}
+
+void TChartCanvas3D::Rectangle(int left, int top, int right, int bottom)
+{
+    if (!painter_)
+        return;
+    const TRect r = TRect{left, top, right, bottom}.Normalised();
+    if (TryDirectRectangle(r))
+        return;
+    Prepare(WithPen, WithBrush);
+    painter_->drawRect(ShapeRect(left, top, right, bottom));
+}
+
+void TChartCanvas3D::Ellipse(int left, int top, int right, int bottom)
+{
+    if (Prepare(WithPen, WithBrush))
+        painter_->drawEllipse(ShapeRect(left, top, right, bottom));
+}
+
+void TChartCanvas3D::RoundRect(const TRect& box, int cornerWidth, int cornerHeight)
+{
+    if (Prepare(WithPen, WithBrush))
+        painter_->drawRoundedRect(ShapeRect(box.Left, box.Top, box.Right, box.Bottom), cornerWidth / 2.0,
+                                  cornerHeight / 2.0);
+}
+
+void TChartCanvas3D::Arc(const TRect& box, TPoint start, TPoint end)
+{
+    if (!Prepare(WithPen, NoFill))
+        return;
+    const TArcAngles a = CalcArcAngles(box, start, end);
+    painter_->drawArc(ShapeRect(box.Left, box.Top, box.Right, box.Bottom), a.Start16, a.Span16);
+}
+
+void TChartCanvas3D::Pie(const TRect& box, TPoint start, TPoint end)
+{
+    if (!Prepare(WithPen, WithBrush))
+        return;
+    const TArcAngles a = CalcArcAngles(box, start, end);
+    painter_->drawPie(ShapeRect(box.Left, box.Top, box.Right, box.Bottom), a.Start16, a.Span16);
+}
+
+void TChartCanvas3D::FillRect(const TRect& r)
+{
+    if (!painter_ || !Brush().IsVisible())
+        return;
+    const TCanvasPen saved = Pen();
+    Pen().Style = psClear;
+    const TRect area = r.Normalised();
+    if (!TryDirectRectangle(area)) {
+        Prepare(NoOutline, WithBrush);
+        painter_->drawRect(ToQRect(area));
+    }
+    Pen() = saved;
+}
+
+void TChartCanvas3D::Polygon(std::span<const TPoint> points)
+{
+    if (points.empty() || !Prepare(WithPen, WithBrush))
+        return;
+    painter_->drawPolygon(ToQPolygon(points));
+}
+
+void TChartCanvas3D::LineTo(int x, int y)
+{
+    const TPoint from = PenPos();
+    SetPenPos({x, y});
+    if (!Pen().IsVisible() || !Prepare(WithPen, NoFill))
+        return;
+    if (from == TPoint{x, y}) {
+        // A zero-length line shows only with a wide pen, as a dot.
+        if (Pen().Width > 1)
+            painter_->drawPoint(x, y);
+        return;
+    }
+    painter_->drawLine(from.X, from.Y, x, y);
+}
+
+void TChartCanvas3D::SetPixel(int x, int y, TColor c)
+{
+    if (!painter_)
+        return;
+    const TRect pixel{x, y, x + 1, y + 1};
+    if (directTarget_ && !clipIsRegion_ && painter_->transform().isIdentity()) {
+        FillPixels(*directTarget_, pixel, clipRect_.value_or(pixel), OpaquePixel(ToQColor(c).rgb()));
+        return;
+    }
+    TPainterSaver saver(*painter_);
+    painter_->setCompositionMode(QPainter::CompositionMode_SourceOver);
+    painter_->fillRect(ToQRect(pixel), ToQColor(c));
+}
+
+void TChartCanvas3D::Draw(int x, int y, const QImage& picture)
+{
+    if (painter_ && !picture.isNull())
+        painter_->drawImage(x, y, picture);
+}
+
+void TChartCanvas3D::DrawScaled(const TRect& r, const QImage& picture)
+{
+    if (painter_ && !picture.isNull())
+        painter_->drawImage(ToQRect(r.Normalised()), picture);
+}
+
+void TChartCanvas3D::FillGradient(const TRect& r, TColor start, TColor end, TGradientDirection direction)
+{
+    if (!painter_)
+        return;
+    PaintGradientSteps(CalcGradient(r, start, end, direction));
+}
+
+void TChartCanvas3D::PaintGradientSteps(const TGradientPlan& plan)
+{
+    TPainterSaver saver(*painter_);
+    ForgetAppliedState();
+    painter_->setCompositionMode(QPainter::CompositionMode_SourceOver);
+    painter_->setBrush(Qt::NoBrush);
+    // One brush (or pen) per change of colour, not per step.
+    std::optional<TColor> current;
+    QBrush band;
+    for (const TGradientStep& step : plan.Steps) {
+        if (step.Colour != current) {
+            current = step.Colour;
+            band = QBrush(ToQColor(step.Colour));
+            QPen pen(ToQColor(step.Colour), 1);
+            pen.setCapStyle(Qt::FlatCap);
+            painter_->setPen(pen);
+        }
+        const TRect& s = step.Rect;
+        switch (plan.Shape) {
+        case gsBands: painter_->fillRect(ToQRect(s), band); break;
+        case gsFrames:
+            if (s.Width() <= 2 || s.Height() <= 2) {
+                painter_->fillRect(ToQRect(s), band);
+                break;
+            }
+            painter_->fillRect(ToQRect({s.Left, s.Top, s.Right, s.Top + 1}), band);
+            painter_->fillRect(ToQRect({s.Left, s.Bottom - 1, s.Right, s.Bottom}), band);
+            painter_->fillRect(ToQRect({s.Left, s.Top + 1, s.Left + 1, s.Bottom - 1}), band);
+            painter_->fillRect(ToQRect({s.Right - 1, s.Top + 1, s.Right, s.Bottom - 1}), band);
+            break;
+        case gsDiagonals: {
+            // Flat caps leave out the end point: go one diagonal step further.
+            const int dx = step.To.X > step.From.X ? 1 : 0;
+            const int dy = step.To.Y > step.From.Y ? 1 : (step.To.Y < step.From.Y ? -1 : 0);
+            if (step.From == step.To)
+                painter_->fillRect(step.From.X, step.From.Y, 1, 1, band);
+            else
+                painter_->drawLine(step.From.X, step.From.Y, step.To.X + dx, step.To.Y + dy);
+            break;
+        }
+        }
+    }
+    ForgetAppliedState();
+}
