@@ -1,0 +1,91 @@
+#pragma once
+
+#include "chart/series/chart_series.h"
+#include "chart/series/chart_series_list.h"
+#include "chart/series/series_host.h"
+
+#include <cmath>
+#include <memory>
+
+// A linear axis over [min, max] spread on the pixels [start, end].
+class FakeAxis : public TSeriesAxis
+{
+public:
+    explicit FakeAxis(bool horizontal) : horizontal_(horizontal) {}
+
+    bool Horizontal() const override { return horizontal_; }
+    bool Inverted() const override { return inverted; }
+    bool Logarithmic() const override { return false; }
+    int ValueToPixel(double value) const override
+    {
+        const double t = std::round((value - min) * (end - start) / (max - min));
+        return (horizontal_ != inverted) ? start + int(t) : end - int(t);
+    }
+    double PixelToValue(int pixel) const override
+    {
+        const double d = (inverted ? end - pixel : pixel - start) * (max - min) / (end - start);
+        return horizontal_ ? min + d : max - d;
+    }
+    int PixelStart() const override { return start; }
+    int PixelEnd() const override { return end; }
+
+    double min = 0;
+    double max = 100;
+    int start = 0;
+    int end = 100;
+    bool inverted = false;
+
+private:
+    bool horizontal_;
+};
+
+// The chart as the series sees it, with counters for what they ask of it.
+class FakeHost : public TSeriesHost
+{
+public:
+    void Invalidate() override { ++invalidates; }
+    bool IsDestroying() const override { return destroying; }
+    TRect ChartRect() const override { return plot; }
+    TSeriesAxis* BottomAxis() const override { return bottom.get(); }
+    TSeriesAxis* TopAxis() const override { return top.get(); }
+    TSeriesAxis* LeftAxis() const override { return left.get(); }
+    TSeriesAxis* RightAxis() const override { return right.get(); }
+    TCanvas3D* Canvas() const override { return nullptr; }
+    void AddSeries(TChartSeries& series) override
+    {
+        list.Add(series);
+        series.SetParentChart(this);
+        ++invalidates;
+    }
+    void RemoveSeries(TChartSeries& series) override
+    {
+        list.Remove(series);
+        series.SetParentChart(nullptr);
+        ++invalidates;
+    }
+    const TChartSeriesList& SeriesList() const override { return list; }
+    void RefreshFromSource(TChartSeries&) override { ++sourceRefreshes; }
+    bool MouseConsumed() const override { return mouseConsumed; }
+    void SetMouseConsumed(bool value) override { mouseConsumed = value; }
+    bool View3D() const override { return view3D; }
+    void SetView3D(bool value) override { view3D = value; }
+    void SetClipPoints(bool value) override { clipPoints = value; }
+    bool DepthOrdering() const override { return depthOrdering; }
+    int HighestDepthOrder() const override { return highestDepth; }
+    void SetHighestDepthOrder(int value) override { highestDepth = value; }
+
+    std::unique_ptr<FakeAxis> bottom = std::make_unique<FakeAxis>(true);
+    std::unique_ptr<FakeAxis> top = std::make_unique<FakeAxis>(true);
+    std::unique_ptr<FakeAxis> left = std::make_unique<FakeAxis>(false);
+    std::unique_ptr<FakeAxis> right = std::make_unique<FakeAxis>(false);
+    TRect plot{0, 0, 100, 100};
+    TChartSeriesList list{this};
+    int invalidates = 0;
+    int sourceRefreshes = 0;
+    bool destroying = false;
+    bool mouseConsumed = false;
+    bool view3D = false;
+    bool clipPoints = true;
+    bool depthOrdering = false;
+    int highestDepth = 0;
+};
