@@ -6,7 +6,7 @@
 #include <QPainter>
 #include <QPolygon>
 
-#include <climits>
+#include <cstdlib>
 #include <cmath>
 #include <numbers>
 
@@ -47,6 +47,26 @@ QPolygon ToQPolygon(std::span<const TPoint> points)
     return polygon;
 }
 
+// A line from a to b without the pixel at b. QPainter's one-pixel lines run
+// along their major axis in increasing direction and leave out the pixel at
+// the larger end, whichever end that is; a line running backwards is
+// therefore moved one step along itself, which keeps it on the same
+// geometric line and swaps the left-out pixel to b.
+void DrawSegment(QPainter& painter, TPoint a, TPoint b, bool onePixel)
+{
+    const int dx = b.X - a.X;
+    const int dy = b.Y - a.Y;
+    const bool xMajor = std::abs(dx) >= std::abs(dy);
+    const bool backwards = xMajor ? dx < 0 : dy < 0;
+    if (!onePixel || !backwards) {
+        painter.drawLine(a.X, a.Y, b.X, b.Y);
+        return;
+    }
+    const double steps = xMajor ? -dx : -dy;
+    const QPointF shift(-dx / steps, -dy / steps);
+    painter.drawLine(QLineF(QPointF(a.X, a.Y) + shift, QPointF(b.X, b.Y) + shift));
+}
+
 bool IsPlainOnePixelPen(const TCanvasPen& pen)
 {
     return (pen.Style == psSolid || pen.Style == psInsideFrame) && pen.Width <= 1 && !pen.Alternate
@@ -85,11 +105,15 @@ bool TChartCanvas3D::TryDirectRectangle(const TRect& r)
     const bool fill = brush.Style != bsClear || !brush.Bitmap.isNull();
     if (fill && (brush.Style != bsSolid || !brush.Bitmap.isNull() || brush.Color == clNone))
         return false;
-    // QPainter draws outlines narrower than two pixels differently; leave
-    // those rare shapes to it.
+    // QPainter draws outlines narrower than two pixels differently, and
+    // drops a corner pixel of outlines cut by the image edge; leave those
+    // rare shapes to it.
     if (outline && (r.Width() < 2 || r.Height() < 2))
         return false;
-    const TRect clip = clipRect_.value_or(TRect{INT_MIN, INT_MIN, INT_MAX, INT_MAX});
+    const TRect image{0, 0, directTarget_->width(), directTarget_->height()};
+    const TRect clip = clipRect_ ? IntersectRect(*clipRect_, image) : image;
+    if (IntersectRect(r, clip) != r)
+        return false;
     FillOutlinedRect(*directTarget_, r, clip, outline, OpaquePixel(ToQColor(pen.Color).rgb()), fill,
                      OpaquePixel(ToQColor(brush.Color).rgb()));
     return true;
@@ -168,7 +192,7 @@ void TChartCanvas3D::LineTo(int x, int y)
             painter_->drawPoint(x, y);
         return;
     }
-    painter_->drawLine(from.X, from.Y, x, y);
+    DrawSegment(*painter_, from, {x, y}, Pen().Width <= 1 || Pen().Alternate);
 }
 
 void TChartCanvas3D::SetPixel(int x, int y, TColor c)
