@@ -9,24 +9,25 @@ namespace {
 
 // Inserts value at index into a parallel point list that may be shorter
 // than the value lists; the gap is filled so later entries stay aligned.
-template <typename T>
-void InsertParallel(std::vector<T>& list, int index, T value, const T& fill)
+template <typename List, typename T>
+void InsertParallel(List& list, int index, const T& value, const T& fill)
 {
-    if (std::size_t(index) > list.size())
-        list.resize(std::size_t(index), fill);
-    list.insert(list.begin() + index, std::move(value));
+    while (int(list.size()) < index)
+        list.push_back(fill);
+    list.insert(list.begin() + index, value);
 }
 
-template <typename T>
-void SwapParallel(std::vector<T>& list, int i, int j, const T& fill)
+template <typename List, typename T>
+void SwapParallel(List& list, int i, int j, const T& fill)
 {
-    const std::size_t high = std::size_t(std::max(i, j));
-    if (high >= list.size()) {
-        if (std::size_t(std::min(i, j)) >= list.size())
+    const int high = std::max(i, j);
+    if (high >= int(list.size())) {
+        if (std::min(i, j) >= int(list.size()))
             return; // both missing: nothing to exchange
-        list.resize(high + 1, fill);
+        while (int(list.size()) <= high)
+            list.push_back(fill);
     }
-    std::swap(list[std::size_t(i)], list[std::size_t(j)]);
+    std::swap(list[i], list[j]);
 }
 
 } // namespace
@@ -157,7 +158,7 @@ void TChartSeries::ClearStorage()
     for (TChartValueList* list : valueLists_)
         list->RemoveAll();
     std::vector<TColor>().swap(colours_);
-    std::vector<QString>().swap(labels_);
+    QList<QString>().swap(labels_);
     if (marks_)
         marks_->ClearPositions();
 }
@@ -223,7 +224,7 @@ QString TChartSeries::PointLabel(int index) const
 {
     if (index < 0 || index >= LabelCount())
         return {};
-    return labels_[std::size_t(index)];
+    return labels_[index];
 }
 
 void TChartSeries::SetPointColor(int index, TColor colour)

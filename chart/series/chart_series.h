@@ -10,6 +10,7 @@
 #include "chart/series/series_marks.h"
 #include "chart/series/series_types.h"
 
+#include <QList>
 #include <QString>
 
 #include <cstdint>
@@ -260,7 +261,9 @@ private:
     std::unique_ptr<TChartValueList> xValues_;
     std::unique_ptr<TChartValueList> yValues_;
     std::vector<TColor> colours_;
-    std::vector<QString> labels_; // an empty string is an absent label
+    // An empty string is an absent label. A QList, whose insertions move
+    // strings as plain memory.
+    QList<QString> labels_;
     std::unique_ptr<TSeriesMarks> marks_;
 
     // Links to other objects, none owned except the function.
