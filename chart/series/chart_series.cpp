@@ -47,7 +47,9 @@ TChartSeries::~TChartSeries()
     for (TChartSeries* dependent : dependentSeries_)
         std::erase(dependent->dataSources_, this);
     dependentSeries_.clear();
-    ClearPoints();
+    // The points go without OnClearValues: a handler must not run on a
+    // half-destroyed series, and nothing is linked any more to be told.
+    ClearStorage();
     yValues_.reset();
     xValues_.reset();
     marks_.reset();

@@ -224,6 +224,8 @@ public:
     std::uint8_t EditorFlags() const { return editorFlags_; }
     void SetEditorFlags(std::uint8_t value) { editorFlags_ = value & 0x3F; }
     virtual QString EditorClassName() const { return {}; }
+    // Number of points a designer's sample fill would add.
+    virtual int SampleCount() const { return 26; }
 
     // --- Events -------------------------------------------------------------
     TNotifyEvent AfterDrawValues;

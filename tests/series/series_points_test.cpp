@@ -8,38 +8,6 @@
 
 namespace {
 
-std::vector<double> Xs(const TChartSeries& s)
-{
-    std::vector<double> out;
-    for (int i = 0; i < s.PointCount(); ++i)
-        out.push_back(s.PointX(i));
-    return out;
-}
-
-std::vector<double> Ys(const TChartSeries& s)
-{
-    std::vector<double> out;
-    for (int i = 0; i < s.PointCount(); ++i)
-        out.push_back(s.PointY(i));
-    return out;
-}
-
-std::vector<QString> Labels(const TChartSeries& s)
-{
-    std::vector<QString> out;
-    for (int i = 0; i < s.PointCount(); ++i)
-        out.push_back(s.PointLabel(i));
-    return out;
-}
-
-std::vector<TColor> Colours(const TChartSeries& s)
-{
-    std::vector<TColor> out;
-    for (int i = 0; i < s.PointCount(); ++i)
-        out.push_back(s.PointColor(i));
-    return out;
-}
-
 TEST(SeriesPointsTest, AddPointKeepsPointsSortedByX)
 {
     TChartSeries s;

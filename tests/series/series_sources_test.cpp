@@ -8,14 +8,6 @@
 
 namespace {
 
-std::vector<double> Ys(const TChartSeries& s)
-{
-    std::vector<double> out;
-    for (int i = 0; i < s.PointCount(); ++i)
-        out.push_back(s.PointY(i));
-    return out;
-}
-
 TEST(SeriesSourcesTest, LinkedSeriesFollowAdditionsDeletionsAndClears)
 {
     TChartSeries source, copy;
