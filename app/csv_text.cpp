@@ -4,6 +4,7 @@
 
 #include <charconv>
 #include <climits>
+#include <cstdint>
 
 namespace CsvText {
 namespace {
@@ -12,6 +13,38 @@ bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 bool IsSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 bool IsBlankOrControl(char c) { return static_cast<unsigned char>(c) <= 32 || c == 127; }
+
+// Most fields are short decimals such as "45.5": read them exactly without
+// the general conversion. With at most 15 digits the mantissa is an exact
+// double, and so is every power of ten up to 10^22, so the one division
+// rounds correctly and gives the same value as the general conversion.
+// Returns false when the text needs the general conversion.
+bool ShortDecimal(std::string_view text, double& value)
+{
+    static constexpr double PowersOfTen[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8,
+                                             1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    constexpr int MaxDigits = 15;
+    std::int64_t mantissa = 0;
+    int digits = 0;
+    int fractionDigits = 0;
+    std::size_t i = 0;
+    for (; i < text.size() && IsDigit(text[i]); ++i) {
+        if (++digits > MaxDigits)
+            return false;
+        mantissa = mantissa * 10 + (text[i] - '0');
+    }
+    if (i < text.size() && text[i] == '.') {
+        for (++i; i < text.size() && IsDigit(text[i]); ++i, ++fractionDigits) {
+            if (++digits > MaxDigits)
+                return false;
+            mantissa = mantissa * 10 + (text[i] - '0');
+        }
+    }
+    if (i < text.size() && (text[i] == 'e' || text[i] == 'E'))
+        return false;
+    value = static_cast<double>(mantissa) / PowersOfTen[fractionDigits];
+    return true;
+}
 
 } // namespace
 
@@ -34,8 +67,9 @@ int LeadingInteger(std::string_view text)
     return static_cast<int>(negative ? -value : value);
 }
 
-std::optional<double> LeadingDecimal(std::string_view text)
+bool LeadingDecimal(std::string_view text, double& value)
 {
+    value = 0.0;
     std::size_t i = 0;
     while (i < text.size() && IsSpace(text[i]))
         ++i;
@@ -48,21 +82,22 @@ std::optional<double> LeadingDecimal(std::string_view text)
     const bool startsNumber = i < text.size()
         && (IsDigit(text[i]) || (text[i] == '.' && i + 1 < text.size() && IsDigit(text[i + 1])));
     if (!startsNumber)
-        return 0.0;
-    double value = 0.0;
-    const auto [end, error] = std::from_chars(text.data() + i, text.data() + text.size(), value,
-                                              std::chars_format::general);
-    if (error == std::errc::result_out_of_range) {
-        // Underflow reads as 0; overflow has no value.
-        std::string_view digits(text.data() + i, static_cast<std::size_t>(end - (text.data() + i)));
-        const auto e = digits.find_first_of("eE");
-        if (e != std::string_view::npos && e + 1 < digits.size() && digits[e + 1] == '-')
-            return 0.0;
-        return std::nullopt;
+        return true;
+    double magnitude = 0.0;
+    if (!ShortDecimal(text.substr(i), magnitude)) {
+        const auto [end, error] = std::from_chars(text.data() + i, text.data() + text.size(), magnitude,
+                                                  std::chars_format::general);
+        if (error == std::errc::result_out_of_range) {
+            // Underflow reads as 0; overflow has no value.
+            const std::string_view number(text.data() + i, static_cast<std::size_t>(end - (text.data() + i)));
+            const auto e = number.find_first_of("eE");
+            return e != std::string_view::npos && e + 1 < number.size() && number[e + 1] == '-';
+        }
+        if (error != std::errc())
+            return true;
     }
-    if (error != std::errc())
-        return 0.0;
-    return negative ? -value : value;
+    value = negative ? -magnitude : magnitude;
+    return true;
 }
 
 int DurationSeconds(std::string_view text)

@@ -2,7 +2,6 @@
 
 #include <QString>
 
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -17,8 +16,8 @@ int LeadingInteger(std::string_view text);
 // A decimal floating-point number at the start of text (leading white space,
 // optional sign, digits with an optional "." and fraction, optional exponent).
 // Reading stops at the first character that cannot continue the number; no
-// number gives 0. Returns nothing when the number does not fit a double.
-std::optional<double> LeadingDecimal(std::string_view text);
+// number gives 0. Returns false when the number does not fit a double.
+bool LeadingDecimal(std::string_view text, double& value);
 
 // Seconds of a duration written hh:mm:ss at fixed positions after leading
 // blanks (code 32). Only the digit positions 0-1, 3-4 and 6-7 are read;

@@ -4,7 +4,6 @@
 #include "app/year_store.h"
 
 #include <cmath>
-#include <limits>
 
 namespace {
 
@@ -29,6 +28,15 @@ int SumMetricOfKind(int kind)
 
 float Add(float sum, double term) { return static_cast<float>(static_cast<double>(sum) + term); }
 
+// Fields are short: a plain loop beats a library search here.
+std::size_t NextSemicolon(const std::string& row, std::size_t from)
+{
+    for (std::size_t i = from; i < row.size(); ++i)
+        if (row[i] == ';')
+            return i;
+    return std::string::npos;
+}
+
 } // namespace
 
 TDayFolder::TDayFolder(TYearStore& store, int slot)
@@ -47,9 +55,9 @@ TDayFolder::TRowFindings TDayFolder::FoldRow(std::string& row, int day, bool new
 
     TRowFindings findings;
     // Columns start at field 2: skip the date and the time.
-    std::size_t fieldStart = row.find(';');
+    std::size_t fieldStart = NextSemicolon(row, 0);
     if (fieldStart != std::string::npos)
-        fieldStart = row.find(';', fieldStart + 1);
+        fieldStart = NextSemicolon(row, fieldStart + 1);
     int column = 0;
     while (fieldStart != std::string::npos) {
         ++fieldStart; // past the ";"
@@ -57,7 +65,7 @@ TDayFolder::TRowFindings TDayFolder::FoldRow(std::string& row, int day, bool new
             findings.tooManyColumns = true;
             break;
         }
-        std::size_t fieldEnd = row.find(';', fieldStart);
+        const std::size_t fieldEnd = NextSemicolon(row, fieldStart);
         const std::size_t end = fieldEnd == std::string::npos ? row.size() : fieldEnd;
         const int kind = store_.KindOfColumn(column);
         Store(day, column, FoldField(kind, row, fieldStart, end, column, findings));
@@ -114,9 +122,10 @@ float TDayFolder::FoldField(int kind, std::string& row, std::size_t fieldStart, 
 float TDayFolder::ReadValue(std::string& row, std::size_t fieldStart, std::size_t fieldEnd, TRowFindings& findings)
 {
     ReplaceFirstComma(row, fieldStart);
-    const auto value = CsvText::LeadingDecimal(std::string_view(row).substr(fieldStart, fieldEnd - fieldStart));
-    const float v = value ? static_cast<float>(*value) : std::numeric_limits<float>::infinity();
-    if (!std::isfinite(v)) {
+    double value = 0.0;
+    const bool fits = CsvText::LeadingDecimal(std::string_view(row).substr(fieldStart, fieldEnd - fieldStart), value);
+    const float v = static_cast<float>(value);
+    if (!fits || !std::isfinite(v)) {
         ++findings.valuesOutOfRange;
         return 0.0f;
     }

@@ -7,7 +7,7 @@ constexpr std::size_t BlockSize = 64 * 1024;
 }
 
 TLineReader::TLineReader(std::FILE* file, std::size_t maxLineLength)
-    : file_(file), maxLineLength_(maxLineLength), buffer_(BlockSize)
+    : file_(file), maxLineLength_(maxLineLength), buffer_(std::make_unique_for_overwrite<char[]>(BlockSize))
 {
 }
 
@@ -16,7 +16,7 @@ bool TLineReader::Refill()
     if (eof_)
         return false;
     begin_ = 0;
-    end_ = std::fread(buffer_.data(), 1, buffer_.size(), file_);
+    end_ = std::fread(buffer_.get(), 1, BlockSize, file_);
     if (end_ == 0)
         eof_ = true;
     return end_ > 0;
@@ -31,7 +31,7 @@ TLineReader::TStatus TLineReader::ReadLine(std::string& line)
     line.clear();
     bool tooLong = false;
     for (;;) {
-        const char* start = buffer_.data() + begin_;
+        const char* start = buffer_.get() + begin_;
         const std::size_t available = end_ - begin_;
         const void* feed = std::memchr(start, '\n', available);
         const std::size_t take = feed ? static_cast<std::size_t>(static_cast<const char*>(feed) - start) + 1

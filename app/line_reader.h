@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <string>
-#include <vector>
+#include <memory>
 
 // Reads a file line by line through a block buffer. A line runs up to and
 // including its line feed (or to the end of the file); carriage returns stay
@@ -31,7 +31,7 @@ private:
 
     std::FILE* file_;
     std::size_t maxLineLength_;
-    std::vector<char> buffer_;
+    std::unique_ptr<char[]> buffer_;
     std::size_t begin_ = 0;
     std::size_t end_ = 0;
     std::int64_t position_ = 0;

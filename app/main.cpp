@@ -6,12 +6,16 @@
 
 int main(int argc, char** argv)
 {
-    TApplication app(argc, argv);
-    const TCommandLine commandLine = TCommandLine::Parse(app.arguments().mid(1));
+    // Arguments are checked before the application object connects to a display.
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const TCommandLine commandLine = TCommandLine::Parse(arguments);
     if (!commandLine.error.isEmpty()) {
         std::fprintf(stderr, "kaldoro: %s\nusage: kaldoro [FILE...]\n", qPrintable(commandLine.error));
         return 2;
     }
+    TApplication app(argc, argv);
     app.RunGuarded([&] {
         TForm1 form;
         form.show();

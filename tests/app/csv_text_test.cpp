@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 namespace {
 
 TEST(CsvText, LeadingIntegerReadsBlanksSignAndDigits)
@@ -23,9 +25,25 @@ TEST(CsvText, LeadingDecimalStopsAtTheFirstForeignCharacter)
         {";", 0.0},      {"\r\n", 0.0},          {"inf", 0.0}, {"nan", 0.0}, {"0x10", 0.0},
         {"-", 0.0},      {".", 0.0},             {"1e-400", 0.0},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(CsvText::LeadingDecimal(c.text), c.value) << c.text;
-    EXPECT_FALSE(CsvText::LeadingDecimal("1e400").has_value());
+    for (const Case& c : cases) {
+        double value = -1.0;
+        EXPECT_TRUE(CsvText::LeadingDecimal(c.text, value)) << c.text;
+        EXPECT_EQ(value, c.value) << c.text;
+    }
+    double value = 0.0;
+    EXPECT_FALSE(CsvText::LeadingDecimal("1e400", value));
+}
+
+TEST(CsvText, ShortDecimalsReadLikeTheGeneralConversion)
+{
+    // The quick path for short decimals must give the correctly rounded double.
+    const char* texts[] = {"0.1", "45.5", "123456789012345", "0.000000000000001", "99999.99999", "1.7976931348623",
+                           "3.14159265358979", "1234567890123456", "0.30000000000000004"};
+    for (const char* text : texts) {
+        double quick = 0.0;
+        ASSERT_TRUE(CsvText::LeadingDecimal(text, quick));
+        EXPECT_EQ(quick, std::strtod(text, nullptr)) << text;
+    }
 }
 
 TEST(CsvText, DurationReadsFixedPositions)

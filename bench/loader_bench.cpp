@@ -1,0 +1,75 @@
+// Loading 19 year files (the bundled samples repeated) through the loader,
+// next to a bare line-by-line read of the same files with no parsing.
+#include "app/line_reader.h"
+#include "app/string_items.h"
+#include "app/year_file_loader.h"
+#include "app/year_store.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+
+namespace {
+
+QStringList NineteenFiles()
+{
+    const QDir samples(QStringLiteral(KALDORO_SOURCE_DIR "/samples"));
+    const QStringList names = samples.entryList({QStringLiteral("*.csv")}, QDir::Files, QDir::Name);
+    QStringList paths;
+    for (int i = 0; i < 19 && !names.isEmpty(); ++i)
+        paths << samples.filePath(names[i % names.size()]);
+    return paths;
+}
+
+std::int64_t TotalBytes(const QStringList& paths)
+{
+    std::int64_t total = 0;
+    for (const QString& path : paths)
+        total += QFileInfo(path).size();
+    return total;
+}
+
+void BM_LoadNineteenYears(benchmark::State& state)
+{
+    const QStringList paths = NineteenFiles();
+    TYearStore store;
+    TStringListItems metrics;
+    TYearFileLoader loader(store, metrics);
+    for (auto _ : state) {
+        store.ClearYearStore();
+        loader.BeginLoad();
+        for (const QString& path : paths)
+            benchmark::DoNotOptimize(loader.ReadYearFile(path));
+    }
+    state.SetBytesProcessed(state.iterations() * TotalBytes(paths));
+}
+BENCHMARK(BM_LoadNineteenYears)->Unit(benchmark::kMicrosecond);
+
+// The same store clearing as the load, so the two differ only in parsing.
+void BM_ReadLinesOnly(benchmark::State& state)
+{
+    const QStringList paths = NineteenFiles();
+    TYearStore store;
+    std::string line;
+    for (auto _ : state) {
+        store.ClearYearStore();
+        for (const QString& path : paths) {
+            std::FILE* file = std::fopen(QFile::encodeName(path).constData(), "rb");
+            if (!file)
+                continue;
+            TLineReader reader(file);
+            while (reader.ReadLine(line) != TLineReader::TStatus::End)
+                benchmark::DoNotOptimize(line.data());
+            std::fclose(file);
+        }
+    }
+    state.SetBytesProcessed(state.iterations() * TotalBytes(paths));
+}
+BENCHMARK(BM_ReadLinesOnly)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,197 @@
+#include "app/application.h"
+#include "app/command_line.h"
+#include "app/main_form.h"
+#include "chart/canvas/exception.h"
+#include "support/temp_files.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTextEdit>
+
+#include <gtest/gtest.h>
+
+#include <deque>
+
+namespace {
+
+// Answers the open-file dialog from a queue: a list of paths, or nothing for Cancel.
+class ScriptedDialog : public TOpenFileDialog
+{
+public:
+    explicit ScriptedDialog(std::deque<std::optional<QStringList>>& answers) : answers_(answers) {}
+    std::optional<QStringList> Execute(QWidget*, const QString& fileName) override
+    {
+        presets.push_back(fileName);
+        auto answer = answers_.front();
+        answers_.pop_front();
+        return answer;
+    }
+    std::vector<QString> presets;
+
+private:
+    std::deque<std::optional<QStringList>>& answers_;
+};
+
+const std::string YearFile = "Datum;Zeit;Dauer;Strecke;HF\r\n-;-;[h];[km];[1/min]\r\nKind;0;1;2;0;3\r\n"
+                             "20110315;08:00;01:30:00;45,5;140;\r\n"
+    + std::string(230, '#');
+
+class MainFormTest : public ::testing::Test
+{
+protected:
+    MainFormTest()
+    {
+        auto dialog = std::make_unique<ScriptedDialog>(answers);
+        dialogSeen = dialog.get();
+        form = std::make_unique<TForm1>(std::move(dialog));
+        form->show();
+    }
+
+    bool Visible(QWidget* w) const { return w->isVisible(); }
+
+    TempFiles files;
+    std::deque<std::optional<QStringList>> answers;
+    ScriptedDialog* dialogSeen = nullptr;
+    std::unique_ptr<TForm1> form;
+};
+
+TEST_F(MainFormTest, StartsWithTheDesignedControls)
+{
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("Kaldoro     (V 20120128)"));
+    EXPECT_EQ(form->minimumWidth(), 620);
+    EXPECT_EQ(form->LOAD_JData()->geometry(), QRect(8, 8, 161, 30));
+    EXPECT_EQ(form->LOAD_JData()->text(), QStringLiteral("LOAD Jahres Daten"));
+    EXPECT_EQ(form->CB_Wahl()->geometry().topLeft(), QPoint(176, 8));
+    EXPECT_EQ(form->CB_Art()->geometry().topLeft(), QPoint(392, 8));
+    EXPECT_EQ(form->CB_Kum()->geometry().topLeft(), QPoint(600, 8));
+    EXPECT_EQ(form->CB_Wahl()->currentText(), QStringLiteral("Jahreswerte "));
+    EXPECT_EQ(form->CB_Art()->count(), 6);
+    EXPECT_EQ(form->CB_Art()->itemText(1), QStringLiteral("Wertemäßig sortiert "));
+    EXPECT_EQ(form->CB_Art()->currentIndex(), 0);
+    EXPECT_EQ(form->CB_Kum()->itemText(2), QStringLiteral("Arbeit     [kcal]"));
+    EXPECT_EQ(form->CB_Kum()->currentIndex(), 0);
+    EXPECT_EQ(form->CB_Wahl()->font().pixelSize(), 15);
+    EXPECT_EQ(form->Memo()->font().pixelSize(), 11);
+    EXPECT_TRUE(form->Memo()->font().bold());
+    EXPECT_EQ(form->Show_DAT()->geometry(), QRect(320, 392, 217, 41));
+    EXPECT_EQ(form->LBox()->geometry(), QRect(544, 408, 105, 89));
+    EXPECT_EQ(form->Memo1()->toPlainText(), QStringLiteral("Memo1"));
+    EXPECT_EQ(form->E_SKA()->text(), QStringLiteral("E_SKA"));
+    EXPECT_EQ(form->Chart()->objectName(), QStringLiteral("Chart"));
+    for (QWidget* child : std::initializer_list<QWidget*>{form->E_SKA(), form->Memo1(), form->Show_DAT(), form->LBox()})
+        EXPECT_EQ(child->parentWidget(), form->Chart());
+
+    EXPECT_TRUE(Visible(form->LOAD_JData()));
+    EXPECT_TRUE(Visible(form->Memo()));
+    for (QWidget* hidden : std::initializer_list<QWidget*>{form->CB_Wahl(), form->CB_Kum(), form->CB_Art(),
+                                                           form->Chart(), form->Sortlist()})
+        EXPECT_FALSE(Visible(hidden));
+}
+
+TEST_F(MainFormTest, ResizeKeepsTheMargins)
+{
+    form->resize(800, 600);
+    EXPECT_EQ(form->Memo()->geometry(), QRect(8, 48, 785, 545));
+    EXPECT_EQ(form->Chart()->geometry(), QRect(5, 45, 790, 550));
+    form->resize(400, 300);
+    EXPECT_EQ(form->width(), 620);
+    EXPECT_EQ(form->Chart()->geometry(), QRect(5, 45, 610, 250));
+}
+
+TEST_F(MainFormTest, LoadShowsTheListsAndCancelHidesThem)
+{
+    const QString year = files.Write("2011.csv", YearFile);
+    answers = {QStringList{year, year}, std::nullopt};
+
+    form->LOAD_JData()->click();
+    EXPECT_EQ(dialogSeen->presets.front(), QStringLiteral("*.csv"));
+    EXPECT_EQ(form->MemoLines(), QStringList({year, year}));
+    EXPECT_TRUE(Visible(form->CB_Wahl()));
+    EXPECT_TRUE(Visible(form->CB_Kum()));
+    EXPECT_TRUE(Visible(form->CB_Art()));
+    EXPECT_FALSE(Visible(form->Chart()));
+    EXPECT_EQ(form->CB_Kum()->x(), form->CB_Wahl()->x());
+    // The same file twice fills two slots.
+    EXPECT_EQ(form->YearStore().Year(1), 2011.0f);
+    EXPECT_EQ(form->YearStore().Year(2), 2011.0f);
+    EXPECT_EQ(form->CB_Wahl()->count(), 4);
+    EXPECT_EQ(form->CB_Wahl()->itemText(0), QStringLiteral("Strecke [km]"));
+    EXPECT_EQ(form->CB_Wahl()->itemText(3), QStringLiteral("Torque [Nm]"));
+
+    form->LOAD_JData()->click(); // cancelled
+    EXPECT_TRUE(form->MemoLines().isEmpty());
+    EXPECT_FALSE(Visible(form->CB_Wahl()));
+    EXPECT_FALSE(Visible(form->CB_Kum()));
+    EXPECT_FALSE(Visible(form->CB_Art()));
+    EXPECT_FALSE(form->YearStore().IsSlotLoaded(1));
+    EXPECT_TRUE(Visible(form->LOAD_JData()));
+}
+
+TEST_F(MainFormTest, SecondLoadReplacesTheFirst)
+{
+    const QString a = files.Write("2011.csv", YearFile);
+    std::string other = YearFile;
+    other.replace(other.find("2011"), 4, "2012");
+    const QString b = files.Write("2012.csv", other);
+    answers = {QStringList{a, a}, QStringList{b}};
+    form->LOAD_JData()->click();
+    form->LOAD_JData()->click();
+    EXPECT_EQ(form->MemoLines(), QStringList({b}));
+    EXPECT_EQ(form->YearStore().Year(1), 2012.0f);
+    EXPECT_FALSE(form->YearStore().IsSlotLoaded(2));
+}
+
+TEST_F(MainFormTest, FilePaneSaysWhatWasSkipped)
+{
+    const QString good = files.Write("2011.csv", YearFile);
+    const QString missing = files.PathOf("fehlt.csv");
+    form->LoadFiles({missing, good});
+    const QStringList lines = form->MemoLines();
+    ASSERT_EQ(lines.size(), 3);
+    EXPECT_EQ(lines[0], missing);
+    EXPECT_TRUE(lines[1].contains(QStringLiteral("nicht geöffnet"))) << lines[1].toStdString();
+    EXPECT_EQ(lines[2], good);
+    EXPECT_EQ(form->YearStore().Year(1), 2011.0f);
+}
+
+TEST(CommandLine, FilesAndUnknownOptions)
+{
+    EXPECT_EQ(TCommandLine::Parse({"a.csv", "b.csv"}).files, QStringList({"a.csv", "b.csv"}));
+    EXPECT_TRUE(TCommandLine::Parse({"a.csv"}).error.isEmpty());
+    EXPECT_FALSE(TCommandLine::Parse({"--frobnicate", "a.csv"}).error.isEmpty());
+    EXPECT_EQ(TCommandLine::Parse({"--", "-odd.csv"}).files, QStringList({"-odd.csv"}));
+}
+
+// An object whose event handler fails like a handler of the program may.
+class Failing : public QObject
+{
+public:
+    bool throwOwn = true;
+    bool event(QEvent*) override
+    {
+        if (throwOwn)
+            throw Exception(QStringLiteral("Die Achse ist kaputt"));
+        throw 42;
+    }
+};
+
+TEST(Application, EscapingExceptionsAreShownAndTheLoopGoesOn)
+{
+    auto* app = static_cast<TApplication*>(QCoreApplication::instance());
+    std::vector<QString> shown;
+    app->OnShowException = [&](const QString& message) { shown.push_back(message); };
+    Failing target;
+    QEvent event(QEvent::User);
+    QCoreApplication::sendEvent(&target, &event);
+    target.throwOwn = false;
+    QCoreApplication::sendEvent(&target, &event);
+    EXPECT_EQ(app->RunGuarded([]() -> int { throw Exception(QStringLiteral("Start")); }), 0);
+    app->OnShowException = nullptr;
+    EXPECT_EQ(shown, std::vector<QString>({QStringLiteral("Die Achse ist kaputt"), QString(), QStringLiteral("Start")}));
+}
+
+} // namespace
