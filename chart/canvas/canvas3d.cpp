@@ -14,6 +14,7 @@ constexpr int kSideDarkening = 128;
 constexpr int kTopDarkening = 64;
 constexpr int kPieSideDarkening = 32;
 constexpr int kEllipseRingPoints = 64;
+constexpr int kCylinderSides = 16;
 
 // Convex hull (monotone chain), counter-clockwise, of a handful of points.
 std::vector<TPoint> ConvexHull(std::vector<TPoint> p)
@@ -287,59 +288,117 @@ void TCanvas3D::FilledFace(std::span<const TPoint> corners, int darkenBy, bool d
     SetBackColor(savedBack);
 }
 
+void TCanvas3D::DrawConvexSolid(std::vector<TSolidFace> faces, bool dark)
+{
+    // Orient every face so that its corners turn the same way seen from
+    // outside; a face is then in view exactly when its projection keeps
+    // that turn (positive area on the screen, whose Y grows downwards).
+    double cx = 0, cy = 0, cz = 0;
+    int count = 0;
+    for (const TSolidFace& f : faces) {
+        for (const TPoint3D& p : f.Corners) {
+            cx += p.X;
+            cy += p.Y;
+            cz += p.Z;
+            ++count;
+        }
+    }
+    if (count == 0)
+        return;
+    cx /= count;
+    cy /= count;
+    cz /= count;
+    for (TSolidFace& f : faces) {
+        if (f.Corners.size() < 3)
+            continue;
+        const TPoint3D &a = f.Corners[0], &b = f.Corners[1], &c = f.Corners[2];
+        const double ux = b.X - a.X, uy = b.Y - a.Y, uz = b.Z - a.Z;
+        const double vx = c.X - b.X, vy = c.Y - b.Y, vz = c.Z - b.Z;
+        const double nx = uy * vz - uz * vy, ny = uz * vx - ux * vz, nz = ux * vy - uy * vx;
+        if (nx * (cx - a.X) + ny * (cy - a.Y) + nz * (cz - a.Z) < 0)
+            std::reverse(f.Corners.begin(), f.Corners.end());
+        std::vector<TPoint> projected;
+        projected.reserve(f.Corners.size());
+        for (const TPoint3D& p : f.Corners)
+            projected.push_back(ProjectPoint(p.X, p.Y, p.Z));
+        double area = 0;
+        for (std::size_t i = 0; i < projected.size(); ++i) {
+            const TPoint& p = projected[i];
+            const TPoint& q = projected[(i + 1) % projected.size()];
+            area += double(p.X) * q.Y - double(q.X) * p.Y;
+        }
+        if (area > 0)
+            FilledFace(projected, f.Darken, dark);
+    }
+}
+
 void TCanvas3D::SolidCube(const TRect& box, int z0, int z1, bool dark)
 {
-    auto face = [&](std::array<TPoint3D, 4> c, int darkenBy) {
-        std::array<TPoint, 4> p;
-        for (std::size_t i = 0; i < 4; ++i)
-            p[i] = ProjectPoint(c[i].X, c[i].Y, c[i].Z);
-        FilledFace(p, darkenBy, dark);
-    };
     const TRect b = box.Normalised();
-    // Faces seen from the default view point: side, top, then front.
-    face({{{b.Right, b.Top, z0}, {b.Right, b.Top, z1}, {b.Right, b.Bottom, z1}, {b.Right, b.Bottom, z0}}},
-         kSideDarkening);
-    face({{{b.Left, b.Top, z0}, {b.Right, b.Top, z0}, {b.Right, b.Top, z1}, {b.Left, b.Top, z1}}}, kTopDarkening);
-    face({{{b.Left, b.Top, z0}, {b.Right, b.Top, z0}, {b.Right, b.Bottom, z0}, {b.Left, b.Bottom, z0}}}, 0);
+    const int l = b.Left, t = b.Top, r = b.Right, m = b.Bottom;
+    DrawConvexSolid({{{{l, t, z0}, {r, t, z0}, {r, m, z0}, {l, m, z0}}, 0},
+                     {{{l, t, z1}, {r, t, z1}, {r, m, z1}, {l, m, z1}}, 0},
+                     {{{l, t, z0}, {r, t, z0}, {r, t, z1}, {l, t, z1}}, kTopDarkening},
+                     {{{l, m, z0}, {r, m, z0}, {r, m, z1}, {l, m, z1}}, kTopDarkening},
+                     {{{l, t, z0}, {l, m, z0}, {l, m, z1}, {l, t, z1}}, kSideDarkening},
+                     {{{r, t, z0}, {r, m, z0}, {r, m, z1}, {r, t, z1}}, kSideDarkening}},
+                    dark);
 }
 
 void TCanvas3D::Pyramid(const TRect& box, int z0, int z1, bool dark)
 {
+    DrawPyramid(box, z0, z1, dark, 0);
+}
+
+void TCanvas3D::DrawPyramid(const TRect& box, int z0, int z1, bool dark, int frontDarkening)
+{
     const TRect b = box.Normalised();
-    const int midZ = z0 + (z1 - z0) / 2;
-    const TPoint apex = ProjectPoint((b.Left + b.Right) / 2, b.Top, midZ);
-    const std::array<TPoint, 3> side{ProjectPoint(b.Right, b.Bottom, z0), ProjectPoint(b.Right, b.Bottom, z1),
-                                     apex};
-    FilledFace(side, kSideDarkening, dark);
-    const std::array<TPoint, 3> front{ProjectPoint(b.Left, b.Bottom, z0), ProjectPoint(b.Right, b.Bottom, z0),
-                                      apex};
-    FilledFace(front, 0, dark);
+    const int l = b.Left, r = b.Right, m = b.Bottom;
+    const TPoint3D apex{(l + r) / 2, b.Top, z0 + (z1 - z0) / 2};
+    DrawConvexSolid({{{{l, m, z0}, apex, {r, m, z0}}, frontDarkening},
+                     {{{r, m, z0}, apex, {r, m, z1}}, kSideDarkening},
+                     {{{r, m, z1}, apex, {l, m, z1}}, kSideDarkening},
+                     {{{l, m, z1}, apex, {l, m, z0}}, kSideDarkening},
+                     {{{l, m, z0}, {r, m, z0}, {r, m, z1}, {l, m, z1}}, kTopDarkening}},
+                    dark);
 }
 
 void TCanvas3D::SolidCone(const TRect& box, int z0, int z1, bool dark)
 {
     // A cone is shown as a pyramid whose faces are all shaded.
-    const TCanvasBrush saved = Brush();
-    if (dark && Brush().Style == bsSolid)
-        Brush().Color = DarkenColour(Brush().Color, kTopDarkening);
-    Pyramid(box, z0, z1, dark);
-    Brush() = saved;
+    DrawPyramid(box, z0, z1, dark, kTopDarkening);
 }
 
 void TCanvas3D::SolidCylinder(const TRect& box, int z0, int z1, bool dark)
 {
+    // A prism of kCylinderSides sides around the vertical axis; sides that
+    // face more sideways than forwards are shaded.
     const TRect b = box.Normalised();
-    const std::array<TPoint, 4> front{ProjectPoint(b.Left, b.Top, z0), ProjectPoint(b.Right, b.Top, z0),
-                                      ProjectPoint(b.Right, b.Bottom, z0), ProjectPoint(b.Left, b.Bottom, z0)};
-    FilledFace(front, 0, dark);
-    // The top lid: an ellipse as deep as the solid, shaded like a top face.
-    const TCanvasBrush saved = Brush();
-    if (dark && Brush().Style == bsSolid)
-        Brush().Color = DarkenColour(Brush().Color, kTopDarkening);
-    const TPoint a = ProjectPoint(b.Left, b.Top, z1);
-    const TPoint c = ProjectPoint(b.Right, b.Top, z0);
-    Ellipse(TRect{std::min(a.X, c.X), std::min(a.Y, c.Y), std::max(a.X, c.X), std::max(a.Y, c.Y)}.Inflated(0, 1));
-    Brush() = saved;
+    const double cx = (b.Left + b.Right) / 2.0;
+    const double rx = b.Width() / 2.0;
+    const double cz = (z0 + z1) / 2.0;
+    const double rz = std::abs(z1 - z0) / 2.0;
+    std::vector<TPoint3D> ring;
+    for (int i = 0; i < kCylinderSides; ++i) {
+        const double a = 2 * std::numbers::pi * i / kCylinderSides;
+        ring.push_back({RoundPixel(cx + rx * std::cos(a)), 0, RoundPixel(cz - rz * std::sin(a))});
+    }
+    std::vector<TSolidFace> faces;
+    TSolidFace top{{}, kTopDarkening};
+    TSolidFace bottom{{}, kTopDarkening};
+    for (int i = 0; i < kCylinderSides; ++i) {
+        const TPoint3D p = ring[std::size_t(i)];
+        const TPoint3D q = ring[std::size_t((i + 1) % kCylinderSides)];
+        const double mid = 2 * std::numbers::pi * (i + 0.5) / kCylinderSides;
+        const bool sideways = std::abs(std::cos(mid)) > std::abs(std::sin(mid));
+        faces.push_back({{{p.X, b.Top, p.Z}, {q.X, b.Top, q.Z}, {q.X, b.Bottom, q.Z}, {p.X, b.Bottom, p.Z}},
+                         sideways ? kSideDarkening : 0});
+        top.Corners.push_back({p.X, b.Top, p.Z});
+        bottom.Corners.push_back({p.X, b.Bottom, p.Z});
+    }
+    faces.push_back(std::move(top));
+    faces.push_back(std::move(bottom));
+    DrawConvexSolid(std::move(faces), dark);
 }
 
 void TCanvas3D::SolidSphere(TPoint centre, int radius, int z)

@@ -4,6 +4,7 @@
 #include "chart/canvas/projection.h"
 
 #include <array>
+#include <vector>
 
 class QPaintDevice;
 class TView3DOptions;
@@ -93,7 +94,15 @@ protected:
     TFont TextFont() const;
 
 private:
+    struct TSolidFace
+    {
+        std::vector<TPoint3D> Corners;
+        int Darken = 0; // darkening of the brush when the solid is dark
+    };
     void FilledFace(std::span<const TPoint> corners, int darkenBy, bool dark);
+    // Draws the faces of a convex solid that are turned towards the viewer.
+    void DrawConvexSolid(std::vector<TSolidFace> faces, bool dark);
+    void DrawPyramid(const TRect& box, int z0, int z1, bool dark, int frontDarkening);
 
     TProjection projection_;
     bool saved3D_ = false;

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 
 TEST(RecordingCanvas, LogsOperationsWithTheirStateAsValues)
@@ -194,4 +195,28 @@ TEST(Projection, ZoomedTextIn3DScalesTheFont)
     EXPECT_EQ(canvas.Ops().back().Args, (std::vector<int>{20, 25}));
     EXPECT_EQ(canvas.Ops().back().Font.Size, 8);
     EXPECT_TRUE(canvas.Is3D());
+}
+
+TEST(Projection, OrthogonalCubeShowsFrontTopAndRightFacesShaded)
+{
+    TView3DOptions options;
+    TRecordingCanvas canvas;
+    canvas.StartFrame(nullptr, &options, {0, 0, 400, 250}, true);
+    canvas.SetProjection(0, {0, 0, 400, 250}, {0, 0, 400, 250});
+    canvas.Brush().Color = RGBColour(200, 200, 200);
+    canvas.SolidCube({100, 100, 150, 200}, 0, 20, true);
+    const auto faces = canvas.OpsNamed(QStringLiteral("Polygon"));
+    ASSERT_EQ(faces.size(), 3u);
+    std::vector<TColor> colours;
+    for (const TCanvasOp& f : faces)
+        colours.push_back(f.Brush.Color);
+    std::sort(colours.begin(), colours.end());
+    EXPECT_EQ(colours, (std::vector<TColor>{RGBColour(72, 72, 72), RGBColour(136, 136, 136),
+                                            RGBColour(200, 200, 200)}));
+    EXPECT_EQ(canvas.Brush().Color, RGBColour(200, 200, 200)); // restored
+
+    TRecordingCanvas flat;
+    flat.SolidCube({100, 100, 150, 200}, 0, 20, true);
+    ASSERT_EQ(flat.Ops().size(), 1u); // only the front face in 2D
+    EXPECT_EQ(flat.Ops()[0].Points, (std::vector<TPoint>{{100, 100}, {150, 100}, {150, 200}, {100, 200}}));
 }
