@@ -42,6 +42,46 @@ std::vector<TPoint> ConvexHull(std::vector<TPoint> p)
     return hull;
 }
 
+struct TVector3
+{
+    double X = 0, Y = 0, Z = 0;
+};
+
+template <typename TFaces>
+TVector3 CentreOfSolid(const TFaces& faces)
+{
+    TVector3 sum;
+    int count = 0;
+    for (const auto& f : faces) {
+        for (const TPoint3D& p : f.Corners) {
+            sum = {sum.X + p.X, sum.Y + p.Y, sum.Z + p.Z};
+            ++count;
+        }
+    }
+    return count == 0 ? sum : TVector3{sum.X / count, sum.Y / count, sum.Z / count};
+}
+
+// True when the turn of the first three corners points away from the
+// solid's centre (the face is listed clockwise seen from outside).
+bool FacesAwayFrom(const std::vector<TPoint3D>& c, const TVector3& centre)
+{
+    const TVector3 u{double(c[1].X - c[0].X), double(c[1].Y - c[0].Y), double(c[1].Z - c[0].Z)};
+    const TVector3 v{double(c[2].X - c[1].X), double(c[2].Y - c[1].Y), double(c[2].Z - c[1].Z)};
+    const TVector3 n{u.Y * v.Z - u.Z * v.Y, u.Z * v.X - u.X * v.Z, u.X * v.Y - u.Y * v.X};
+    return n.X * (centre.X - c[0].X) + n.Y * (centre.Y - c[0].Y) + n.Z * (centre.Z - c[0].Z) < 0;
+}
+
+// Twice the signed area of a screen polygon (positive: clockwise on screen).
+double SignedArea(const std::vector<TPoint>& p)
+{
+    double area = 0;
+    for (std::size_t i = 0; i < p.size(); ++i) {
+        const TPoint& q = p[(i + 1) % p.size()];
+        area += double(p[i].X) * q.Y - double(q.X) * p[i].Y;
+    }
+    return area;
+}
+
 } // namespace
 
 void TCanvas3D::SetProjection(int depth, const TRect& bounds, const TRect& plot)
@@ -293,41 +333,17 @@ void TCanvas3D::DrawConvexSolid(std::vector<TSolidFace> faces, bool dark)
     // Orient every face so that its corners turn the same way seen from
     // outside; a face is then in view exactly when its projection keeps
     // that turn (positive area on the screen, whose Y grows downwards).
-    double cx = 0, cy = 0, cz = 0;
-    int count = 0;
-    for (const TSolidFace& f : faces) {
-        for (const TPoint3D& p : f.Corners) {
-            cx += p.X;
-            cy += p.Y;
-            cz += p.Z;
-            ++count;
-        }
-    }
-    if (count == 0)
-        return;
-    cx /= count;
-    cy /= count;
-    cz /= count;
+    const TVector3 centre = CentreOfSolid(faces);
     for (TSolidFace& f : faces) {
         if (f.Corners.size() < 3)
             continue;
-        const TPoint3D &a = f.Corners[0], &b = f.Corners[1], &c = f.Corners[2];
-        const double ux = b.X - a.X, uy = b.Y - a.Y, uz = b.Z - a.Z;
-        const double vx = c.X - b.X, vy = c.Y - b.Y, vz = c.Z - b.Z;
-        const double nx = uy * vz - uz * vy, ny = uz * vx - ux * vz, nz = ux * vy - uy * vx;
-        if (nx * (cx - a.X) + ny * (cy - a.Y) + nz * (cz - a.Z) < 0)
+        if (FacesAwayFrom(f.Corners, centre))
             std::reverse(f.Corners.begin(), f.Corners.end());
         std::vector<TPoint> projected;
         projected.reserve(f.Corners.size());
         for (const TPoint3D& p : f.Corners)
             projected.push_back(ProjectPoint(p.X, p.Y, p.Z));
-        double area = 0;
-        for (std::size_t i = 0; i < projected.size(); ++i) {
-            const TPoint& p = projected[i];
-            const TPoint& q = projected[(i + 1) % projected.size()];
-            area += double(p.X) * q.Y - double(q.X) * p.Y;
-        }
-        if (area > 0)
+        if (SignedArea(projected) > 0)
             FilledFace(projected, f.Darken, dark);
     }
 }

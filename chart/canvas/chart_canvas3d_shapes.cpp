@@ -67,6 +67,30 @@ void DrawSegment(QPainter& painter, TPoint a, TPoint b, bool onePixel)
     painter.drawLine(QLineF(QPointF(a.X, a.Y) + shift, QPointF(b.X, b.Y) + shift));
 }
 
+void PaintGradientStep(QPainter& painter, TGradientShape shape, const TGradientStep& step, const QBrush& band)
+{
+    const TRect& s = step.Rect;
+    switch (shape) {
+    case gsBands: painter.fillRect(ToQRect(s), band); return;
+    case gsFrames:
+        if (s.Width() <= 2 || s.Height() <= 2) {
+            painter.fillRect(ToQRect(s), band);
+            return;
+        }
+        painter.fillRect(ToQRect({s.Left, s.Top, s.Right, s.Top + 1}), band);
+        painter.fillRect(ToQRect({s.Left, s.Bottom - 1, s.Right, s.Bottom}), band);
+        painter.fillRect(ToQRect({s.Left, s.Top + 1, s.Left + 1, s.Bottom - 1}), band);
+        painter.fillRect(ToQRect({s.Right - 1, s.Top + 1, s.Right, s.Bottom - 1}), band);
+        return;
+    case gsDiagonals:
+        if (step.From == step.To)
+            painter.fillRect(step.From.X, step.From.Y, 1, 1, band);
+        else // diagonals run right and up or down: one step further, as the end pixel is left out
+            painter.drawLine(step.From.X, step.From.Y, step.To.X + 1, step.To.Y + (step.To.Y > step.From.Y ? 1 : -1));
+        return;
+    }
+}
+
 bool IsPlainOnePixelPen(const TCanvasPen& pen)
 {
     return (pen.Style == psSolid || pen.Style == psInsideFrame) && pen.Width <= 1 && !pen.Alternate
@@ -234,41 +258,20 @@ void TChartCanvas3D::PaintGradientSteps(const TGradientPlan& plan)
     ForgetAppliedState();
     painter_->setCompositionMode(QPainter::CompositionMode_SourceOver);
     painter_->setBrush(Qt::NoBrush);
-    // One brush (or pen) per change of colour, not per step.
+    // One brush (and pen, for diagonals) per change of colour, not per step.
     std::optional<TColor> current;
     QBrush band;
     for (const TGradientStep& step : plan.Steps) {
         if (step.Colour != current) {
             current = step.Colour;
             band = QBrush(ToQColor(step.Colour));
-            QPen pen(ToQColor(step.Colour), 1);
-            pen.setCapStyle(Qt::FlatCap);
-            painter_->setPen(pen);
-        }
-        const TRect& s = step.Rect;
-        switch (plan.Shape) {
-        case gsBands: painter_->fillRect(ToQRect(s), band); break;
-        case gsFrames:
-            if (s.Width() <= 2 || s.Height() <= 2) {
-                painter_->fillRect(ToQRect(s), band);
-                break;
+            if (plan.Shape == gsDiagonals) {
+                QPen pen(ToQColor(step.Colour), 1);
+                pen.setCapStyle(Qt::FlatCap);
+                painter_->setPen(pen);
             }
-            painter_->fillRect(ToQRect({s.Left, s.Top, s.Right, s.Top + 1}), band);
-            painter_->fillRect(ToQRect({s.Left, s.Bottom - 1, s.Right, s.Bottom}), band);
-            painter_->fillRect(ToQRect({s.Left, s.Top + 1, s.Left + 1, s.Bottom - 1}), band);
-            painter_->fillRect(ToQRect({s.Right - 1, s.Top + 1, s.Right, s.Bottom - 1}), band);
-            break;
-        case gsDiagonals: {
-            // Flat caps leave out the end point: go one diagonal step further.
-            const int dx = step.To.X > step.From.X ? 1 : 0;
-            const int dy = step.To.Y > step.From.Y ? 1 : (step.To.Y < step.From.Y ? -1 : 0);
-            if (step.From == step.To)
-                painter_->fillRect(step.From.X, step.From.Y, 1, 1, band);
-            else
-                painter_->drawLine(step.From.X, step.From.Y, step.To.X + dx, step.To.Y + dy);
-            break;
         }
-        }
+        PaintGradientStep(*painter_, plan.Shape, step, band);
     }
     ForgetAppliedState();
 }
