@@ -1,0 +1,64 @@
+#include "app/evaluation_selection.h"
+
+namespace {
+
+QString UnitOf(const QString& title)
+{
+    const qsizetype bracket = title.indexOf(QLatin1Char('['));
+    return bracket < 0 ? QStringLiteral(" ") : title.mid(bracket);
+}
+
+bool NamesDuration(const QString& text) { return text.contains(QStringLiteral("Dauer")); }
+
+// A typed mode text, or a cumulative mode without a metric: nothing to
+// evaluate, the chart is shown as it was.
+TEvaluationRequest KeepChart(int evalMode, const TEvaluationState& previous)
+{
+    TEvaluationRequest request;
+    request.state = previous;
+    request.state.EvalMode = evalMode;
+    request.state.DurationMetric = false;
+    request.state.UnitText = QStringLiteral(" ");
+    request.bottomAxisTitle = QStringLiteral(" ");
+    return request;
+}
+
+} // namespace
+
+TEvaluationRequest ResolveEvaluation(const TListChoice& mode, const TListChoice& wahl, const TListChoice& kum,
+                                     const std::array<int, 5>& sumColumns, const TEvaluationState& previous)
+{
+    const int evalMode = mode.index;
+    const bool cumulative = evalMode == 4 || evalMode == 5;
+    if (evalMode < 0 || evalMode > 5)
+        return KeepChart(-1, previous);
+    if (cumulative && (kum.index < 0 || kum.index >= int(sumColumns.size())))
+        return KeepChart(-1, previous);
+
+    TEvaluationRequest request;
+    TEvaluationState& state = request.state;
+    state.EvalMode = evalMode;
+    QString titleText;
+    if (!cumulative) {
+        state.SelectedColumn = wahl.index + 1;
+        request.bringToFront = TMetricList::Wahl;
+        titleText = wahl.text;
+        if (NamesDuration(titleText)) {
+            titleText += QStringLiteral(" [Std]");
+            state.DurationMetric = true;
+        }
+        request.chartTitle = titleText;
+        request.leftAxisTitle = titleText;
+    } else {
+        state.SelectedColumn = sumColumns[std::size_t(kum.index)];
+        state.DurationMetric = NamesDuration(kum.text);
+        request.leftAxisTitle = kum.text;
+        request.bringToFront = TMetricList::Kum;
+        titleText = kum.text;
+        request.chartTitle = kum.text;
+    }
+    state.UnitText = UnitOf(titleText);
+    request.bottomAxisTitle = (evalMode == 1 || evalMode == 4) ? QStringLiteral("TAGE") : QStringLiteral(" ");
+    request.routine = static_cast<TEvalMode>(evalMode);
+    return request;
+}

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "app/year_evaluation.h"
+
+#include <QString>
+
+#include <array>
+#include <optional>
+
+// The evaluation state the point inspection reads until the next change.
+struct TEvaluationState
+{
+    int EvalMode = 0;          // item index of the mode list, -1 for a typed text
+    int SelectedColumn = 0;    // column of the year store that is evaluated
+    bool DurationMetric = false; // values are hours: shown as hours and minutes
+    QString UnitText = QStringLiteral(" ");
+};
+
+// A drop-down list as the change handler reads it.
+struct TListChoice
+{
+    int index = -1;
+    QString text;
+};
+
+// Which list of metrics is in front.
+enum class TMetricList { Wahl, Kum };
+
+// What one change of the three lists asks of the window and the chart;
+// computed without widgets.
+struct TEvaluationRequest
+{
+    TEvaluationState state;
+    std::optional<TMetricList> bringToFront;
+    std::optional<QString> chartTitle;     // unset: the title stays
+    std::optional<QString> leftAxisTitle;  // unset: the title stays
+    QString bottomAxisTitle;
+    std::optional<TEvalMode> routine;      // unset: the chart keeps its content
+};
+
+// The change handler's decisions for the current lists. previous is the
+// state of the last change: a selection that names no mode or no metric
+// keeps its column and titles.
+TEvaluationRequest ResolveEvaluation(const TListChoice& mode, const TListChoice& wahl, const TListChoice& kum,
+                                     const std::array<int, 5>& sumColumns, const TEvaluationState& previous);
