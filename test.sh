@@ -10,7 +10,7 @@ cmake --build build/test
 
 export QT_QPA_PLATFORM=offscreen
 export QT_FONT_DPI=96
-export ASAN_OPTIONS=detect_leaks=0:abort_on_error=0
+export ASAN_OPTIONS=detect_leaks=1:abort_on_error=0
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
 # ctest runs the unit tests offscreen; the end-to-end tests (label e2e) start their
