@@ -4,6 +4,7 @@
 #include "app/fixed_height_delegate.h"
 #include "app/load_report.h"
 #include "app/open_file_dialog.h"
+#include "app/year_evaluation.h"
 #include "chart/canvas/colour.h"
 
 #include <QComboBox>
@@ -231,6 +232,10 @@ void TForm1::ReadChosenFiles(const QStringList& paths)
             AppendMemoLine(finding);
         memo_->repaint();
     }
+    if (const int years = loader_->SlotsFilled(); years > TEvaluation::MaxYears)
+        AppendMemoLine(QStringLiteral("Nur die ersten %1 der %2 Jahre werden im Diagramm gezeigt.")
+                           .arg(TEvaluation::MaxYears)
+                           .arg(years));
     cbWahl_->show();
     cbKum_->show();
     cbArt_->show();

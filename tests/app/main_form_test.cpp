@@ -158,6 +158,19 @@ TEST_F(MainFormTest, FilePaneSaysWhatWasSkipped)
     EXPECT_EQ(form->YearStore().Year(1), 2011.0f);
 }
 
+TEST_F(MainFormTest, MoreThanEightYearsAreAnnouncedOnce)
+{
+    QStringList paths;
+    for (int i = 0; i < 9; ++i)
+        paths << files.Write(QStringLiteral("y%1.csv").arg(i), YearFile);
+    form->LoadFiles(paths);
+    const QStringList lines = form->MemoLines();
+    ASSERT_EQ(lines.size(), 10);
+    EXPECT_EQ(lines.last(), QStringLiteral("Nur die ersten 8 der 9 Jahre werden im Diagramm gezeigt."));
+    form->LoadFiles(paths.mid(0, 8));
+    EXPECT_EQ(form->MemoLines().size(), 8);
+}
+
 TEST(CommandLine, FilesAndUnknownOptions)
 {
     EXPECT_EQ(TCommandLine::Parse({"a.csv", "b.csv"}).files, QStringList({"a.csv", "b.csv"}));
