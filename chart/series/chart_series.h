@@ -2,6 +2,8 @@
 
 #include "chart/canvas/assign_if_changed.h"
 #include "chart/canvas/colour.h"
+#include "chart/canvas/drawing_styles.h"
+#include "chart/canvas/rect.h"
 #include "chart/series/chart_function.h"
 #include "chart/series/chart_series_list.h"
 #include "chart/series/chart_value_list.h"
@@ -152,6 +154,16 @@ public:
     virtual int LegendItemCount() const { return PointCount(); }
     virtual int LegendItemToPoint(int legendIndex) const { return legendIndex; }
     virtual TColor LegendItemColour(int legendIndex) const { return PointColor(legendIndex); }
+    // Draws the symbol of point index (-1: the whole series) into rect on the
+    // chart's canvas, whose pen and brush the legend has prepared. The base
+    // symbol is the rectangle itself.
+    virtual void DrawLegendSymbol(int index, const TRect& rect);
+    // May change the back colour and brush style the legend prepares the
+    // canvas with before the symbol is drawn; the base changes nothing.
+    virtual void PrepareLegendBrush(int index, TColor& backColour, TBrushStyle& brushStyle)
+    {
+        (void)index; (void)backColour; (void)brushStyle;
+    }
 
     // --- Depth (3D only; all 0 in a 2D chart) -------------------------------
     // The fixed depth order, or the computed one while it is -1.

@@ -1,0 +1,150 @@
+#pragma once
+
+#include "chart/canvas/chart_pen.h"
+#include "chart/canvas/colour.h"
+#include "chart/canvas/drawing_styles.h"
+#include "chart/canvas/rect.h"
+#include "chart/series/chart_series.h"
+#include "chart/series/series_pointer.h"
+
+#include <functional>
+#include <memory>
+
+class TCanvas3D;
+
+// A marker was clicked. The series is passed read-only: the click test that
+// fires it is a query.
+using TSeriesClickPointerEvent =
+    std::function<void(const TChartSeries& sender, int valueIndex, int x, int y)>;
+// The marker style of one point, instead of Pointer().Style().
+using TOnGetPointerStyle = std::function<TSeriesPointerStyle(const TChartSeries& sender, int valueIndex)>;
+
+// What line and point series share: segments between the points drawn with
+// LinePen (optionally as stairs), a marker (Pointer()) at every point, the
+// order in which segments and markers are drawn, the click test on markers
+// and segments, the pixel margins markers need at the plot edges, and the
+// legend symbol.
+//
+// Drawing keeps the state of the previous point from one DrawPoint() to the
+// next. A marker is drawn one step late, after the segment that leaves its
+// point, so every marker lies above both segments touching it.
+class TCustomSeries : public TChartSeries
+{
+public:
+    TCustomSeries();
+    ~TCustomSeries() override;
+
+    // Copies the line, area and pointer settings, then the base settings.
+    void Assign(const TChartSeries& source) override;
+
+    // --- Properties (compare, store, repaint on change) ---------------------
+    TSeriesPointer& Pointer() const { return *pointer_; }
+    TChartPen& LinePen() const { return *linePen_; }
+    void SetLinePen(const TChartPen& value) { linePen_->Assign(value); }
+    // Segments between the points are drawn.
+    bool ConnectPoints() const { return connectPoints_; }
+    void SetConnectPoints(bool value) { SetAndRepaint(connectPoints_, value); }
+    // Segments are drawn as steps, horizontal leg first...
+    bool Stairs() const { return stairs_; }
+    void SetStairs(bool value) { SetAndRepaint(stairs_, value); }
+    // ...or vertical leg first.
+    bool InvertedStairs() const { return invertedStairs_; }
+    void SetInvertedStairs(bool value) { SetAndRepaint(invertedStairs_, value); }
+    // Clicks on segments select the point the segment starts at.
+    bool SegmentsClickable() const { return segmentsClickable_; }
+    void SetSegmentsClickable(bool value) { SetAndRepaint(segmentsClickable_, value); }
+    // Brush of the 3D ribbon and of the legend symbol.
+    TBrushStyle LineBrush() const { return lineBrush_; }
+    void SetLineBrush(TBrushStyle value) { SetAndRepaint(lineBrush_, value); }
+    // Extra height of the 3D ribbon in pixels.
+    int LineHeight() const { return lineHeight_; }
+    void SetLineHeight(int value) { SetAndRepaint(lineHeight_, value); }
+    // Darken the top of the 3D ribbon.
+    bool Dark3D() const { return dark3D_; }
+    void SetDark3D(bool value) { SetAndRepaint(dark3D_, value); }
+
+    // Area settings, for a series that fills under its line.
+    bool DrawArea() const { return drawArea_; }
+    void SetDrawArea(bool value) { SetAndRepaint(drawArea_, value); }
+    TBrushStyle AreaBrush() const { return areaBrush_; }
+    void SetAreaBrush(TBrushStyle value) { SetAndRepaint(areaBrush_, value); }
+    // clDefault: the point's colour.
+    TColor AreaColor() const { return areaColor_; }
+    void SetAreaColor(TColor value) { SetAndRepaint(areaColor_, value); }
+    TChartPen& AreaLinesPen() const { return *areaLinesPen_; }
+    void SetAreaLinesPen(const TChartPen& value) { areaLinesPen_->Assign(value); }
+
+    // --- Events ---------------------------------------------------------------
+    TSeriesClickPointerEvent OnClickPointer;
+    TOnGetPointerStyle OnGetPointerStyle;
+
+    // --- Drawing and hit testing ------------------------------------------------
+    void DrawPoint(int index) override;
+    // Draws the marker of point index at pixel (x, y) for a point in colour.
+    virtual void DrawPointerAt(int x, int y, TColor colour, int index);
+    // The marker of point index at (px, py) contains the mouse at (x, y):
+    // strictly closer than the half sizes on both axes.
+    virtual bool PointerHit(int index, int px, int py, int x, int y) const;
+    // The pixel the area of point index reaches down to: the end of the
+    // vertical axis.
+    virtual int AreaBaseline(int index) const;
+    // The index of the point whose marker, pixel or (starting) segment lies
+    // under (x, y), from the visible range of the last paint; -1 if none.
+    int PointAt(int x, int y) const override;
+
+    void HorizontalMargins(int& left, int& right) const override;
+    void VerticalMargins(int& top, int& bottom) const override;
+    void DrawLegendSymbol(int index, const TRect& rect) override;
+    QString EditorClassName() const override { return QStringLiteral("TCustomSeriesEditor"); }
+
+private:
+    // Where the last drawn point went, and what it left to be done.
+    struct TPreviousPoint
+    {
+        int X = 0;
+        int Y = 0;
+        TColor Colour = 0; // of the last point handled, drawn or skipped
+        int Baseline = 0;
+    };
+    // The marker of the last drawn point, waiting for the segment after it.
+    struct TPendingMarker
+    {
+        int X = 0;
+        int Y = 0;
+        TColor Colour = clNone;
+        int Index = -1; // -1: none waiting
+    };
+
+    // A point too far outside the plot to be drawn.
+    void SkipPoint(int index, TColor colour, bool isLast);
+    // The segment from the plot edge into the first visible point.
+    void EnterFromEdge(TCanvas3D& canvas, int index, TPoint point, TColor colour);
+    // The pixel height at which the segment into point index crosses the
+    // plot's leading edge.
+    int EdgeCrossingY(int index, int edgeX) const;
+    void LineSegment(TCanvas3D& canvas, TPoint point, TColor colour, int index, bool isLast,
+                     bool withMarkers);
+    void DrawSegment(TCanvas3D& canvas, TPoint point, TColor colour);
+    void DrawPendingMarker();
+    void DrawLegendLine(TCanvas3D& canvas, const TRect& rect, TColor colour);
+    bool SegmentHit(TPoint mouse, TPoint from, TPoint to, int fromBaseline, int toBaseline) const;
+    TCanvas3D* Canvas() const;
+
+    std::unique_ptr<TSeriesPointer> pointer_;
+    std::unique_ptr<TChartPen> linePen_;
+    std::unique_ptr<TChartPen> areaLinesPen_;
+    TColor areaColor_ = clDefault;
+    TBrushStyle areaBrush_ = bsSolid;
+    TBrushStyle lineBrush_ = bsSolid;
+    int lineHeight_ = 0;
+    bool segmentsClickable_ = true;
+    bool dark3D_ = true;
+    bool drawArea_ = false;
+    bool connectPoints_ = false;
+    bool invertedStairs_ = false;
+    bool stairs_ = false;
+
+    // Working state of the paint in progress.
+    TPreviousPoint previous_;
+    TPendingMarker pending_;
+};
