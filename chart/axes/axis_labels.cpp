@@ -1,0 +1,357 @@
+// Which labels an axis shows and what they say.
+#include "chart/axes/custom_chart_axis.h"
+
+#include "chart/axes/axis_host.h"
+#include "chart/axes/date_time_format.h"
+#include "chart/axes/label_step.h"
+#include "chart/axes/number_format.h"
+#include "chart/axes/text_block.h"
+#include "chart/canvas/canvas3d.h"
+#include "chart/series/chart_series.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+bool IsCalendarStep(TDateTimeStep step) { return step >= dtHalfMonth && step <= dtOneYear; }
+
+// The lowest value still labelled: a hair below the minimum whatever its sign.
+double LowestLabelValue(double rangeMin)
+{
+    constexpr double kRelative = 1.000000000001;
+    const double v = rangeMin - 1e-12;
+    return v >= 0 ? v / kRelative : v * kRelative;
+}
+
+} // namespace
+
+// Fills one tick list for one paint. The axis' labels font is selected on
+// the canvas while it works.
+class TAxisLabelMaker
+{
+public:
+    TAxisLabelMaker(const TCustomChartAxis& axis, const TAxisLabelScale& scale)
+        : axis_(axis), scale_(scale), canvas_(axis.Canvas())
+    {
+        if (canvas_) {
+            SelectChartFont(*canvas_, axis.labelsFont_);
+            fontHeight_ = canvas_->TextLineHeight();
+        }
+    }
+
+    TAxisTickList Make();
+
+private:
+    void ValueLabels();
+    void LogarithmicLabels();
+    // False when the handler stopped at once: the value labels apply then.
+    bool CustomLabels();
+    void TextLabels(TAxisLabelStyle style);
+    void DepthLabels();
+    // Records a value label at its pixel; false when the list is full.
+    bool EmitValue(double value);
+
+    const TCustomChartAxis& axis_;
+    const TAxisLabelScale scale_;
+    TCanvas3D* canvas_;
+    int fontHeight_ = 0;
+    TAxisTickList list_;
+};
+
+TAxisTickList TAxisLabelMaker::Make()
+{
+    const bool stepping = scale_.Increment > 0 || IsCalendarStep(scale_.Step);
+    if (!stepping || axis_.RangeMax() < axis_.RangeMin())
+        return {};
+    const TAxisLabelStyle style = axis_.EffectiveLabelStyle();
+    if (style == talValue) {
+        const bool custom = axis_.host_ && axis_.host_->GetNextAxisLabelEvent();
+        if (custom && CustomLabels())
+            return std::move(list_);
+        if (axis_.logarithmic_ && axis_.increment_ == 0 && !custom)
+            LogarithmicLabels();
+        else
+            ValueLabels();
+    } else if (style == talText && axis_.depth_) {
+        DepthLabels();
+    } else if (style == talText || style == talMark) {
+        TextLabels(style);
+    }
+    return std::move(list_);
+}
+
+bool TAxisLabelMaker::EmitValue(double value)
+{
+    const int p = axis_.ValueToPixel(value);
+    if (!axis_.labelsOnAxis_ && !(axis_.PixelStart() < p && p < axis_.PixelEnd()))
+        return true;
+    if (axis_.tickOnLabelsOnly_ && !axis_.labels_)
+        return true;
+    TAxisTick tick{p, value, {}, axis_.labels_};
+    if (axis_.labels_)
+        tick.Text = axis_.LabelValue(value);
+    return list_.Add(std::move(tick));
+}
+
+void TAxisLabelMaker::ValueLabels()
+{
+    const double inc = scale_.Increment;
+    const double lo = axis_.RangeMin();
+    const double hi = axis_.RangeMax();
+    if (!(inc > 0) || std::fabs((hi - lo) / inc) >= 10000)
+        return;
+    const bool calendar = IsCalendarStep(scale_.Step);
+    double v;
+    if (scale_.Step >= dtOneDay && scale_.Step < dtNone)
+        v = RoundDateTime(hi, scale_.Step);
+    else if (lo == hi)
+        v = hi;
+    else
+        v = axis_.roundFirstLabel_ ? std::trunc(hi / inc) * inc : hi;
+    // Each step must go down, or the loop could never end.
+    auto back = [&](double value) { return calendar ? CalendarStepBack(value, scale_.Step) : value - inc; };
+    while (v > hi) {
+        const double next = back(v);
+        if (!(next < v))
+            return;
+        v = next;
+    }
+    const double lowest = LowestLabelValue(lo);
+    while (v >= lowest && EmitValue(v)) {
+        const double next = back(v);
+        if (!(next < v))
+            return;
+        v = next;
+    }
+}
+
+void TAxisLabelMaker::LogarithmicLabels()
+{
+    double lo = axis_.RangeMin();
+    const double hi = axis_.RangeMax();
+    if (lo == hi)
+        return;
+    const double base = axis_.logarithmicBase_;
+    double v;
+    if (lo > 0) {
+        v = std::pow(base, std::nearbyint(std::log(lo) / std::log(base)));
+    } else {
+        lo = lo < 0 ? 1e-10 : 0.1;
+        v = lo;
+    }
+    for (; v <= hi; v *= base)
+        if (v >= lo && !EmitValue(v))
+            return;
+}
+
+bool TAxisLabelMaker::CustomLabels()
+{
+    const TAxisOnGetNextLabel& next = axis_.host_->GetNextAxisLabelEvent();
+    const double lo = axis_.RangeMin() - 1e-7;
+    const double hi = axis_.RangeMax() + 1e-7;
+    double value = axis_.RangeMin();
+    bool stop = true;
+    constexpr int kMaxCalls = 2001;
+    for (int index = 0; index < kMaxCalls; ++index) {
+        next(axis_, index, value, stop);
+        if (stop)
+            return index > 0;
+        if (value < lo || value > hi || !EmitValue(value))
+            return true;
+    }
+    return true;
+}
+
+void TAxisLabelMaker::TextLabels(TAxisLabelStyle style)
+{
+    const TAxisHost* host = axis_.host_;
+    if (!host)
+        return;
+    std::vector<TChartSeries*> taken;
+    int first = -1;
+    int last = -1;
+    for (TChartSeries* s : host->SeriesList()) {
+        if (!s->Active() || !s->IsBoundToAxis(&axis_) || s->LabelCount() == 0)
+            continue;
+        taken.push_back(s);
+        s->CalcVisibleRange();
+        if (s->FirstVisible() >= 0)
+            first = first < 0 ? s->FirstVisible() : std::min(first, s->FirstVisible());
+        last = std::max(last, s->LastVisible());
+    }
+    if (first < 0)
+        return;
+    const TAxisOnGetLabel& onLabel = host->GetAxisLabelEvent();
+    bool haveLast = false;
+    int lastPos = 0;
+    int lastHalf = 0;
+    for (int i = first; i <= last && !list_.Full(); ++i) {
+        TChartSeries* source = nullptr;
+        QString text;
+        for (TChartSeries* s : taken) {
+            if (i >= s->PointCount())
+                continue;
+            text = style == talText ? s->PointLabel(i) : host->SeriesMarkText(*s, i);
+            if (!text.isEmpty()) {
+                source = s;
+                break;
+            }
+        }
+        if (!source)
+            continue;
+        if (onLabel)
+            onLabel(axis_, source, i, text);
+        const double value = source->ValueForAxis(axis_.horizontal_, i);
+        if (value < axis_.RangeMin() || value > axis_.RangeMax())
+            continue;
+        const int p = axis_.ValueToPixel(value);
+        bool drawn = false;
+        if (axis_.labels_) {
+            const int size = axis_.LabelSizeAlongAxis(text, fontHeight_);
+            const int sep = axis_.labelsSeparation_;
+            if (sep == 0 || !haveLast) {
+                drawn = true;
+                lastHalf = size / 2;
+            } else {
+                const int clearance = (size + int(std::trunc(size * 0.02 * sep))) / 2;
+                drawn = p < lastPos ? lastPos - lastHalf >= p + clearance : p - clearance >= lastPos + lastHalf;
+                if (drawn)
+                    lastHalf = clearance;
+            }
+            if (drawn) {
+                haveLast = true;
+                lastPos = p;
+            }
+        }
+        if (drawn || !axis_.tickOnLabelsOnly_)
+            list_.Add({p, value, drawn ? text : QString(), drawn});
+    }
+}
+
+void TAxisLabelMaker::DepthLabels()
+{
+    const TAxisHost* host = axis_.host_;
+    if (!host)
+        return;
+    const TAxisOnGetLabel& onLabel = host->GetAxisLabelEvent();
+    const int from = int(std::trunc(axis_.RangeMin()));
+    const int to = int(std::trunc(axis_.RangeMax()));
+    for (int k = from; k <= to && !list_.Full(); ++k) {
+        QString text = host->LegendSeriesTitle(k);
+        if (onLabel)
+            onLabel(axis_, nullptr, k, text);
+        const double value = axis_.RangeMax() - k - 0.5;
+        list_.Add({axis_.ValueToPixel(value), value, text, axis_.labels_});
+    }
+}
+
+// --- the axis' label queries ------------------------------------------------
+
+TAxisLabelStyle TCustomChartAxis::EffectiveLabelStyle() const
+{
+    if (labelStyle_ != talAuto)
+        return labelStyle_;
+    if (!host_)
+        return talNone;
+    const TChartSeriesList& list = host_->SeriesList();
+    if (depth_) {
+        const bool valued = std::any_of(list.begin(), list.end(), [](TChartSeries* s) {
+            return s->Active() && s->LowestZ() != s->HighestZ();
+        });
+        return valued ? talValue : talText;
+    }
+    bool anyActive = false;
+    for (const TChartSeries* s : list) {
+        if (!s->Active() || !s->IsBoundToAxis(this))
+            continue;
+        anyActive = true;
+        // Point labels name the category axis: the horizontal one for
+        // series whose Y values are mandatory.
+        if (horizontal_ == s->IsYMain() && s->LabelCount() > 0 && s->PointCount() > 0
+            && !s->PointLabel(0).isEmpty())
+            return talText;
+    }
+    return anyActive ? talValue : talNone;
+}
+
+int TCustomChartAxis::LabelSizeAlongAxis(const QString& text, int fontHeight) const
+{
+    const TCanvas3D* canvas = Canvas();
+    if (!canvas)
+        return 0;
+    const TTextBlock block = TextBlockWidth(*canvas, text);
+    const int a = labelsAngle_;
+    const bool across = horizontal_ ? (a == 90 || a == 270) : (a == 0 || a == 180);
+    return across ? fontHeight * block.Lines : block.Width;
+}
+
+double TCustomChartAxis::LabelStep() const
+{
+    int fit = 1;
+    if (TCanvas3D* canvas = Canvas()) {
+        SelectChartFont(*canvas, labelsFont_);
+        const int fontHeight = canvas->TextLineHeight();
+        const int size = std::max(LabelSizeAlongAxis(LabelText(RangeMin(), true), fontHeight),
+                                  LabelSizeAlongAxis(LabelText(RangeMax(), true), fontHeight));
+        fit = LabelsThatFit(PixelLength(), size, labelsSeparation_);
+    }
+    return showsDateTime_ ? DateTimeLabelStep(RangeSpan(), fit, increment_)
+                          : NumericLabelStep(RangeSpan(), fit, increment_, labelsSeparation_);
+}
+
+TAxisLabelScale TCustomChartAxis::LabelScale() const
+{
+    TAxisLabelScale scale{LabelStep(), dtNone};
+    if (showsDateTime_ && exactDateTime_ && increment_ != 0)
+        scale.Step = ExactDateTimeStep(increment_, scale.Increment);
+    return scale;
+}
+
+TAxisTickList TCustomChartAxis::CalcTicks(const TAxisLabelScale& scale) const
+{
+    return TAxisLabelMaker(*this, scale).Make();
+}
+
+QString TCustomChartAxis::LabelValue(double value) const { return LabelText(value, true); }
+
+QString TCustomChartAxis::LabelText(double value, bool fireEvent) const
+{
+    QString text;
+    if (!showsDateTime_) {
+        text = FormatNumber(axisValuesFormat_, value);
+    } else if (value >= 0) {
+        const TFormatSettings& settings = GermanFormatSettings();
+        QString format = dateTimeFormat_;
+        if (format.isEmpty())
+            format = RangeSpan() > 1 ? settings.ShortDateFormat : settings.ShortTimeFormat;
+        text = FormatDateTime(format, value, settings);
+    }
+    if (fireEvent && host_) {
+        if (const TAxisOnGetLabel& onLabel = host_->GetAxisLabelEvent())
+            onLabel(*this, nullptr, -1, text);
+    }
+    if (labelsMultiLine_)
+        text.replace(u' ', LineSeparator);
+    return text;
+}
+
+int TCustomChartAxis::WidestLabel() const
+{
+    const TCanvas3D* canvas = Canvas();
+    if (!canvas || !host_)
+        return 0;
+    switch (EffectiveLabelStyle()) {
+    case talValue: {
+        const double inc = LabelStep();
+        const bool rounded = roundFirstLabel_ || (showsDateTime_ && exactDateTime_);
+        auto end = [&](double limit) { return rounded ? std::trunc(limit / inc) * inc : limit; };
+        const int widest = std::max(TextBlockWidth(*canvas, LabelText(end(RangeMin()), false)).Width,
+                                    TextBlockWidth(*canvas, LabelText(end(RangeMax()), false)).Width);
+        return widest + canvas->MeasureWidth(QStringLiteral(" "));
+    }
+    case talMark: return host_->WidestMarkOfChart();
+    case talText: return host_->WidestPointLabel();
+    default: return 0;
+    }
+}
