@@ -1,0 +1,176 @@
+#include "chart/panel/axis_panel.h"
+
+#include "chart/canvas/pixel_math.h"
+#include "chart/panel/chart_settings.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+// The paint sequence of the chart: layout of titles and axes, walls, axes
+// and series.
+
+void TCustomAxisPanel::InternalDraw(const TRect& userRect)
+{
+    TCanvas3D& canvas = *Canvas();
+    PaintPanelArea(userRect);
+    ForEachActiveSeries([](TChartSeries& s) { s.PrepareForPaint(); });
+    PlaceTitlesAndLegend();
+    AssignDepthOrders();
+    LayOutAxes();
+    SetSeriesDepthPositions();
+    ApplySeriesMargins();
+    canvas.SetProjection(DepthWidth(), PaintBounds(), ChartRect());
+    if (canvas.SupportsFullRotation()) {
+        const TRect plot = ChartRect();
+        SetChartRect(PaintBounds());
+        PlaceTitlesAndLegend();
+        SetChartRect(plot);
+    }
+    PaintWalls();
+    if (axisVisible_ && DrawAxesBeforeSeries)
+        DrawAxes();
+    Fire(OnBeforeDrawSeries, *this);
+    ForEachActiveSeries([this](TChartSeries& s) { DrawSeries(s); });
+    if (axisVisible_ && !DrawAxesBeforeSeries)
+        DrawAxes();
+    if (ZoomRecord().Active)
+        DrawZoomRectangle();
+    canvas.ResetState();
+    Fire(OnAfterDraw, *this);
+}
+
+void TCustomAxisPanel::AssignDepthOrders()
+{
+    highestDepthOrder_ = 0;
+    if (!View3D() || !DepthOrdering())
+        return;
+    highestDepthOrder_ = -1;
+    ForEachActiveSeries([](TChartSeries& s) { s.AssignDepthOrder(); });
+}
+
+void TCustomAxisPanel::SetSeriesDepthPositions()
+{
+    const bool ordered = View3D() && DepthOrdering();
+    const int depth = SeriesDepthWidth();
+    ForEachActiveSeries([&](TChartSeries& s) {
+        const int index = ordered ? highestDepthOrder_ - s.DepthOrder() : 0;
+        const int start = depth * index;
+        const int end = start + depth;
+        s.SetDepthPositions(start, (start + end) / 2, end);
+    });
+}
+
+void TCustomAxisPanel::SettleDepthSizes()
+{
+    if (!View3D()) {
+        SetDepthSizes(0, 0);
+        return;
+    }
+    const bool orthogonal = View3DOptions().Orthogonal();
+    const int seriesDepth = RoundPixel(PlotWidth() * Chart3DPercent() * 0.001 * (orthogonal ? 1 : 2));
+    const int groups = DepthOrdering() ? std::max(1, highestDepthOrder_ + 1) : 1;
+    SetDepthSizes(seriesDepth, seriesDepth * groups);
+}
+
+void TCustomAxisPanel::LayOutAxes()
+{
+    for (const auto& axis : *axes_)
+        axis->SettleRange();
+    SettleDepthSizes();
+    if (View3D() && View3DOptions().Orthogonal()) {
+        const int wall = view3DWalls_ ? BackWallThickness() : 0;
+        TRect plot = ChartRect();
+        plot.Right -= std::abs(DepthWidth()) + wall;
+        plot.Top += std::abs(DepthHeight()) + wall;
+        SetChartRect(plot);
+    }
+    UpdatePlotSize();
+    SetChartRect(ReserveAxesSpace(ChartRect()));
+    for (const auto& axis : *axes_)
+        axis->PlaceOnPlot();
+}
+
+TRect TCustomAxisPanel::ReserveAxesSpace(TRect r)
+{
+    for (int i = 0; i < axes_->Count(); ++i) {
+        TCustomChartAxis& axis = axes_->At(i);
+        if (!AxisShown(axis))
+            continue;
+        TRect shrunk = r;
+        axis.ReserveAxisSpace(shrunk, i < TChartAxisList::BuiltInCount);
+        // An axis that would leave no room takes none.
+        if (!IntersectRect(shrunk, r).IsEmpty())
+            r = shrunk;
+    }
+    return r;
+}
+
+void TCustomAxisPanel::ApplySeriesMargins()
+{
+    for (TCustomChartAxis* axis : {TopAxis(), LeftAxis(), RightAxis(), BottomAxis()}) {
+        int before = 0; // left or top
+        int after = 0;  // right or bottom
+        ForEachActiveSeries([&](const TChartSeries& s) {
+            if (!s.IsBoundToAxis(axis))
+                return;
+            int a = 0;
+            int b = 0;
+            if (axis->Horizontal()) {
+                s.HorizontalMargins(a, b);
+                if (axis->AutomaticMinimum())
+                    before = std::max(before, a);
+                if (axis->AutomaticMaximum())
+                    after = std::max(after, b);
+            } else {
+                s.VerticalMargins(a, b);
+                if (axis->AutomaticMaximum())
+                    before = std::max(before, a);
+                if (axis->AutomaticMinimum())
+                    after = std::max(after, b);
+            }
+        });
+        // Zero margins leave the range as it is.
+        if (before != 0 || after != 0)
+            axis->WidenRangeForMargins(before, after);
+    }
+}
+
+void TCustomAxisPanel::DrawAxes()
+{
+    Fire(OnBeforeDrawAxes, *this);
+    for (const auto& axis : *axes_)
+        if (AxisShown(*axis))
+            axis->Draw(true);
+}
+
+void TCustomAxisPanel::DrawSeries(TChartSeries& series)
+{
+    series.CalcVisibleRange();
+    if (series.FirstVisible() == -1)
+        return;
+    series.FireBeforeDrawValues();
+    TCanvas3D& canvas = *Canvas();
+    const bool clip = clipPoints_ && ClippingAllowed();
+    if (clip)
+        canvas.ClipToPlot(ChartRect(), 0, DepthWidth());
+    series.DrawVisiblePoints();
+    if (clip)
+        canvas.RemoveClip();
+    // Marks are drawn here (clipped when Marks().Clip()) once the series
+    // layer can draw them; no series of the program shows marks.
+    series.FireAfterDrawValues();
+}
+
+void TCustomAxisPanel::DrawZoomRectangle()
+{
+    TCanvas3D& canvas = *Canvas();
+    const TColor colour = ResolveColour(Color());
+    canvas.Pen().Color = colour == clWhite ? clBlack : colour;
+    canvas.Pen().Mode = pmNotXor;
+    canvas.Pen().Style = psSolid;
+    canvas.Pen().Width = 1;
+    canvas.Pen().Alternate = false;
+    canvas.Brush().Style = bsClear;
+    const TZoomPanningRecord& zoom = ZoomRecord();
+    canvas.Rectangle(zoom.X0, zoom.Y0, zoom.X1, zoom.Y1);
+}
