@@ -1,0 +1,66 @@
+#pragma once
+
+#include "chart/canvas/recording_canvas.h"
+#include "chart/series/custom_series.h"
+#include "fake_series_host.h"
+
+#include <QString>
+
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+// The fake chart with a canvas to draw on. The default axes map a value v
+// to pixel x = v and pixel y = 100 - v on the plot (0, 0, 100, 100).
+class DrawingHost : public FakeHost
+{
+public:
+    explicit DrawingHost(TCanvas3D* canvas = nullptr) : canvas_(canvas ? canvas : &recorder) {}
+
+    TCanvas3D* Canvas() const override { return canvas_; }
+
+    TRecordingCanvas recorder;
+
+private:
+    TCanvas3D* canvas_;
+};
+
+// Points given by their pixels on the default axes.
+struct PixelPoint
+{
+    int X;
+    int Y;
+    TColor Colour = clDefault;
+};
+
+inline void AddPixelPoints(TChartSeries& series, std::initializer_list<PixelPoint> points)
+{
+    for (const PixelPoint& p : points)
+        series.AddPoint(p.X, 100 - p.Y, {}, p.Colour);
+}
+
+// One paint of the series as the chart runs it.
+inline void Paint(TChartSeries& series)
+{
+    series.CalcVisibleRange();
+    series.DrawVisiblePoints();
+}
+
+// A canvas operation in short: "LineTo 0,60,5,40", "Rectangle 97,97,104,104".
+inline std::string Describe(const TCanvasOp& op)
+{
+    QString text = op.Name;
+    for (std::size_t i = 0; i < op.Args.size(); ++i)
+        text += (i == 0 ? QStringLiteral(" ") : QStringLiteral(",")) + QString::number(op.Args[i]);
+    for (const TPoint& p : op.Points)
+        text += QStringLiteral(" (%1,%2)").arg(p.X).arg(p.Y);
+    return text.toStdString();
+}
+
+inline std::vector<std::string> Described(const TRecordingCanvas& canvas)
+{
+    std::vector<std::string> out;
+    for (const TCanvasOp& op : canvas.Ops())
+        out.push_back(Describe(op));
+    return out;
+}
