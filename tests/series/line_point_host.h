@@ -39,6 +39,13 @@ inline void AddPixelPoints(TChartSeries& series, std::initializer_list<PixelPoin
         series.AddPoint(p.X, 100 - p.Y, {}, p.Colour);
 }
 
+inline void SetPointerSize(TCustomSeries& series, int size, bool visible = true)
+{
+    series.Pointer().SetHorizSize(size);
+    series.Pointer().SetVertSize(size);
+    series.Pointer().SetVisible(visible);
+}
+
 // One paint of the series as the chart runs it.
 inline void Paint(TChartSeries& series)
 {
