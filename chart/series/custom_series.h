@@ -104,7 +104,6 @@ private:
         int X = 0;
         int Y = 0;
         TColor Colour = 0; // of the last point handled, drawn or skipped
-        int Baseline = 0;
     };
     // The marker of the last drawn point, waiting for the segment after it.
     struct TPendingMarker

@@ -43,7 +43,6 @@ void TCustomSeries::DrawPoint(int index)
         previous_.X = point.X;
         previous_.Y = point.Y;
     }
-    const int baseline = AreaBaseline(index);
 
     if (index == FirstVisible()) {
         // Nothing from the last paint is waiting any more.
@@ -56,7 +55,7 @@ void TCustomSeries::DrawPoint(int index)
         LineSegment(*canvas, point, colour, index, isLast, true);
     }
 
-    previous_ = {point.X, point.Y, colour, baseline};
+    previous_ = {point.X, point.Y, colour};
     // The last point's marker is drawn already.
     pending_ = isLast ? TPendingMarker{} : TPendingMarker{point.X, point.Y, colour, index};
 }
@@ -83,7 +82,6 @@ void TCustomSeries::EnterFromEdge(TCanvas3D& canvas, int index, TPoint point, TC
     if (DrawArea()) {
         previous_.X = PointPixelX(before);
         previous_.Y = PointPixelY(before);
-        previous_.Baseline = AreaBaseline(before);
     } else {
         const TRect plot = ParentChart()->ChartRect();
         const bool inverted = BoundHorizAxis() && BoundHorizAxis()->Inverted();
