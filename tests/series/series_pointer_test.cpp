@@ -31,8 +31,9 @@ TEST(SeriesPointer, AllShapesAroundTheCentre)
         TSeriesPointer::DrawShape(canvas, style, 100, 100, 3, 2, clRed);
         EXPECT_EQ(Described(canvas), expected) << int(style);
         // The line shapes take the point's colour whatever the pen's.
-        if (canvas.Ops()[0].Name == "LineTo")
+        if (canvas.Ops()[0].Name == "LineTo") {
             EXPECT_EQ(canvas.Ops()[0].Pen.Color, clRed);
+        }
     }
 }
 
