@@ -159,7 +159,6 @@ private:
     // Series: the list in drawing order, and those the chart owns.
     TChartSeriesList seriesList_{this};
     std::vector<std::unique_ptr<TChartSeries>> ownedSeries_;
-    std::unique_ptr<TChartAxisList> axes_;
 
     int maxPointsPerPage_ = 0;
     int page_ = 1;
@@ -169,4 +168,6 @@ private:
     bool view3DWalls_ = true;
     bool clipPoints_ = true;
     bool destroying_ = false;
+    // Last: the axes talk to this host while they are created.
+    std::unique_ptr<TChartAxisList> axes_;
 };
