@@ -48,6 +48,12 @@ private:
     // False when the handler stopped at once: the value labels apply then.
     bool CustomLabels();
     void TextLabels(TAxisLabelStyle style);
+    // The active bound series with point labels, and the union of their
+    // visible index ranges (-1 when none has visible points).
+    std::vector<TChartSeries*> TextSeries(int& first, int& last) const;
+    // The first of them with a text at index.
+    TChartSeries* TextAt(const std::vector<TChartSeries*>& taken, int index, TAxisLabelStyle style,
+                         QString& text) const;
     void DepthLabels();
     // Records a value label at its pixel; false when the list is full.
     bool EmitValue(double value);
@@ -163,15 +169,50 @@ bool TAxisLabelMaker::CustomLabels()
     return true;
 }
 
-void TAxisLabelMaker::TextLabels(TAxisLabelStyle style)
+namespace {
+
+// Keeps text labels from overlapping: a label is admitted only when it
+// keeps clear of the last admitted one by its share of the separation.
+class TLabelSpacing
 {
-    const TAxisHost* host = axis_.host_;
-    if (!host)
-        return;
+public:
+    explicit TLabelSpacing(int separation) : separation_(separation) {}
+
+    bool Admit(int pixel, int size)
+    {
+        if (separation_ == 0 || !any_) {
+            Take(pixel, size / 2);
+            return true;
+        }
+        const int clearance = (size + int(std::trunc(size * 0.02 * separation_))) / 2;
+        const bool clear = pixel < lastPixel_ ? lastPixel_ - lastHalf_ >= pixel + clearance
+                                              : pixel - clearance >= lastPixel_ + lastHalf_;
+        if (clear)
+            Take(pixel, clearance);
+        return clear;
+    }
+
+private:
+    void Take(int pixel, int half)
+    {
+        any_ = true;
+        lastPixel_ = pixel;
+        lastHalf_ = half;
+    }
+
+    int separation_;
+    bool any_ = false;
+    int lastPixel_ = 0;
+    int lastHalf_ = 0;
+};
+
+} // namespace
+
+std::vector<TChartSeries*> TAxisLabelMaker::TextSeries(int& first, int& last) const
+{
     std::vector<TChartSeries*> taken;
-    int first = -1;
-    int last = -1;
-    for (TChartSeries* s : host->SeriesList()) {
+    first = last = -1;
+    for (TChartSeries* s : axis_.host_->SeriesList()) {
         if (!s->Active() || !s->IsBoundToAxis(&axis_) || s->LabelCount() == 0)
             continue;
         taken.push_back(s);
@@ -180,24 +221,35 @@ void TAxisLabelMaker::TextLabels(TAxisLabelStyle style)
             first = first < 0 ? s->FirstVisible() : std::min(first, s->FirstVisible());
         last = std::max(last, s->LastVisible());
     }
+    return taken;
+}
+
+TChartSeries* TAxisLabelMaker::TextAt(const std::vector<TChartSeries*>& taken, int index, TAxisLabelStyle style,
+                                      QString& text) const
+{
+    for (TChartSeries* s : taken) {
+        if (index >= s->PointCount())
+            continue;
+        text = style == talText ? s->PointLabel(index) : axis_.host_->SeriesMarkText(*s, index);
+        if (!text.isEmpty())
+            return s;
+    }
+    return nullptr;
+}
+
+void TAxisLabelMaker::TextLabels(TAxisLabelStyle style)
+{
+    if (!axis_.host_)
+        return;
+    int first, last;
+    const std::vector<TChartSeries*> taken = TextSeries(first, last);
     if (first < 0)
         return;
-    const TAxisOnGetLabel& onLabel = host->GetAxisLabelEvent();
-    bool haveLast = false;
-    int lastPos = 0;
-    int lastHalf = 0;
+    const TAxisOnGetLabel& onLabel = axis_.host_->GetAxisLabelEvent();
+    TLabelSpacing spacing(axis_.labelsSeparation_);
     for (int i = first; i <= last && !list_.Full(); ++i) {
-        TChartSeries* source = nullptr;
         QString text;
-        for (TChartSeries* s : taken) {
-            if (i >= s->PointCount())
-                continue;
-            text = style == talText ? s->PointLabel(i) : host->SeriesMarkText(*s, i);
-            if (!text.isEmpty()) {
-                source = s;
-                break;
-            }
-        }
+        TChartSeries* source = TextAt(taken, i, style, text);
         if (!source)
             continue;
         if (onLabel)
@@ -206,24 +258,7 @@ void TAxisLabelMaker::TextLabels(TAxisLabelStyle style)
         if (value < axis_.RangeMin() || value > axis_.RangeMax())
             continue;
         const int p = axis_.ValueToPixel(value);
-        bool drawn = false;
-        if (axis_.labels_) {
-            const int size = axis_.LabelSizeAlongAxis(text, fontHeight_);
-            const int sep = axis_.labelsSeparation_;
-            if (sep == 0 || !haveLast) {
-                drawn = true;
-                lastHalf = size / 2;
-            } else {
-                const int clearance = (size + int(std::trunc(size * 0.02 * sep))) / 2;
-                drawn = p < lastPos ? lastPos - lastHalf >= p + clearance : p - clearance >= lastPos + lastHalf;
-                if (drawn)
-                    lastHalf = clearance;
-            }
-            if (drawn) {
-                haveLast = true;
-                lastPos = p;
-            }
-        }
+        const bool drawn = axis_.labels_ && spacing.Admit(p, axis_.LabelSizeAlongAxis(text, fontHeight_));
         if (drawn || !axis_.tickOnLabelsOnly_)
             list_.Add({p, value, drawn ? text : QString(), drawn});
     }
