@@ -5,6 +5,7 @@
 #include "chart/panel/chart_settings.h"
 
 #include <QPaintEvent>
+#include <QResizeEvent>
 
 #include <algorithm>
 
@@ -142,6 +143,12 @@ void TCustomChartPanel::paintEvent(QPaintEvent* /*event*/)
     if (canvas_->RepaintFromBuffer())
         return;
     Draw(this, GetRectangle());
+}
+
+void TCustomChartPanel::resizeEvent(QResizeEvent* event)
+{
+    canvas_->Invalidate();
+    QWidget::resizeEvent(event);
 }
 
 void TCustomChartPanel::SetCanvasFont(const TFont& font)

@@ -141,6 +141,8 @@ protected:
     // The paint sequence inside the frame; PaintBounds and ChartRect are set.
     virtual void InternalDraw(const TRect& userRect) = 0;
     void paintEvent(QPaintEvent* event) override;
+    // A buffer of the old size must not be copied to the new one.
+    void resizeEvent(QResizeEvent* event) override;
 
     void SetDepthSizes(int seriesDepth, int depth);
 

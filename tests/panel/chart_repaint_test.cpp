@@ -67,6 +67,17 @@ TEST(ChartRepaint, PaintEventCopiesTheBufferWhenNothingChanged)
     EXPECT_EQ(r.recorder->OpsNamed(QStringLiteral("StartFrame")).size(), 1u);
 }
 
+TEST(ChartRepaint, ResizingDropsTheBuffer)
+{
+    TRecordedChart r;
+    r.chart.show();
+    r.Paint();
+    r.chart.resize(500, 300);
+    EXPECT_TRUE(r.recorder->IsDirty());
+    r.Paint();
+    EXPECT_EQ(r.chart.PaintBounds(), (TRect{0, 0, 500, 300}));
+}
+
 TEST(ChartRepaint, RepaintNowStoresAutomaticAxisLimitsEvenWhenHidden)
 {
     QWidget form;
