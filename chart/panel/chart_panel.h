@@ -16,7 +16,6 @@
 #include <memory>
 
 class QPaintDevice;
-class TChartPen;
 
 enum TPanelBevel : std::uint8_t { bvNone, bvLowered, bvRaised, bvSpace };
 

@@ -98,6 +98,8 @@ TEST(ChartImage, ThreeDimensionalViewDrawsSomethingInThePlot)
     c.chart.BottomWall().SetSize(3);
     QImage image(400, 250, QImage::Format_RGB32);
     c.chart.DrawToImage(image);
+    if (qEnvironmentVariableIsSet("KALDORO_SAVE_IMAGES"))
+        image.save(QStringLiteral("/tmp/panel_chart_3d.png"));
     const TRect plot = c.chart.ChartRect();
     EXPECT_FALSE(plot.IsEmpty());
     EXPECT_EQ(PixelAt(image, c.red->PointPixelX(1), c.red->PointPixelY(1)), clRed);
