@@ -2,7 +2,7 @@
 
 #include "chart/axes/number_format.h"
 #include "chart/canvas/pixel_math.h"
-#include "chart/panel/chart_exception.h"
+#include "chart/canvas/chart_exception.h"
 
 #include <algorithm>
 #include <cstdlib>

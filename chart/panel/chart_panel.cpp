@@ -1,7 +1,7 @@
 #include "chart/panel/chart_panel.h"
 
 #include "chart/canvas/chart_canvas3d.h"
-#include "chart/panel/chart_exception.h"
+#include "chart/canvas/chart_exception.h"
 #include "chart/panel/chart_settings.h"
 
 #include <QPaintEvent>

@@ -1,7 +1,7 @@
 #include "chart/series/series_pointer.h"
 
 #include "chart/canvas/chart_canvas.h"
-#include "chart/panel/chart_exception.h"
+#include "chart/canvas/chart_exception.h"
 #include "chart/series/chart_series.h"
 
 #include <array>

@@ -3,7 +3,7 @@
 #include "chart/axes/axis_host.h"
 #include "chart/axes/chart_axis_list.h"
 #include "chart/canvas/recording_canvas.h"
-#include "chart/panel/chart_exception.h"
+#include "chart/canvas/chart_exception.h"
 #include "chart/series/chart_series.h"
 #include "chart/series/chart_series_list.h"
 #include "chart/series/series_host.h"

@@ -1,6 +1,6 @@
 #include "panel_test_support.h"
 
-#include "chart/panel/chart_exception.h"
+#include "chart/canvas/chart_exception.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "chart/panel/chart_exception.h"
+#include "chart/canvas/chart_exception.h"
 #include "chart/series/line_series.h"
 #include "chart/series/point_series.h"
 #include "line_point_host.h"

@@ -2,7 +2,7 @@
 
 #include "chart/canvas/exception.h"
 
-// Raised by the chart control for a value it rejects; the value is not
+// Raised by the chart and its parts for a value they reject; the value is not
 // stored.
 class ChartException : public Exception
 {
