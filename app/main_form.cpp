@@ -4,7 +4,9 @@
 #include "app/fixed_height_delegate.h"
 #include "app/load_report.h"
 #include "app/open_file_dialog.h"
+#include "app/year_chart.h"
 #include "app/year_evaluation.h"
+#include "chart/panel/chart.h"
 #include "chart/canvas/colour.h"
 
 #include <QComboBox>
@@ -85,7 +87,10 @@ TForm1::TForm1(std::unique_ptr<TOpenFileDialog> openDialog, QWidget* parent)
     CreateControls();
     metricItems_ = std::make_unique<TComboBoxItems>(cbWahl_);
     loader_ = std::make_unique<TYearFileLoader>(store_, *metricItems_);
+    ConnectLists();
     FormCreate();
+    // A hidden window gets its first resize event only when shown; lay out now.
+    FormResize();
 }
 
 TForm1::~TForm1() = default;
@@ -110,10 +115,10 @@ void TForm1::CreateControls()
     cbWahl_ = MakeDropDown(this, "CB_Wahl", QRect(176, 8, 200, 26), {});
     cbWahl_->setEditText(QStringLiteral("Jahreswerte "));
 
-    chart_ = new QWidget(this);
+    chart_ = new TChart(this);
     chart_->setObjectName(QStringLiteral("Chart"));
     chart_->setGeometry(2, 48, 831, 553);
-    SetBackground(chart_, ToQColor(clGray));
+    YearChart::Configure(*chart_);
     chart_->hide();
     CreateChartChildren();
 
@@ -255,4 +260,61 @@ QStringList TForm1::MemoLines() const
 {
     const QString text = memo_->toPlainText();
     return text.isEmpty() ? QStringList() : text.split(QLatin1Char('\n'));
+}
+
+namespace {
+
+// A typed text that is no item has no item index.
+TListChoice ChoiceOf(const QComboBox* box)
+{
+    const int index = box->currentIndex();
+    const QString text = box->currentText();
+    return {index >= 0 && box->itemText(index) == text ? index : -1, text};
+}
+
+} // namespace
+
+void TForm1::ConnectLists()
+{
+    for (QComboBox* box : {cbWahl_, cbKum_, cbArt_})
+        connect(box, &QComboBox::currentTextChanged, this, [this] { CB_WahlChange(); });
+}
+
+void TForm1::CB_WahlChange()
+{
+    std::array<int, TYearStore::SumMetricCount> sumColumns{};
+    for (int i = 0; i < TYearStore::SumMetricCount; ++i)
+        sumColumns[std::size_t(i)] = store_.SumColumn(i);
+    ApplyRequest(ResolveEvaluation(ChoiceOf(cbArt_), ChoiceOf(cbWahl_), ChoiceOf(cbKum_), sumColumns, evaluation_));
+}
+
+void TForm1::ApplyRequest(const TEvaluationRequest& request)
+{
+    evaluation_ = request.state;
+    if (request.bringToFront)
+        (*request.bringToFront == TMetricList::Wahl ? cbWahl_ : cbKum_)->raise();
+    if (request.chartTitle)
+        chart_->Title().SetText({*request.chartTitle});
+    if (request.leftAxisTitle)
+        chart_->LeftAxis()->Title().SetCaption(*request.leftAxisTitle);
+    chart_->show();
+    chart_->BottomAxis()->Title().SetCaption(request.bottomAxisTitle);
+    if (request.routine)
+        RunEvaluation(*request.routine);
+}
+
+void TForm1::RunEvaluation(TEvalMode mode)
+{
+    const int column = evaluation_.SelectedColumn;
+    const TEvaluation result = mode == TEvalMode::Sorted       ? EvaluateSorted(store_, column)
+                               : mode == TEvalMode::Cumulative ? EvaluateCumulative(store_, column)
+                                                               : EvaluateDaily(store_, column, mode);
+    YearChart::PrepareSeries(*chart_);
+    YearChart::Fill(*chart_, result);
+    lBox_->clear();
+    lBox_->addItems(result.yearEntries);
+    for (const QString& line : result.reportLines)
+        memo1_->appendPlainText(line);
+    if (result.tightenLeftAxis)
+        YearChart::TightenLeftAxis(*chart_, result.minPlotted);
 }

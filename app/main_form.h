@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/evaluation_selection.h"
 #include "app/open_file_dialog.h"
 #include "app/year_file_loader.h"
 #include "app/year_store.h"
@@ -15,6 +16,7 @@ class QListWidget;
 class QPlainTextEdit;
 class QPushButton;
 class QTextEdit;
+class TChart;
 class TComboBoxItems;
 
 // The main window: the load button, the three drop-down lists, the file
@@ -34,6 +36,7 @@ public:
     void FormCreate();
     void FormResize();
     void LOAD_JDataClick();
+    void CB_WahlChange();
 
     // The load with the given paths, exactly as if they had been chosen in
     // the open-file dialog (used for files named on the command line).
@@ -42,7 +45,7 @@ public:
     QTextEdit* Memo() const { return memo_; }
     QPushButton* LOAD_JData() const { return loadButton_; }
     QComboBox* CB_Wahl() const { return cbWahl_; }
-    QWidget* Chart() const { return chart_; }
+    TChart* Chart() const { return chart_; }
     QComboBox* CB_Kum() const { return cbKum_; }
     QListWidget* Sortlist() const { return sortlist_; }
     QComboBox* CB_Art() const { return cbArt_; }
@@ -52,6 +55,7 @@ public:
     QListWidget* LBox() const { return lBox_; }
 
     const TYearStore& YearStore() const { return store_; }
+    const TEvaluationState& EvaluationState() const { return evaluation_; }
 
     QStringList MemoLines() const;
 
@@ -64,12 +68,15 @@ private:
     void PrepareLoad();
     void ReadChosenFiles(const QStringList& paths);
     void AppendMemoLine(const QString& text);
+    void ConnectLists();
+    void ApplyRequest(const TEvaluationRequest& request);
+    void RunEvaluation(TEvalMode mode);
 
     // Controls, owned by their Qt parents.
     QTextEdit* memo_ = nullptr;
     QPushButton* loadButton_ = nullptr;
     QComboBox* cbWahl_ = nullptr;
-    QWidget* chart_ = nullptr;
+    TChart* chart_ = nullptr;
     QComboBox* cbKum_ = nullptr;
     QListWidget* sortlist_ = nullptr;
     QComboBox* cbArt_ = nullptr;
@@ -83,4 +90,5 @@ private:
     TYearStore store_;
     std::unique_ptr<TComboBoxItems> metricItems_;
     std::unique_ptr<TYearFileLoader> loader_;
+    TEvaluationState evaluation_;
 };

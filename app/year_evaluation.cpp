@@ -32,7 +32,12 @@ const std::array<std::pair<int, const char*>, 13> MonthLabels = {{
 
 QString DayTickLabel(int x) { return QString::number(x / 30 * 30); }
 
-float Cell(const TYearStore& store, int slot, int day, int column) { return store.Cell(slot, day, column); }
+// A metric list may offer more entries than the store has columns; such
+// a column has no values.
+float Cell(const TYearStore& store, int slot, int day, int column)
+{
+    return column >= 0 && column < TYearStore::ColumnCount ? store.Cell(slot, day, column) : 0.0f;
+}
 
 // Titles, legend flags and pick-list entries of the year series.
 void NameYearSeries(const TYearStore& store, int slot, TEvaluation& result)

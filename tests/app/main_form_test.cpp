@@ -1,6 +1,8 @@
 #include "app/application.h"
 #include "app/command_line.h"
 #include "app/main_form.h"
+#include "chart/panel/chart.h"
+#include "chart/series/chart_series.h"
 #include "chart/canvas/exception.h"
 #include "support/temp_files.h"
 
@@ -169,6 +171,87 @@ TEST_F(MainFormTest, MoreThanEightYearsAreAnnouncedOnce)
     EXPECT_EQ(lines.last(), QStringLiteral("Nur die ersten 8 der 9 Jahre werden im Diagramm gezeigt."));
     form->LoadFiles(paths.mid(0, 8));
     EXPECT_EQ(form->MemoLines().size(), 8);
+}
+
+// The window after the samples are loaded; the lists are then changed as a user would.
+class EvaluationWindowTest : public MainFormTest
+{
+protected:
+    EvaluationWindowTest()
+    {
+        QStringList paths;
+        for (const char* year : {"2009", "2010", "2011", "2012"})
+            paths << QStringLiteral(KALDORO_SOURCE_DIR "/samples/%1.csv").arg(QLatin1String(year));
+        form->LoadFiles(paths);
+    }
+    TChartSeries& Series(int i) const { return form->Chart()->SeriesAt(i); }
+    // Later children are in front of earlier ones.
+    bool InFront(QWidget* a, QWidget* b) const
+    {
+        const auto& order = form->children();
+        return order.indexOf(a) > order.indexOf(b);
+    }
+};
+
+TEST_F(EvaluationWindowTest, MonthlyMeanFillsTheChartAndTightensTheLeftAxis)
+{
+    form->CB_Wahl()->setCurrentIndex(1); // "Arbeit [kcal]"
+    form->CB_Art()->setCurrentIndex(3);  // "Monatsmittel"
+    EXPECT_TRUE(form->Chart()->isVisible());
+    EXPECT_EQ(form->Chart()->Title().Text(), QStringList({"Arbeit [kcal]"}));
+    EXPECT_EQ(form->Chart()->LeftAxis()->Title().Caption(), QStringLiteral("Arbeit [kcal]"));
+    EXPECT_EQ(form->Chart()->BottomAxis()->Title().Caption(), QStringLiteral(" "));
+    EXPECT_EQ(form->EvaluationState().EvalMode, 3);
+    EXPECT_EQ(form->EvaluationState().SelectedColumn, 2);
+    EXPECT_EQ(form->EvaluationState().UnitText, QStringLiteral("[kcal]"));
+    EXPECT_EQ(Series(0).PointCount(), 13);
+    double smallest = 1e300;
+    for (int s = 1; s <= 4; ++s) {
+        EXPECT_GT(Series(s).PointCount(), 100);
+        EXPECT_TRUE(Series(s).ShowInLegend());
+        for (int i = 0; i < Series(s).PointCount(); ++i)
+            smallest = std::min(smallest, Series(s).PointY(i));
+    }
+    EXPECT_EQ(Series(1).Title(), QStringLiteral("2009"));
+    EXPECT_EQ(Series(5).PointCount(), 0);
+    EXPECT_FALSE(Series(5).ShowInLegend());
+    EXPECT_EQ(Series(2).SeriesColor(), clLime);
+    EXPECT_EQ(form->LBox()->count(), 4);
+    EXPECT_EQ(form->LBox()->item(3)->text(), QStringLiteral("2012"));
+    EXPECT_TRUE(form->Memo1()->toPlainText().contains(QStringLiteral("\n1;")));
+
+    const TChartAxis& left = *form->Chart()->LeftAxis();
+    EXPECT_FALSE(left.Automatic());
+    EXPECT_FLOAT_EQ(float(left.Minimum()), float(smallest) * 0.99f);
+    EXPECT_GT(left.Maximum(), smallest);
+    EXPECT_TRUE(InFront(form->CB_Wahl(), form->CB_Kum()));
+}
+
+TEST_F(EvaluationWindowTest, CumulativeModesBringTheirListForward)
+{
+    form->CB_Art()->setCurrentIndex(4);
+    EXPECT_TRUE(InFront(form->CB_Kum(), form->CB_Wahl()));
+    EXPECT_EQ(form->Chart()->BottomAxis()->Title().Caption(), QStringLiteral("TAGE"));
+    EXPECT_TRUE(form->EvaluationState().DurationMetric);
+    for (int s = 1; s <= 4; ++s)
+        EXPECT_EQ(Series(s).PointCount(), 365);
+    EXPECT_TRUE(form->Chart()->LeftAxis()->Automatic());
+
+    // A typed text in the cumulative list names no column: the chart stays.
+    form->CB_Kum()->setEditText(QStringLiteral("Watt"));
+    EXPECT_EQ(form->EvaluationState().EvalMode, -1);
+    EXPECT_EQ(Series(1).PointCount(), 365);
+    EXPECT_EQ(form->Chart()->BottomAxis()->Title().Caption(), QStringLiteral(" "));
+}
+
+TEST_F(EvaluationWindowTest, ReloadHidesTheChartAgain)
+{
+    form->CB_Art()->setCurrentIndex(1);
+    EXPECT_TRUE(form->Chart()->isVisible());
+    answers = {std::nullopt};
+    form->LOAD_JData()->click();
+    EXPECT_FALSE(form->Chart()->isVisible());
+    EXPECT_FALSE(form->CB_Art()->isVisible());
 }
 
 TEST(CommandLine, FilesAndUnknownOptions)

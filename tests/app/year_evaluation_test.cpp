@@ -144,6 +144,16 @@ TEST_F(EvaluationTest, CumulativeAddsEveryDay)
     EXPECT_EQ(e.series[0].points[12], (TEvalPoint{361, 0, QStringLiteral("360")}));
 }
 
+TEST_F(EvaluationTest, ColumnsBeyondTheStoreHaveNoValues)
+{
+    Year(1, 2011);
+    Value(1, 1, 5);
+    for (int column : {-1, TYearStore::ColumnCount, 1000}) {
+        EXPECT_TRUE(EvaluateDaily(store, column, TEvalMode::Daily).series[1].points.empty());
+        EXPECT_EQ(EvaluateCumulative(store, column).series[1].points.back(), P(365, 0));
+    }
+}
+
 TEST_F(EvaluationTest, OnlyEightYearsAreShownAndTheWalkStopsAtAGap)
 {
     for (int slot = 1; slot <= 10; ++slot)

@@ -1,0 +1,145 @@
+#include "app/year_chart.h"
+
+#include "app/year_evaluation.h"
+#include "chart/panel/chart.h"
+#include "chart/series/line_series.h"
+#include "chart/series/point_series.h"
+
+#include <array>
+
+namespace YearChart {
+namespace {
+
+// Colours of the year series as the window is designed ...
+constexpr std::array<TColor, 8> DesignColours = {clRed, clGreen, clYellow, clBlue, clWhite, clFuchsia, clTeal, clNavy};
+// ... and as every evaluation sets them; the last one keeps its design colour.
+constexpr std::array<TColor, 7> EvaluationColours = {clRed, clLime, clBlue, clMaroon, clGreen, clAqua, clBlack};
+
+void ConfigureSeriesLists(TChartSeries& series, int index)
+{
+    series.SetName(QStringLiteral("Series%1").arg(index + 1));
+    series.XValues().SetName(QStringLiteral("X"));
+    series.XValues().SetOrder(loAscending);
+    series.YValues().SetName(QStringLiteral("Y"));
+    series.YValues().SetOrder(loNone);
+    series.Marks().SetVisible(false);
+}
+
+void AddLabelSeries(TChart& chart)
+{
+    auto& line = chart.AddSeries(std::make_unique<TLineSeries>());
+    line.SetSeriesColor(clBlack);
+    line.SetDark3D(false);
+    line.Marks().SetArrowLength(8);
+    TSeriesPointer& pointer = line.Pointer();
+    pointer.SetStyle(psRectangle);
+    pointer.SetHorizSize(2);
+    pointer.SetVertSize(2);
+    pointer.SetVisible(false);
+    pointer.SetInflateMargins(true);
+    ConfigureSeriesLists(line, 0);
+}
+
+void AddYearSeries(TChart& chart, int index)
+{
+    auto& points = chart.AddSeries(std::make_unique<TPointSeries>());
+    points.SetSeriesColor(DesignColours[std::size_t(index)]);
+    points.Marks().SetArrowLength(0);
+    TSeriesPointer& pointer = points.Pointer();
+    pointer.SetStyle(psRectangle);
+    pointer.SetHorizSize(3);
+    pointer.SetVertSize(3);
+    pointer.SetVisible(true);
+    // The first year series is designed with a red marker brush and without margins.
+    pointer.SetInflateMargins(index != 0);
+    if (index == 0)
+        pointer.Brush().SetColor(clRed);
+    ConfigureSeriesLists(points, index + 1);
+}
+
+void ConfigureAxes(TChart& chart)
+{
+    TChartAxis& bottom = *chart.BottomAxis();
+    bottom.SetLabelStyle(talText);
+    bottom.SetLabelsMultiLine(true);
+    bottom.SetLabelsSeparation(0);
+    bottom.SetRoundFirstLabel(false);
+    bottom.SetDateTimeFormat(QStringLiteral("dd.MM.yyyy"));
+    bottom.Grid().SetColor(clBlack);
+
+    TChartAxis& left = *chart.LeftAxis();
+    left.SetLabelsSeparation(2);
+    left.SetExactDateTime(false);
+    left.Grid().SetColor(clBlack);
+
+    chart.TopAxis()->SetVisible(false);
+    chart.RightAxis()->SetVisible(false);
+}
+
+} // namespace
+
+void Configure(TChart& chart)
+{
+    chart.SetView3D(false);
+    chart.SetColor(clGray);
+    chart.BackWall().Brush().SetColor(clWhite);
+    chart.BackWall().Brush().SetStyle(bsClear);
+    chart.Title().SetText({QStringLiteral("TChart")});
+    ConfigureAxes(chart);
+    AddLabelSeries(chart);
+    for (int i = 0; i < SeriesCount - 1; ++i)
+        AddYearSeries(chart, i);
+}
+
+void PrepareSeries(TChart& chart)
+{
+    chart.setFocus();
+    if (chart.Zoomed())
+        chart.UndoZoom();
+    for (std::size_t i = 0; i < EvaluationColours.size(); ++i)
+        chart.SeriesAt(int(i) + 1).SetSeriesColor(EvaluationColours[i]);
+
+    TChartAxis& top = *chart.TopAxis();
+    TChartAxis& bottom = *chart.BottomAxis();
+    top.SetMaximum(200000);
+    bottom.SetMaximum(200000);
+    chart.LeftAxis()->SetAutomatic(true);
+    top.SetAutomatic(true);
+    top.SetMinimum(1);
+    bottom.SetAutomatic(true);
+    bottom.SetMinimum(1);
+
+    for (int i = 0; i < SeriesCount; ++i)
+        chart.SeriesAt(i).ClearPoints();
+    for (int i = 1; i < SeriesCount; ++i)
+        chart.SeriesAt(i).SetHorizAxis(aTopAxis);
+    for (int i = 0; i < SeriesCount; ++i)
+        chart.SeriesAt(i).SetShowInLegend(false);
+}
+
+void Fill(TChart& chart, const TEvaluation& evaluation)
+{
+    for (int i = 0; i < SeriesCount; ++i) {
+        TChartSeries& series = chart.SeriesAt(i);
+        const TSeriesFill& fill = evaluation.series[std::size_t(i)];
+        for (const TEvalPoint& point : fill.points)
+            series.AddPoint(point.x, point.y, point.label, clDefault);
+        if (fill.showInLegend) {
+            series.SetTitle(fill.title);
+            series.SetShowInLegend(true);
+        }
+    }
+}
+
+void TightenLeftAxis(TChart& chart, float minPlotted)
+{
+    chart.Repaint();
+    TChartAxis& left = *chart.LeftAxis();
+    left.SetMaximum(left.Maximum() * 1.01);
+    if (double(minPlotted) < left.Maximum()) {
+        left.SetMinimum(double(minPlotted) * 0.99);
+        left.SetAutomatic(false);
+    }
+}
+
+} // namespace YearChart

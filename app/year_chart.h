@@ -1,0 +1,30 @@
+#pragma once
+
+class QWidget;
+class TChart;
+struct TEvaluation;
+
+// The year-comparison chart of the main window: one line series that
+// carries the bottom axis' labels and eight point series, one per year.
+namespace YearChart {
+
+constexpr int SeriesCount = 9;
+
+// Sets the chart up as the window shows it: colours, walls, axes, title
+// and the nine series.
+void Configure(TChart& chart);
+
+// The first steps of every evaluation: series colours, axis ranges back
+// to automatic, all points cleared, the years on the top axis, no series
+// in the legend.
+void PrepareSeries(TChart& chart);
+
+// Puts an evaluation's points, titles and legend flags into the series.
+void Fill(TChart& chart, const TEvaluation& evaluation);
+
+// After a paint: widens the left axis' automatic maximum a little and,
+// when there are values below it, starts the axis just below the
+// smallest plotted value.
+void TightenLeftAxis(TChart& chart, float minPlotted);
+
+} // namespace YearChart
