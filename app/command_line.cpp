@@ -1,17 +1,59 @@
 #include "app/command_line.h"
 
+namespace {
+
+std::optional<int> Number(const QString& text)
+{
+    bool ok = false;
+    const int value = text.toInt(&ok);
+    return ok ? std::optional<int>(value) : std::nullopt;
+}
+
+} // namespace
+
+QString TCommandLine::Usage()
+{
+    return QStringLiteral("usage: kaldoro [--metric N] [--mode M] [--export-png FILE] [--export-csv FILE] [FILE...]");
+}
+
 TCommandLine TCommandLine::Parse(const QStringList& arguments)
 {
     TCommandLine result;
     bool optionsEnded = false;
-    for (const QString& argument : arguments) {
-        if (!optionsEnded && argument == QStringLiteral("--")) {
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
+        if (optionsEnded || argument.size() < 2 || !argument.startsWith(QLatin1Char('-'))) {
+            result.files.append(argument);
+            continue;
+        }
+        if (argument == QStringLiteral("--")) {
             optionsEnded = true;
-        } else if (!optionsEnded && argument.size() > 1 && argument.startsWith(QLatin1Char('-'))) {
+            continue;
+        }
+        const bool takesValue = argument == QStringLiteral("--mode") || argument == QStringLiteral("--metric")
+            || argument == QStringLiteral("--export-png") || argument == QStringLiteral("--export-csv");
+        if (!takesValue) {
             result.error = QStringLiteral("unknown option '%1'").arg(argument);
             return result;
+        }
+        if (i + 1 >= arguments.size()) {
+            result.error = QStringLiteral("option '%1' needs a value").arg(argument);
+            return result;
+        }
+        const QString value = arguments[++i];
+        if (argument == QStringLiteral("--export-png")) {
+            result.exportPng = value;
+        } else if (argument == QStringLiteral("--export-csv")) {
+            result.exportCsv = value;
         } else {
-            result.files.append(argument);
+            const auto number = Number(value);
+            const bool isMode = argument == QStringLiteral("--mode");
+            if (!number || *number < 0 || (isMode && *number > 5)) {
+                result.error = isMode ? QStringLiteral("--mode takes a number from 0 to 5, not '%1'").arg(value)
+                                      : QStringLiteral("--metric takes a number from 0 on, not '%1'").arg(value);
+                return result;
+            }
+            (isMode ? result.mode : result.metric) = number;
         }
     }
     return result;

@@ -1,8 +1,38 @@
 #include "app/application.h"
+#include "app/chart_export.h"
 #include "app/command_line.h"
 #include "app/main_form.h"
 
 #include <cstdio>
+
+namespace {
+
+int Fail(const QString& message)
+{
+    std::fprintf(stderr, "kaldoro: %s\n", qPrintable(message));
+    return 2;
+}
+
+// Loads, evaluates and writes the requested files without showing a window.
+int Export(TForm1& form, const TCommandLine& commandLine)
+{
+    try {
+        form.LoadFiles(commandLine.files);
+        if (const QString error = form.SelectEvaluation(commandLine.mode, commandLine.metric); !error.isEmpty())
+            return Fail(error);
+        if (!commandLine.exportPng.isEmpty())
+            if (const QString error = ChartExport::WritePng(*form.Chart(), commandLine.exportPng); !error.isEmpty())
+                return Fail(error);
+        if (!commandLine.exportCsv.isEmpty())
+            if (const QString error = ChartExport::WriteCsv(*form.Chart(), commandLine.exportCsv); !error.isEmpty())
+                return Fail(error);
+        return 0;
+    } catch (...) {
+        return Fail(TApplication::MessageOfCurrentException());
+    }
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
@@ -12,15 +42,25 @@ int main(int argc, char** argv)
         arguments << QString::fromLocal8Bit(argv[i]);
     const TCommandLine commandLine = TCommandLine::Parse(arguments);
     if (!commandLine.error.isEmpty()) {
-        std::fprintf(stderr, "kaldoro: %s\nusage: kaldoro [FILE...]\n", qPrintable(commandLine.error));
+        std::fprintf(stderr, "kaldoro: %s\n%s\n", qPrintable(commandLine.error), qPrintable(TCommandLine::Usage()));
         return 2;
     }
+    // Exports need no display.
+    if (commandLine.Exports() && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+
     TApplication app(argc, argv);
+    if (commandLine.Exports()) {
+        TForm1 form;
+        return Export(form, commandLine);
+    }
     app.RunGuarded([&] {
         TForm1 form;
         form.show();
         if (!commandLine.files.isEmpty())
             form.LoadFiles(commandLine.files);
+        if (const QString error = form.SelectEvaluation(commandLine.mode, commandLine.metric); !error.isEmpty())
+            std::fprintf(stderr, "kaldoro: %s\n", qPrintable(error));
         return app.exec();
     });
     return 0;

@@ -318,3 +318,24 @@ void TForm1::RunEvaluation(TEvalMode mode)
     if (result.tightenLeftAxis)
         YearChart::TightenLeftAxis(*chart_, result.minPlotted);
 }
+
+QString TForm1::SelectEvaluation(std::optional<int> mode, std::optional<int> metric)
+{
+    if (!mode && !metric)
+        return {};
+    const int modeIndex = mode.value_or(cbArt_->currentIndex());
+    if (modeIndex < 0 || modeIndex >= cbArt_->count())
+        return QStringLiteral("mode %1 is not in the mode list").arg(modeIndex);
+    QComboBox* metrics = modeIndex >= 4 ? cbKum_ : cbWahl_;
+    if (metric && (*metric < 0 || *metric >= metrics->count()))
+        return QStringLiteral("metric %1 is not in the list of %2 metrics").arg(*metric).arg(metrics->count());
+    {
+        const QSignalBlocker modeBlocker(cbArt_);
+        const QSignalBlocker metricBlocker(metrics);
+        cbArt_->setCurrentIndex(modeIndex);
+        if (metric)
+            metrics->setCurrentIndex(*metric);
+    }
+    CB_WahlChange();
+    return {};
+}

@@ -42,6 +42,11 @@ public:
     // the open-file dialog (used for files named on the command line).
     void LoadFiles(const QStringList& paths);
 
+    // Selects a mode and a metric as the user would (for the command line):
+    // the metric indexes the metric list the mode uses. Runs the change
+    // handler once. Returns an error text when an index is out of range.
+    QString SelectEvaluation(std::optional<int> mode, std::optional<int> metric);
+
     QTextEdit* Memo() const { return memo_; }
     QPushButton* LOAD_JData() const { return loadButton_; }
     QComboBox* CB_Wahl() const { return cbWahl_; }

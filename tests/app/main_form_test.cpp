@@ -254,12 +254,36 @@ TEST_F(EvaluationWindowTest, ReloadHidesTheChartAgain)
     EXPECT_FALSE(form->CB_Art()->isVisible());
 }
 
-TEST(CommandLine, FilesAndUnknownOptions)
+TEST(CommandLine, FilesOptionsAndErrors)
 {
-    EXPECT_EQ(TCommandLine::Parse({"a.csv", "b.csv"}).files, QStringList({"a.csv", "b.csv"}));
-    EXPECT_TRUE(TCommandLine::Parse({"a.csv"}).error.isEmpty());
-    EXPECT_FALSE(TCommandLine::Parse({"--frobnicate", "a.csv"}).error.isEmpty());
+    const auto full = TCommandLine::Parse(
+        {"--metric", "2", "a.csv", "--mode", "5", "--export-png", "p.png", "--export-csv", "c.csv", "b.csv"});
+    EXPECT_TRUE(full.error.isEmpty());
+    EXPECT_EQ(full.files, QStringList({"a.csv", "b.csv"}));
+    EXPECT_EQ(full.mode, 5);
+    EXPECT_EQ(full.metric, 2);
+    EXPECT_EQ(full.exportPng, QStringLiteral("p.png"));
+    EXPECT_EQ(full.exportCsv, QStringLiteral("c.csv"));
+    EXPECT_TRUE(full.Exports());
+
+    EXPECT_FALSE(TCommandLine::Parse({"a.csv"}).Exports());
     EXPECT_EQ(TCommandLine::Parse({"--", "-odd.csv"}).files, QStringList({"-odd.csv"}));
+    for (const QStringList& bad : {QStringList{"--frobnicate"}, QStringList{"--mode", "6"}, QStringList{"--mode", "x"},
+                                   QStringList{"--metric", "-1"}, QStringList{"a.csv", "--export-png"}})
+        EXPECT_FALSE(TCommandLine::Parse(bad).error.isEmpty()) << bad.join(' ').toStdString();
+}
+
+TEST_F(EvaluationWindowTest, CommandLineSelectionRunsTheHandlerOnce)
+{
+    EXPECT_FALSE(form->SelectEvaluation(6, std::nullopt).isEmpty());
+    EXPECT_FALSE(form->SelectEvaluation(4, 5).isEmpty()); // the cumulative list has five entries
+    EXPECT_FALSE(form->Chart()->isVisible());
+    EXPECT_TRUE(form->SelectEvaluation(4, 4).isEmpty());
+    EXPECT_EQ(form->CB_Kum()->currentText(), QStringLiteral("TSS"));
+    EXPECT_EQ(form->EvaluationState().EvalMode, 4);
+    EXPECT_EQ(form->Memo1()->toPlainText(), QStringLiteral("Memo1")); // one run, no report lines in mode 4
+    EXPECT_TRUE(form->SelectEvaluation(1, std::nullopt).isEmpty());
+    EXPECT_EQ(form->Memo1()->toPlainText().count(QLatin1Char('\n')), 1); // the sorted mode's count line
 }
 
 // An object whose event handler fails like a handler of the program may.
