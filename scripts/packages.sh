@@ -2,4 +2,4 @@
 KALDORO_BUILD_PACKAGES=(build-essential cmake ninja-build qt6-base-dev libgl-dev
                         libgtest-dev libgmock-dev libbenchmark-dev
                         fonts-liberation2 fonts-dejavu-core)
-KALDORO_TEST_PACKAGES=(xvfb xauth xdotool x11-utils)
+KALDORO_TEST_PACKAGES=(xvfb xauth xdotool x11-utils imagemagick)

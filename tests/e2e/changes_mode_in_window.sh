@@ -1,0 +1,26 @@
+#!/bin/bash
+# Starts the real program with the sample files in an X server, changes the
+# mode list with real mouse and key events, captures the window and checks
+# that the chart shows its back wall and markers in the year colours.
+set -euo pipefail
+kaldoro=$1
+samples=$2
+checker=$3
+shot=$(mktemp --suffix=.png)
+
+"$kaldoro" "$samples"/*.csv &
+pid=$!
+trap 'kill $pid 2>/dev/null || true; rm -f "$shot"' EXIT
+
+window=$(timeout 60 xdotool search --sync --onlyvisible --name '^Kaldoro' | head -n 1)
+sleep 1
+# The mode list's text field: left 392, top 8, 225 x 26 in the window.
+xdotool mousemove --window "$window" 450 21 click 1
+sleep 0.5
+xdotool key Down   # next mode: "Wertemäßig sortiert "
+sleep 2
+import -window "$window" "$shot"
+kill -0 $pid || { echo "kaldoro has exited" >&2; exit 1; }
+
+# Years 1 to 4 are red, lime, blue and maroon; the back wall's frame is a black line.
+"$checker" "$shot" 400 ff0000:100 00ff00:100 0000ff:100 800000:100
