@@ -112,6 +112,13 @@ void TForm1::CreateControls()
     loadButton_->setFont(ListFont());
     connect(loadButton_, &QPushButton::clicked, this, [this] { LOAD_JDataClick(); });
 
+    CreateListsAndChart();
+}
+
+// Created in tab order, which is also the stacking order: the chart lies
+// between the two metric lists.
+void TForm1::CreateListsAndChart()
+{
     cbWahl_ = MakeDropDown(this, "CB_Wahl", QRect(176, 8, 200, 26), {});
     cbWahl_->setEditText(QStringLiteral("Jahreswerte "));
 

@@ -69,6 +69,7 @@ protected:
 
 private:
     void CreateControls();
+    void CreateListsAndChart();
     void CreateChartChildren();
     void PrepareLoad();
     void ReadChosenFiles(const QStringList& paths);

@@ -113,10 +113,7 @@ TFileLoadReport TYearFileLoader::ReadYearFile(const QString& csvFileName)
     // A file without a single dated row must neither take a slot (it would
     // hide the years after it) nor impose its header on the load.
     const bool suppliesHeader = firstFileOfLoad_;
-    const QStringList metricsBefore = metricItems_.ToStringList();
-    std::array<int, TYearStore::KindCount> kindsBefore{};
-    for (int i = 0; i < TYearStore::KindCount; ++i)
-        kindsBefore[std::size_t(i)] = store_.ColumnKind(i);
+    const THeaderSnapshot before = SaveHeader();
 
     line_.clear();
     TLineReader reader(file.get());
@@ -127,17 +124,29 @@ TFileLoadReport TYearFileLoader::ReadYearFile(const QString& csvFileName)
     if (!store_.IsSlotLoaded(slot)) {
         report.outcome = TFileLoadReport::TOutcome::NoDataRows;
         store_.ClearSlot(slot);
-        if (suppliesHeader) {
-            firstFileOfLoad_ = true;
-            metricItems_.Assign(metricsBefore);
-            for (int i = 0; i < TYearStore::KindCount; ++i)
-                store_.SetColumnKind(i, kindsBefore[std::size_t(i)]);
-        }
+        if (suppliesHeader)
+            RestoreHeader(before);
         return report;
     }
     report.slot = slot;
     ++nextSlot_;
     return report;
+}
+
+TYearFileLoader::THeaderSnapshot TYearFileLoader::SaveHeader() const
+{
+    THeaderSnapshot snapshot{metricItems_.ToStringList(), {}};
+    for (int i = 0; i < TYearStore::KindCount; ++i)
+        snapshot.kinds[std::size_t(i)] = store_.ColumnKind(i);
+    return snapshot;
+}
+
+void TYearFileLoader::RestoreHeader(const THeaderSnapshot& snapshot)
+{
+    firstFileOfLoad_ = true;
+    metricItems_.Assign(snapshot.metrics);
+    for (int i = 0; i < TYearStore::KindCount; ++i)
+        store_.SetColumnKind(i, snapshot.kinds[std::size_t(i)]);
 }
 
 void TYearFileLoader::ReadHeader(TLineReader& reader, TFileLoadReport& report)

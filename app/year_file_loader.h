@@ -1,14 +1,17 @@
 #pragma once
 
 #include "app/load_report.h"
+#include "app/year_store.h"
 
 #include <QString>
+#include <QStringList>
+
+#include <array>
 
 #include <string>
 #include <string_view>
 
 class TStringItems;
-class TYearStore;
 class TLineReader;
 
 // Date of a data row: YYYYMMDD in its first eight characters.
@@ -43,6 +46,15 @@ public:
     static TRowDate DayIndexOfRow(std::string_view row);
 
 private:
+    // What a header sets up: the metric list and the column kinds.
+    struct THeaderSnapshot
+    {
+        QStringList metrics;
+        std::array<int, TYearStore::KindCount> kinds;
+    };
+
+    THeaderSnapshot SaveHeader() const;
+    void RestoreHeader(const THeaderSnapshot& snapshot);
     void ReadHeader(TLineReader& reader, TFileLoadReport& report);
     void InterpretTitleLine(std::string_view line);
     void InterpretUnitLine(std::string_view line);
