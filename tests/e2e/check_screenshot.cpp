@@ -50,9 +50,9 @@ int main(int argc, char** argv)
     std::printf("%dx%d, longest black line %d\n", image.width(), image.height(), line);
     ok &= line >= std::atoi(argv[2]);
     for (int i = 3; i < argc; ++i) {
-        const QString spec = QString::fromLatin1(argv[i]);
-        const QRgb colour = spec.section(QLatin1Char(':'), 0, 0).toUInt(nullptr, 16);
-        const int minimum = spec.section(QLatin1Char(':'), 1, 1).toInt();
+        const QString expectation = QString::fromLatin1(argv[i]);
+        const QRgb colour = expectation.section(QLatin1Char(':'), 0, 0).toUInt(nullptr, 16);
+        const int minimum = expectation.section(QLatin1Char(':'), 1, 1).toInt();
         const int count = CountColour(image, colour);
         std::printf("colour %06x: %d pixels (at least %d)\n", colour & 0xFFFFFF, count, minimum);
         ok &= count >= minimum;
