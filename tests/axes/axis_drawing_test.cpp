@@ -220,6 +220,11 @@ class LabelLayout : public testing::TestWithParam<LayoutCase>
 {
 };
 
+void PrintTo(const LayoutCase& c, std::ostream* os)
+{
+    *os << "side " << int(c.side) << ", angle " << c.angle << ", " << c.lines << " lines";
+}
+
 TEST_P(LabelLayout, AlignsAndStacksLines)
 {
     const LayoutCase& c = GetParam();

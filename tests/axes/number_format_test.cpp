@@ -11,6 +11,11 @@ struct Case
     const char* german;
 };
 
+void PrintTo(const Case& c, std::ostream* os)
+{
+    *os << '"' << c.picture << "\" " << c.value;
+}
+
 class NumberPicture : public testing::TestWithParam<Case>
 {
 };
