@@ -85,35 +85,41 @@ BENCHMARK(BM_KaldoroDrawToImage)->Unit(benchmark::kMillisecond);
 
 #if KALDORO_HAVE_QT_CHARTS
 
-// One QScatterSeries per year on two value axes, inside a QChartView.
+// The chart of the Qt Charts scene: one QScatterSeries per year on two
+// value axes, shown in a QChartView.
+QChart* MakeChart()
+{
+    auto* chart = new QChart; // owned by the view
+    chart->setAnimationOptions(QChart::NoAnimation);
+    chart->legend()->hide();
+    chart->setTitle(Scene().title);
+    auto* xAxis = new QValueAxis;
+    auto* yAxis = new QValueAxis;
+    xAxis->setRange(Scene().xMinimum, Scene().xMaximum);
+    yAxis->setRange(Scene().yMinimum, Scene().yMaximum);
+    chart->addAxis(xAxis, Qt::AlignBottom);
+    chart->addAxis(yAxis, Qt::AlignLeft);
+    for (const TYearPoints& year : Scene().years) {
+        auto* series = new QScatterSeries;
+        series->setMarkerShape(QScatterSeries::MarkerShapeRectangle);
+        series->setMarkerSize(MarkerSize);
+        series->setColor(year.colour);
+        series->setBorderColor(Qt::black);
+        series->replace(QList<QPointF>(year.points.begin(), year.points.end()));
+        chart->addSeries(series);
+        series->attachAxis(xAxis);
+        series->attachAxis(yAxis);
+    }
+    return chart;
+}
+
 class TQtChartsScene
 {
 public:
-    TQtChartsScene()
+    // The view owns the chart from its construction on (a chart set later
+    // would leave the view's own default chart behind).
+    TQtChartsScene() : view_(MakeChart())
     {
-        auto* chart = new QChart; // owned by the view
-        chart->setAnimationOptions(QChart::NoAnimation);
-        chart->legend()->hide();
-        chart->setTitle(Scene().title);
-        auto* xAxis = new QValueAxis;
-        auto* yAxis = new QValueAxis;
-        xAxis->setRange(Scene().xMinimum, Scene().xMaximum);
-        yAxis->setRange(Scene().yMinimum, Scene().yMaximum);
-        chart->addAxis(xAxis, Qt::AlignBottom);
-        chart->addAxis(yAxis, Qt::AlignLeft);
-        for (const TYearPoints& year : Scene().years) {
-            auto* series = new QScatterSeries;
-            series->setMarkerShape(QScatterSeries::MarkerShapeRectangle);
-            series->setMarkerSize(MarkerSize);
-            series->setColor(year.colour);
-            series->setBorderColor(Qt::black);
-            QList<QPointF> points(year.points.begin(), year.points.end());
-            series->replace(points);
-            chart->addSeries(series);
-            series->attachAxis(xAxis);
-            series->attachAxis(yAxis);
-        }
-        view_.setChart(chart);
         view_.setRenderHint(QPainter::Antialiasing, false);
         view_.resize(ChartWidth, ChartHeight);
     }
