@@ -7,6 +7,8 @@
 
 #include "bench/year_chart_scene.h"
 
+#include "chart/canvas/chart_canvas3d.h"
+
 #include <QApplication>
 #include <QCoreApplication>
 #include <QImage>
@@ -82,6 +84,21 @@ void BM_KaldoroDrawToImage(benchmark::State& state)
     SavePicture(image, QStringLiteral("peer_kaldoro"));
 }
 BENCHMARK(BM_KaldoroDrawToImage)->Unit(benchmark::kMillisecond);
+
+// Our chart labels the left axis about every 200 units (some thirty
+// labels and dotted grid lines); the peers choose five to eight. This
+// variant steps the left axis by 1000 for a like-for-like text and grid load.
+void BM_KaldoroPeerLabelCount(benchmark::State& state)
+{
+    auto form = EvaluatedForm();
+    TChart& chart = *form->Chart();
+    chart.LeftAxis()->SetIncrement(1000);
+    for (auto _ : state)
+        chart.Repaint();
+    SetSceneCounters(state);
+    SavePicture(static_cast<TChartCanvas3D*>(chart.Canvas())->Buffer(), QStringLiteral("peer_kaldoro_labels"));
+}
+BENCHMARK(BM_KaldoroPeerLabelCount)->Unit(benchmark::kMillisecond);
 
 #if KALDORO_HAVE_QT_CHARTS
 
