@@ -13,6 +13,7 @@
 #include <QColor>
 #include <QComboBox>
 #include <QDir>
+#include <QImage>
 #include <QPointF>
 #include <QSignalBlocker>
 #include <QString>
