@@ -320,8 +320,9 @@ void TForm1::RunEvaluation(TEvalMode mode)
     YearChart::Fill(*chart_, result);
     lBox_->clear();
     lBox_->addItems(result.yearEntries);
-    for (const QString& line : result.reportLines)
-        memo1_->appendPlainText(line);
+    // One append for all lines: each append lays the pane out again.
+    if (!result.reportLines.isEmpty())
+        memo1_->appendPlainText(result.reportLines.join(QLatin1Char('\n')));
     if (result.tightenLeftAxis)
         YearChart::TightenLeftAxis(*chart_, result.minPlotted);
 }
