@@ -18,9 +18,15 @@ sleep 1
 xdotool mousemove --window "$window" 450 21 click 1
 sleep 0.5
 xdotool key Down   # next mode: "Wertemäßig sortiert "
-sleep 2
-import -window "$window" "$shot"
-kill -0 $pid || { echo "kaldoro has exited" >&2; exit 1; }
-
 # Years 1 to 4 are red, lime, blue and maroon; the back wall's frame is a black line.
-"$checker" "$shot" 400 ff0000:100 00ff00:100 0000ff:100 800000:100
+# A loaded machine may need a moment longer to draw: look again a few times.
+for attempt in 1 2 3 4 5; do
+  sleep 2
+  import -window "$window" "$shot"
+  kill -0 $pid || { echo "kaldoro has exited" >&2; exit 1; }
+  if "$checker" "$shot" 400 ff0000:100 00ff00:100 0000ff:100 800000:100; then
+    exit 0
+  fi
+  echo "attempt $attempt: chart not seen yet"
+done
+exit 1
