@@ -25,7 +25,8 @@ class QPaintDevice;
 //
 // Outlined and filled rectangles on a 32-bit image with a plain one-pixel
 // pen, a solid brush and at most a rectangular clip are filled directly,
-// pixel for pixel as QPainter would draw them.
+// pixel for pixel as QPainter would draw them; so are one-pixel solid and
+// dotted horizontal and vertical lines.
 class TChartCanvas3D final : public TCanvas3D
 {
 public:
@@ -82,7 +83,11 @@ private:
     void DropBuffer();
     // Hands the canvas state to the painter; false when there is no painter.
     bool Prepare(TOutline outline, TFill fill);
+    // Whether pixels may be set directly: a 32-bit image target, at most a
+    // rectangular clip, no transform.
+    bool CanSetPixelsDirectly() const;
     bool TryDirectRectangle(const TRect& r);
+    bool TryDirectLine(TPoint from, TPoint to);
     // Rectangle for a shape outlined with a visible pen (right/bottom - 1).
     QRect ShapeRect(int left, int top, int right, int bottom) const;
     void DrawTextLine(int x, int y, const QString& text, const TFont& font, bool paintBackground);

@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QPolygon>
 
+#include <climits>
 #include <cstdlib>
 #include <cmath>
 #include <numbers>
@@ -115,9 +116,14 @@ QRect TChartCanvas3D::ShapeRect(int left, int top, int right, int bottom) const
     return q;
 }
 
+bool TChartCanvas3D::CanSetPixelsDirectly() const
+{
+    return directTarget_ != nullptr && !clipIsRegion_ && painter_->transform().isIdentity();
+}
+
 bool TChartCanvas3D::TryDirectRectangle(const TRect& r)
 {
-    if (directTarget_ == nullptr || clipIsRegion_ || !painter_->transform().isIdentity())
+    if (!CanSetPixelsDirectly())
         return false;
     const TCanvasPen& pen = Pen();
     const TCanvasBrush& brush = Brush();
@@ -204,19 +210,51 @@ void TChartCanvas3D::Polygon(std::span<const TPoint> points)
     painter_->drawPolygon(ToQPolygon(points));
 }
 
+bool TChartCanvas3D::TryDirectLine(TPoint from, TPoint to)
+{
+    if ((from.X != to.X && from.Y != to.Y) || !CanSetPixelsDirectly())
+        return false;
+    const TCanvasPen& pen = Pen();
+    if (pen.Mode != pmCopy || pen.Width > 1 || pen.Alternate || pen.Color == clNone)
+        return false;
+    bool dotted = false;
+    switch (pen.Style) {
+    case psSolid:
+    case psInsideFrame: break;
+    case psDot: {
+        // QPainter paints the gaps in opaque mode, and restarts the dots
+        // where the image edge cuts the line.
+        const TRect image{0, 0, directTarget_->width(), directTarget_->height()};
+        const TPoint lastPixel{to.X - (to.X > from.X) + (to.X < from.X), to.Y - (to.Y > from.Y) + (to.Y < from.Y)};
+        if (BackgroundMode() != bmTransparent || !image.Contains(from) || !image.Contains(lastPixel))
+            return false;
+        dotted = true;
+        break;
+    }
+    default: return false;
+    }
+    const TRect unclipped{INT_MIN, INT_MIN, INT_MAX, INT_MAX};
+    FillStraightLine(*directTarget_, from, to, clipRect_.value_or(unclipped), OpaquePixel(ToQColor(pen.Color).rgb()),
+                     dotted);
+    return true;
+}
+
 void TChartCanvas3D::LineTo(int x, int y)
 {
     const TPoint from = PenPos();
-    SetPenPos({x, y});
-    if (!Pen().IsVisible() || !Prepare(WithPen, NoFill))
+    const TPoint to{x, y};
+    SetPenPos(to);
+    if (!painter_ || !Pen().IsVisible())
         return;
-    if (from == TPoint{x, y}) {
+    if (from == to) {
         // A zero-length line shows only with a wide pen, as a dot.
-        if (Pen().Width > 1)
+        if (Pen().Width > 1 && Prepare(WithPen, NoFill))
             painter_->drawPoint(x, y);
         return;
     }
-    DrawSegment(*painter_, from, {x, y}, Pen().Width <= 1 || Pen().Alternate);
+    if (TryDirectLine(from, to) || !Prepare(WithPen, NoFill))
+        return;
+    DrawSegment(*painter_, from, to, Pen().Width <= 1 || Pen().Alternate);
 }
 
 void TChartCanvas3D::SetPixel(int x, int y, TColor c)
@@ -224,7 +262,7 @@ void TChartCanvas3D::SetPixel(int x, int y, TColor c)
     if (!painter_)
         return;
     const TRect pixel{x, y, x + 1, y + 1};
-    if (directTarget_ && !clipIsRegion_ && painter_->transform().isIdentity()) {
+    if (CanSetPixelsDirectly()) {
         FillPixels(*directTarget_, pixel, clipRect_.value_or(pixel), OpaquePixel(ToQColor(c).rgb()));
         return;
     }

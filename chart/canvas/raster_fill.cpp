@@ -27,6 +27,34 @@ void FillPixels(QImage& image, const TRect& r, const TRect& clip, std::uint32_t 
     }
 }
 
+void FillStraightLine(QImage& image, TPoint from, TPoint to, const TRect& clip, std::uint32_t pixel, bool dotted)
+{
+    const bool horizontal = from.Y == to.Y;
+    const int start = horizontal ? from.X : from.Y;
+    const int end = horizontal ? to.X : to.Y;
+    // The covered span, [low, high): a line running backwards covers end + 1 .. start.
+    const int low = start < end ? start : end + 1;
+    const int high = start < end ? end : start + 1;
+    const TRect line = horizontal ? TRect{low, from.Y, high, from.Y + 1} : TRect{from.X, low, from.X + 1, high};
+    const TRect area = IntersectRect(IntersectRect(line, clip), TRect{0, 0, image.width(), image.height()});
+    if (area.IsEmpty())
+        return;
+    if (!dotted) {
+        FillPixels(image, area, area, pixel);
+        return;
+    }
+    const int first = horizontal ? area.Left : area.Top;
+    const int last = horizontal ? area.Right : area.Bottom;
+    const qsizetype stride = image.bytesPerLine();
+    // Pixel steps between neighbouring positions along the line.
+    const qsizetype step = horizontal ? 1 : stride / qsizetype(sizeof(std::uint32_t));
+    auto* origin = reinterpret_cast<std::uint32_t*>(image.bits() + qsizetype(area.Top) * stride) + area.Left;
+    // The first dot at or after `first`, on the pattern that starts at `start`.
+    const int offset = ((start - first) % 3 + 3) % 3;
+    for (qsizetype i = offset; i < last - first; i += 3)
+        origin[i * step] = pixel;
+}
+
 void FillOutlinedRect(QImage& image, const TRect& r, const TRect& clip, bool outline, std::uint32_t penPixel,
                       bool fill, std::uint32_t brushPixel)
 {
