@@ -2,6 +2,7 @@
 
 #include "chart/canvas/canvas3d.h"
 #include "chart/canvas/gradient.h"
+#include "chart/canvas/platform_fonts.h"
 
 #include <QImage>
 
@@ -108,4 +109,6 @@ private:
     std::optional<TCanvasPen> appliedPen_;
     std::optional<TCanvasBrush> appliedBrush_;
     std::optional<std::pair<TBackgroundMode, TColor>> appliedBackground_;
+    // Filled by drawing text; measuring uses what is there.
+    TPlatformFonts fonts_;
 };

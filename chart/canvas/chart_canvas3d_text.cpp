@@ -16,10 +16,12 @@ struct TTextBox
     int Ascent;
 };
 
-// The box of `text` whose alignment reference point is (x, y).
-TTextBox CalcTextBox(int x, int y, const QString& text, const QFontMetrics& fm, int flags)
+// The box of `text` whose alignment reference point is (x, y). Its width is
+// measured only when needed: for centred or right-aligned text, or withWidth.
+TTextBox CalcTextBox(int x, int y, const QString& text, const QFontMetrics& fm, int flags, bool withWidth)
 {
-    TTextBox box{x, y, fm.horizontalAdvance(text), fm.height(), fm.ascent()};
+    const bool measure = withWidth || (flags & TextAlignCenter) != 0;
+    TTextBox box{x, y, measure ? fm.horizontalAdvance(text) : 0, fm.height(), fm.ascent()};
     switch (flags & TextAlignCenter) {
     case TextAlignCenter: box.Left = x - box.Width / 2; break;
     case TextAlignRight: box.Left = x - box.Width; break;
@@ -37,13 +39,13 @@ TTextBox CalcTextBox(int x, int y, const QString& text, const QFontMetrics& fm, 
 
 void TChartCanvas3D::DrawTextLine(int x, int y, const QString& text, const TFont& font, bool paintBackground)
 {
-    const QFont qfont = font.ToQFont();
-    const TTextBox box = CalcTextBox(x, y, text, QFontMetrics(qfont), GetTextAlign());
+    const TPlatformFonts::TEntry& platform = fonts_.Get(font);
+    const TTextBox box = CalcTextBox(x, y, text, platform.Metrics, GetTextAlign(), paintBackground);
     TPainterSaver saver(*painter_);
     painter_->setCompositionMode(QPainter::CompositionMode_SourceOver);
     if (paintBackground)
         painter_->fillRect(box.Left, box.Top, box.Width, box.Height, ToQColor(BackgroundColour()));
-    painter_->setFont(qfont);
+    painter_->setFont(platform.Platform);
     painter_->setPen(ToQColor(font.Color));
     painter_->setBackgroundMode(Qt::TransparentMode);
     painter_->drawText(box.Left, box.Top + box.Ascent, text);
@@ -72,11 +74,15 @@ void TChartCanvas3D::TextAtAngle(int x, int y, const QString& text, int angle)
 
 int TChartCanvas3D::MeasureWidth(const QString& text) const
 {
+    if (const TPlatformFonts::TEntry* platform = fonts_.Find(Font()))
+        return platform->Metrics.horizontalAdvance(text);
     return QFontMetrics(Font().ToQFont()).horizontalAdvance(text);
 }
 
 int TChartCanvas3D::MeasureHeight(const QString& text) const
 {
     Q_UNUSED(text);
+    if (const TPlatformFonts::TEntry* platform = fonts_.Find(Font()))
+        return platform->Metrics.height();
     return QFontMetrics(Font().ToQFont()).height();
 }

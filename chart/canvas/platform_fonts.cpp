@@ -1,0 +1,21 @@
+#include "chart/canvas/platform_fonts.h"
+
+#include <algorithm>
+
+const TPlatformFonts::TEntry& TPlatformFonts::Get(const TFont& font)
+{
+    if (const TEntry* entry = Find(font))
+        return *entry;
+    if (entries_.size() >= MaxEntries)
+        entries_.clear();
+    QFont platform = font.ToQFont();
+    QFontMetrics metrics(platform);
+    entries_.push_back({font, std::move(platform), std::move(metrics)});
+    return entries_.back();
+}
+
+const TPlatformFonts::TEntry* TPlatformFonts::Find(const TFont& font) const
+{
+    const auto it = std::ranges::find(entries_, font, &TEntry::Font);
+    return it == entries_.end() ? nullptr : &*it;
+}
