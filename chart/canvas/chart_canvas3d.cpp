@@ -1,7 +1,6 @@
 #include "chart/canvas/chart_canvas3d.h"
 
 #include "chart/canvas/painter_style.h"
-#include "chart/canvas/raster_fill.h"
 
 #include <QPaintDevice>
 #include <QPainter>
@@ -30,11 +29,8 @@ void TChartCanvas3D::OpenPainter(QPaintDevice* device)
     painter->setRenderHint(QPainter::TextAntialiasing, true);
     painter->setRenderHint(QPainter::SmoothPixmapTransform, false);
     painter_ = std::move(painter);
-    if (device->devType() == QInternal::Image) {
-        auto* image = static_cast<QImage*>(device);
-        if (IsDirectFillTarget(*image))
-            directTarget_ = image;
-    }
+    if (device->devType() == QInternal::Image)
+        directPixels_ = DirectPixels(*static_cast<QImage*>(device));
 }
 
 void TChartCanvas3D::ClosePainter()
@@ -42,7 +38,7 @@ void TChartCanvas3D::ClosePainter()
     if (painter_)
         painter_->end();
     painter_.reset();
-    directTarget_ = nullptr;
+    directPixels_.reset();
     clipRect_.reset();
     clipIsRegion_ = false;
     ForgetAppliedState();

@@ -3,6 +3,7 @@
 #include "chart/canvas/canvas3d.h"
 #include "chart/canvas/gradient.h"
 #include "chart/canvas/platform_fonts.h"
+#include "chart/canvas/raster_fill.h"
 
 #include <QImage>
 
@@ -99,8 +100,8 @@ private:
     QPaintDevice* window_ = nullptr;
     QImage buffer_;
     std::unique_ptr<QPainter> painter_;
-    // The painter's target when direct pixel fills may write to it.
-    QImage* directTarget_ = nullptr;
+    // The pixels of the painter's target when direct fills may write them.
+    std::optional<TRasterPixels> directPixels_;
     // The clip in device pixels when it is a rectangle; clipIsRegion_ when
     // it is not (direct fills are then off).
     std::optional<TRect> clipRect_;

@@ -1,7 +1,6 @@
 #include "chart/canvas/chart_canvas3d.h"
 
 #include "chart/canvas/painter_style.h"
-#include "chart/canvas/raster_fill.h"
 
 #include <QPainter>
 #include <QPolygon>
@@ -118,7 +117,7 @@ QRect TChartCanvas3D::ShapeRect(int left, int top, int right, int bottom) const
 
 bool TChartCanvas3D::CanSetPixelsDirectly() const
 {
-    return directTarget_ != nullptr && !clipIsRegion_ && painter_->transform().isIdentity();
+    return directPixels_.has_value() && !clipIsRegion_ && painter_->transform().isIdentity();
 }
 
 bool TChartCanvas3D::TryDirectRectangle(const TRect& r)
@@ -140,12 +139,11 @@ bool TChartCanvas3D::TryDirectRectangle(const TRect& r)
     // rare shapes to it.
     if (outline && (r.Width() < 2 || r.Height() < 2))
         return false;
-    const TRect image{0, 0, directTarget_->width(), directTarget_->height()};
+    const TRect image = directPixels_->Bounds();
     const TRect clip = clipRect_ ? IntersectRect(*clipRect_, image) : image;
     if (IntersectRect(r, clip) != r)
         return false;
-    FillOutlinedRect(*directTarget_, r, clip, outline, OpaquePixel(ToQColor(pen.Color).rgb()), fill,
-                     OpaquePixel(ToQColor(brush.Color).rgb()));
+    FillOutlinedRect(*directPixels_, r, clip, outline, PixelOf(pen.Color), fill, PixelOf(brush.Color));
     return true;
 }
 
@@ -224,7 +222,7 @@ bool TChartCanvas3D::TryDirectLine(TPoint from, TPoint to)
     case psDot: {
         // QPainter paints the gaps in opaque mode, and restarts the dots
         // where the image edge cuts the line.
-        const TRect image{0, 0, directTarget_->width(), directTarget_->height()};
+        const TRect image = directPixels_->Bounds();
         const TPoint lastPixel{to.X - (to.X > from.X) + (to.X < from.X), to.Y - (to.Y > from.Y) + (to.Y < from.Y)};
         if (BackgroundMode() != bmTransparent || !image.Contains(from) || !image.Contains(lastPixel))
             return false;
@@ -234,8 +232,7 @@ bool TChartCanvas3D::TryDirectLine(TPoint from, TPoint to)
     default: return false;
     }
     const TRect unclipped{INT_MIN, INT_MIN, INT_MAX, INT_MAX};
-    FillStraightLine(*directTarget_, from, to, clipRect_.value_or(unclipped), OpaquePixel(ToQColor(pen.Color).rgb()),
-                     dotted);
+    FillStraightLine(*directPixels_, from, to, clipRect_.value_or(unclipped), PixelOf(pen.Color), dotted);
     return true;
 }
 
@@ -259,11 +256,12 @@ void TChartCanvas3D::LineTo(int x, int y)
 
 void TChartCanvas3D::SetPixel(int x, int y, TColor c)
 {
-    if (!painter_)
+    // No colour leaves the pixel as it is, as a transparent fill would.
+    if (!painter_ || c == clNone)
         return;
     const TRect pixel{x, y, x + 1, y + 1};
     if (CanSetPixelsDirectly()) {
-        FillPixels(*directTarget_, pixel, clipRect_.value_or(pixel), OpaquePixel(ToQColor(c).rgb()));
+        FillPixels(*directPixels_, pixel, clipRect_.value_or(pixel), PixelOf(c));
         return;
     }
     TPainterSaver saver(*painter_);

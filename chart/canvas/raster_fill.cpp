@@ -2,32 +2,30 @@
 
 #include <algorithm>
 
-bool IsDirectFillTarget(const QImage& image)
+std::optional<TRasterPixels> DirectPixels(QImage& image)
 {
     if (image.isNull() || image.devicePixelRatio() != 1.0)
-        return false;
+        return std::nullopt;
     switch (image.format()) {
     case QImage::Format_RGB32:
     case QImage::Format_ARGB32:
-    case QImage::Format_ARGB32_Premultiplied: return true;
-    default: return false;
+    case QImage::Format_ARGB32_Premultiplied:
+        return TRasterPixels{image.bits(), image.bytesPerLine(), image.width(), image.height()};
+    default: return std::nullopt;
     }
 }
 
-void FillPixels(QImage& image, const TRect& r, const TRect& clip, std::uint32_t pixel)
+void FillPixels(const TRasterPixels& image, const TRect& r, const TRect& clip, std::uint32_t pixel)
 {
-    const TRect area = IntersectRect(IntersectRect(r, clip), TRect{0, 0, image.width(), image.height()});
-    if (area.IsEmpty())
-        return;
-    const qsizetype stride = image.bytesPerLine();
-    uchar* row = image.bits() + area.Top * stride;
-    for (int y = area.Top; y < area.Bottom; ++y, row += stride) {
-        auto* line = reinterpret_cast<std::uint32_t*>(row);
+    const TRect area = IntersectRect(IntersectRect(r, clip), image.Bounds());
+    for (int y = area.Top; y < area.Bottom; ++y) {
+        std::uint32_t* line = image.Line(y);
         std::fill(line + area.Left, line + area.Right, pixel);
     }
 }
 
-void FillStraightLine(QImage& image, TPoint from, TPoint to, const TRect& clip, std::uint32_t pixel, bool dotted)
+void FillStraightLine(const TRasterPixels& image, TPoint from, TPoint to, const TRect& clip, std::uint32_t pixel,
+                      bool dotted)
 {
     const bool horizontal = from.Y == to.Y;
     const int start = horizontal ? from.X : from.Y;
@@ -36,7 +34,7 @@ void FillStraightLine(QImage& image, TPoint from, TPoint to, const TRect& clip, 
     const int low = start < end ? start : end + 1;
     const int high = start < end ? end : start + 1;
     const TRect line = horizontal ? TRect{low, from.Y, high, from.Y + 1} : TRect{from.X, low, from.X + 1, high};
-    const TRect area = IntersectRect(IntersectRect(line, clip), TRect{0, 0, image.width(), image.height()});
+    const TRect area = IntersectRect(IntersectRect(line, clip), image.Bounds());
     if (area.IsEmpty())
         return;
     if (!dotted) {
@@ -45,18 +43,17 @@ void FillStraightLine(QImage& image, TPoint from, TPoint to, const TRect& clip, 
     }
     const int first = horizontal ? area.Left : area.Top;
     const int last = horizontal ? area.Right : area.Bottom;
-    const qsizetype stride = image.bytesPerLine();
     // Pixel steps between neighbouring positions along the line.
-    const qsizetype step = horizontal ? 1 : stride / qsizetype(sizeof(std::uint32_t));
-    auto* origin = reinterpret_cast<std::uint32_t*>(image.bits() + qsizetype(area.Top) * stride) + area.Left;
+    const qsizetype step = horizontal ? 1 : image.BytesPerLine / qsizetype(sizeof(std::uint32_t));
+    std::uint32_t* origin = image.Line(area.Top) + area.Left;
     // The first dot at or after `first`, on the pattern that starts at `start`.
     const int offset = ((start - first) % 3 + 3) % 3;
     for (qsizetype i = offset; i < last - first; i += 3)
         origin[i * step] = pixel;
 }
 
-void FillOutlinedRect(QImage& image, const TRect& r, const TRect& clip, bool outline, std::uint32_t penPixel,
-                      bool fill, std::uint32_t brushPixel)
+void FillOutlinedRect(const TRasterPixels& image, const TRect& r, const TRect& clip, bool outline,
+                      std::uint32_t penPixel, bool fill, std::uint32_t brushPixel)
 {
     if (!outline) {
         if (fill)

@@ -1,5 +1,7 @@
 #include "canvas_test_support.h"
 
+#include "chart/canvas/raster_fill.h"
+
 #include <QPainter>
 #include <array>
 #include <optional>
@@ -195,4 +197,23 @@ TEST(FastPath, DottedLineSetsEveryThirdPixelFromItsStart)
         if (t.At(x, 1) == clBlack)
             dots.push_back(x);
     EXPECT_EQ(dots, (std::vector<int>{8, 11, 14, 17}));
+}
+
+TEST(FastPath, DirectPixelValuesAreQPainterColours)
+{
+    for (const TColor c : {clBlack, clWhite, clRed, TColor(0x123456), clBtnFace, PaletteColour(3)}) {
+        SCOPED_TRACE(c);
+        EXPECT_EQ(PixelOf(c), ToQColor(c).rgba());
+    }
+}
+
+TEST(FastPath, SetPixelWithoutColourLeavesThePixel)
+{
+    for (const QImage::Format format : {QImage::Format_RGB32, QImage::Format_RGB888}) {
+        TImageCanvas t(4, 4, format);
+        t.Canvas.SetPixel(1, 1, clNone);
+        t.Canvas.SetPixel(2, 2, clNavy);
+        EXPECT_EQ(t.At(1, 1), clWhite);
+        EXPECT_EQ(t.At(2, 2), clNavy);
+    }
 }
