@@ -5,7 +5,6 @@
 #include <QPainter>
 #include <QPolygon>
 
-#include <climits>
 #include <cstdlib>
 #include <cmath>
 #include <numbers>
@@ -231,8 +230,8 @@ bool TChartCanvas3D::TryDirectLine(TPoint from, TPoint to)
     }
     default: return false;
     }
-    const TRect unclipped{INT_MIN, INT_MIN, INT_MAX, INT_MAX};
-    FillStraightLine(*directPixels_, from, to, clipRect_.value_or(unclipped), PixelOf(pen.Color), dotted);
+    FillStraightLine(*directPixels_, from, to, clipRect_.value_or(directPixels_->Bounds()), PixelOf(pen.Color),
+                     dotted);
     return true;
 }
 
