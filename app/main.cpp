@@ -3,6 +3,8 @@
 #include "app/command_line.h"
 #include "app/main_form.h"
 
+#include <QFileInfo>
+
 #include <cstdio>
 
 namespace {
@@ -40,11 +42,14 @@ int main(int argc, char** argv)
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
-    const TCommandLine commandLine = TCommandLine::Parse(arguments);
+    TCommandLine commandLine = TCommandLine::Parse(arguments);
     if (!commandLine.error.isEmpty()) {
         std::fprintf(stderr, "kaldoro: %s\n%s\n", qPrintable(commandLine.error), qPrintable(TCommandLine::Usage()));
         return 2;
     }
+    // Full paths, as the open-file dialog gives them.
+    for (QString& file : commandLine.files)
+        file = QFileInfo(file).absoluteFilePath();
     // Exports need no display.
     if (commandLine.Exports() && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");

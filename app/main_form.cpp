@@ -32,14 +32,15 @@ QFont PixelFont(const QString& family, int pixelSize, bool bold = false)
 QFont FormFont() { return PixelFont(QStringLiteral("MS Sans Serif"), 11); }
 QFont ListFont() { return PixelFont(QStringLiteral("Verdana"), 15); }
 
-void SetBackground(QWidget* widget, QColor colour)
+// A control's "Color": the window colour of panels and forms, the base
+// colour of edits and lists. Only that role changes, so the children of
+// the form keep their own colours.
+void SetBackground(QWidget* widget, QPalette::ColorRole role, TColor colour)
 {
     QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, colour);
-    palette.setColor(QPalette::Base, colour);
-    palette.setColor(QPalette::Button, colour);
+    palette.setColor(role, ToQColor(ResolveColour(colour)));
     widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
+    widget->setAutoFillBackground(role == QPalette::Window);
 }
 
 void SetItemHeight(QComboBox* box, int height)
@@ -75,7 +76,7 @@ TForm1::TForm1(std::unique_ptr<TOpenFileDialog> openDialog, QWidget* parent)
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Kaldoro"));
     setFont(FormFont());
-    SetBackground(this, ToQColor(clGray));
+    SetBackground(this, QPalette::Window, clGray);
     setMinimumWidth(MinWidth);
     resize(DesignWidth, DesignHeight);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -161,7 +162,7 @@ void TForm1::CreateChartChildren()
     eSka_ = new QLineEdit(QStringLiteral("E_SKA"), chart_);
     eSka_->setObjectName(QStringLiteral("E_SKA"));
     eSka_->setGeometry(40, 3, 41, 21);
-    SetBackground(eSka_, ToQColor(clMoneyGreen));
+    SetBackground(eSka_, QPalette::Base, clMoneyGreen);
     eSka_->hide();
 
     memo1_ = new QPlainTextEdit(QStringLiteral("Memo1"), chart_);
@@ -175,13 +176,13 @@ void TForm1::CreateChartChildren()
     showDat_->setFrameStyle(QFrame::Panel | QFrame::Raised);
     showDat_->setAlignment(Qt::AlignCenter);
     showDat_->setFont(ListFont());
-    SetBackground(showDat_, ToQColor(ResolveColour(clGradientActiveCaption)));
+    SetBackground(showDat_, QPalette::Window, clGradientActiveCaption);
     showDat_->hide();
 
     lBox_ = new QListWidget(chart_);
     lBox_->setObjectName(QStringLiteral("LBox"));
     lBox_->setGeometry(544, 408, 105, 89);
-    SetBackground(lBox_, ToQColor(ResolveColour(clInactiveCaption)));
+    SetBackground(lBox_, QPalette::Base, clInactiveCaption);
     SetItemHeight(lBox_, 13);
     lBox_->hide();
 }

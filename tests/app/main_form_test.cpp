@@ -83,6 +83,10 @@ TEST_F(MainFormTest, StartsWithTheDesignedControls)
     EXPECT_EQ(form->LBox()->geometry(), QRect(544, 408, 105, 89));
     EXPECT_EQ(form->Memo1()->toPlainText(), QStringLiteral("Memo1"));
     EXPECT_EQ(form->E_SKA()->text(), QStringLiteral("E_SKA"));
+    EXPECT_EQ(form->E_SKA()->palette().color(QPalette::Base), QColor(0xC0, 0xDC, 0xC0));
+    EXPECT_EQ(form->palette().color(QPalette::Window), QColor(0x80, 0x80, 0x80));
+    // The file pane keeps the light base colour of text panes, not the form's gray.
+    EXPECT_NE(form->Memo()->palette().color(QPalette::Base), QColor(0x80, 0x80, 0x80));
     EXPECT_EQ(form->Chart()->objectName(), QStringLiteral("Chart"));
     for (QWidget* child : std::initializer_list<QWidget*>{form->E_SKA(), form->Memo1(), form->Show_DAT(), form->LBox()})
         EXPECT_EQ(child->parentWidget(), form->Chart());
