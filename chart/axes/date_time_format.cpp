@@ -81,6 +81,13 @@ public:
 
 private:
     qsizetype Token(const QString& f, qsizetype i, int depth);
+    qsizetype Quoted(const QString& f, qsizetype i);
+    int AmPm(const QString& f, qsizetype i);
+    int Field(const QString& f, qsizetype i, QChar c, int depth);
+    void Nested(const QString& format, int depth);
+    int Day(int n, int depth);
+    int Hour(int n);
+    void DateAndTime(int depth);
     void Month(int n);
     void Minute(int n) { out_ += Padded(p_.minute, n >= 2 ? 2 : 1); }
 
@@ -113,85 +120,132 @@ void TDateTimeWriter::Month(int n)
 qsizetype TDateTimeWriter::Token(const QString& f, qsizetype i, int depth)
 {
     const QChar c = f[i].toLower();
-    // Nested formats (short date inside "c"...) go one level deep only.
-    auto nested = [&](const QString& sub) {
-        if (depth < 2)
-            Write(sub, depth + 1);
-    };
-    const bool hourField = c == u'h';
-    int n = 1;
-    if (c == u'"' || c == u'\'') {
-        const qsizetype end = f.indexOf(f[i], i + 1);
-        const qsizetype stop = end < 0 ? f.size() : end;
-        out_ += f.mid(i + 1, stop - i - 1);
-        return stop + 1;
-    } else if (StartsWithAt(f, i, QStringLiteral("am/pm"))) {
-        out_ += p_.hour < 12 ? QStringLiteral("am") : QStringLiteral("pm");
-        n = 5;
-    } else if (StartsWithAt(f, i, QStringLiteral("a/p"))) {
-        out_ += p_.hour < 12 ? QStringLiteral("a") : QStringLiteral("p");
-        n = 3;
-    } else if (StartsWithAt(f, i, QStringLiteral("ampm"))) {
-        out_ += p_.hour < 12 ? s_.TimeAmString : s_.TimePmString;
-        n = 4;
-    } else if (c == u'd') {
-        n = RunLength(f, i, c);
-        if (n >= 6)
-            nested(s_.LongDateFormat);
-        else if (n == 5)
-            nested(s_.ShortDateFormat);
-        else if (n == 4)
-            out_ += s_.LongDayNames.value(p_.date.dayOfWeek() % 7);
-        else if (n == 3)
-            out_ += s_.ShortDayNames.value(p_.date.dayOfWeek() % 7);
-        else
-            out_ += Padded(p_.date.day(), n);
-    } else if (c == u'm') {
-        n = RunLength(f, i, c);
-        if (n <= 2 && (afterHour_ || SecondsFollow(f, i + n)))
-            Minute(n);
-        else
-            Month(n);
-    } else if (c == u'y') {
-        n = RunLength(f, i, c);
-        out_ += n <= 2 ? Padded(p_.date.year() % 100, 2) : Padded(p_.date.year(), 4);
-    } else if (c == u'h') {
-        n = RunLength(f, i, c);
-        int h = p_.hour;
-        if (twelve_)
-            h = h % 12 == 0 ? 12 : h % 12;
-        out_ += Padded(h, n >= 2 ? 2 : 1);
-    } else if (c == u'n') {
-        n = RunLength(f, i, c);
-        Minute(n);
-    } else if (c == u's') {
-        n = RunLength(f, i, c);
-        out_ += Padded(p_.second, n >= 2 ? 2 : 1);
-    } else if (c == u'z') {
-        n = RunLength(f, i, c);
-        out_ += Padded(p_.msec, n >= 3 ? 3 : 1);
-    } else if (c == u't') {
-        n = RunLength(f, i, c);
-        nested(n >= 2 ? s_.LongTimeFormat : s_.ShortTimeFormat);
-    } else if (c == u'c') {
-        nested(s_.ShortDateFormat);
-        if (p_.hour || p_.minute || p_.second || p_.msec) {
-            out_ += u' ';
-            nested(s_.LongTimeFormat);
-        }
-    } else if (c == u'/') {
-        out_ += s_.DateSeparator;
-    } else if (c == u':') {
-        out_ += s_.TimeSeparator;
-    } else {
-        out_ += f[i];
-    }
+    if (c == u'"' || c == u'\'')
+        return Quoted(f, i);
+    int n = AmPm(f, i);
+    if (n == 0)
+        n = Field(f, i, c, depth);
     // A minute field directly after an hour field (separators between).
-    if (hourField)
+    if (c == u'h')
         afterHour_ = true;
     else if (c.isLetter())
         afterHour_ = false;
     return i + n;
+}
+
+// Text between quotes is copied as it stands; returns the index after it.
+qsizetype TDateTimeWriter::Quoted(const QString& f, qsizetype i)
+{
+    const qsizetype end = f.indexOf(f[i], i + 1);
+    const qsizetype stop = end < 0 ? f.size() : end;
+    out_ += f.mid(i + 1, stop - i - 1);
+    return stop + 1;
+}
+
+// The morning/afternoon markers; returns their length, 0 when none starts at i.
+int TDateTimeWriter::AmPm(const QString& f, qsizetype i)
+{
+    const bool morning = p_.hour < 12;
+    if (StartsWithAt(f, i, QStringLiteral("am/pm"))) {
+        out_ += morning ? QStringLiteral("am") : QStringLiteral("pm");
+        return 5;
+    }
+    if (StartsWithAt(f, i, QStringLiteral("a/p"))) {
+        out_ += morning ? QStringLiteral("a") : QStringLiteral("p");
+        return 3;
+    }
+    if (StartsWithAt(f, i, QStringLiteral("ampm"))) {
+        out_ += morning ? s_.TimeAmString : s_.TimePmString;
+        return 4;
+    }
+    return 0;
+}
+
+// Nested formats (the short date inside "c" ...) go one level deep only.
+void TDateTimeWriter::Nested(const QString& format, int depth)
+{
+    if (depth < 2)
+        Write(format, depth + 1);
+}
+
+// Writes the field of letter c that starts at i; returns its length.
+int TDateTimeWriter::Field(const QString& f, qsizetype i, QChar c, int depth)
+{
+    switch (c.unicode()) {
+    case u'd': return Day(RunLength(f, i, c), depth);
+    case u'm': {
+        const int n = RunLength(f, i, c);
+        if (n <= 2 && (afterHour_ || SecondsFollow(f, i + n)))
+            Minute(n);
+        else
+            Month(n);
+        return n;
+    }
+    case u'y': {
+        const int n = RunLength(f, i, c);
+        out_ += n <= 2 ? Padded(p_.date.year() % 100, 2) : Padded(p_.date.year(), 4);
+        return n;
+    }
+    case u'h': return Hour(RunLength(f, i, c));
+    case u'n': {
+        const int n = RunLength(f, i, c);
+        Minute(n);
+        return n;
+    }
+    case u's': {
+        const int n = RunLength(f, i, c);
+        out_ += Padded(p_.second, n >= 2 ? 2 : 1);
+        return n;
+    }
+    case u'z': {
+        const int n = RunLength(f, i, c);
+        out_ += Padded(p_.msec, n >= 3 ? 3 : 1);
+        return n;
+    }
+    case u't': {
+        const int n = RunLength(f, i, c);
+        Nested(n >= 2 ? s_.LongTimeFormat : s_.ShortTimeFormat, depth);
+        return n;
+    }
+    case u'c': DateAndTime(depth); return 1;
+    case u'/': out_ += s_.DateSeparator; return 1;
+    case u':': out_ += s_.TimeSeparator; return 1;
+    default: out_ += f[i]; return 1;
+    }
+}
+
+int TDateTimeWriter::Day(int n, int depth)
+{
+    if (n >= 6)
+        Nested(s_.LongDateFormat, depth);
+    else if (n == 5)
+        Nested(s_.ShortDateFormat, depth);
+    else if (n == 4)
+        out_ += s_.LongDayNames.value(p_.date.dayOfWeek() % 7);
+    else if (n == 3)
+        out_ += s_.ShortDayNames.value(p_.date.dayOfWeek() % 7);
+    else
+        out_ += Padded(p_.date.day(), n);
+    return n;
+}
+
+int TDateTimeWriter::Hour(int n)
+{
+    int h = p_.hour;
+    if (twelve_)
+        h = h % 12 == 0 ? 12 : h % 12;
+    out_ += Padded(h, n >= 2 ? 2 : 1);
+    return n;
+}
+
+// "c": the short date, then the long time unless the time is midnight.
+void TDateTimeWriter::DateAndTime(int depth)
+{
+    Nested(s_.ShortDateFormat, depth);
+    if (p_.hour || p_.minute || p_.second || p_.msec) {
+        out_ += u' ';
+        Nested(s_.LongTimeFormat, depth);
+    }
 }
 
 } // namespace
