@@ -33,21 +33,23 @@ QString DescribeLoadReport(const TFileLoadReport& report, int slotLimit)
     case TFileLoadReport::TOutcome::Read:
         break;
     }
-    if (report.rowsWithTooManyColumns > 0)
-        parts << Count(report.rowsWithTooManyColumns, "Zeile", "Zeilen")
-                     + QStringLiteral(" mit mehr als 28 Spalten, überzählige Spalten ignoriert");
-    if (report.rowsWithBadMonth > 0)
-        parts << Count(report.rowsWithBadMonth, "Zeile", "Zeilen")
-                     + QStringLiteral(" mit ungültigem Monat übersprungen");
-    if (report.overlongLines > 0)
-        parts << Count(report.overlongLines, "Zeile", "Zeilen")
-                     + QStringLiteral(" länger als 1 MiB übersprungen");
-    if (report.kindNumbersOutOfRange > 0)
-        parts << Count(report.kindNumbersOutOfRange, "Spaltennummer", "Spaltennummern")
-                     + QStringLiteral(" der Kennzeile außerhalb 0 bis 28 ignoriert");
-    if (report.valuesOutOfRange > 0)
-        parts << Count(report.valuesOutOfRange, "Zahl", "Zahlen")
-                     + QStringLiteral(" außerhalb des Wertebereichs als 0 gelesen");
+    struct TCountedFinding
+    {
+        int count;
+        const char* singular;
+        const char* plural;
+        const char* text;
+    };
+    const TCountedFinding findings[] = {
+        {report.rowsWithTooManyColumns, "Zeile", "Zeilen", " mit mehr als 28 Spalten, überzählige Spalten ignoriert"},
+        {report.rowsWithBadMonth, "Zeile", "Zeilen", " mit ungültigem Monat übersprungen"},
+        {report.overlongLines, "Zeile", "Zeilen", " länger als 1 MiB übersprungen"},
+        {report.kindNumbersOutOfRange, "Spaltennummer", "Spaltennummern", " der Kennzeile außerhalb 0 bis 28 ignoriert"},
+        {report.valuesOutOfRange, "Zahl", "Zahlen", " außerhalb des Wertebereichs als 0 gelesen"},
+    };
+    for (const TCountedFinding& finding : findings)
+        if (finding.count > 0)
+            parts << Count(finding.count, finding.singular, finding.plural) + QString::fromUtf8(finding.text);
     if (parts.isEmpty())
         return {};
     return QStringLiteral("    -> ") + parts.join(QStringLiteral("; ")) + QLatin1Char('.');

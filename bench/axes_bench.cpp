@@ -2,6 +2,7 @@
 // with every label text. This measures both for a numeric and a date-time
 // axis of 1,000 pixels, with the real font metrics of the chart canvas.
 
+#include "qt_benchmark_main.h"
 #include "chart/axes/axis_host.h"
 #include "chart/axes/chart_axis_list.h"
 #include "chart/axes/date_time_format.h"
@@ -138,11 +139,5 @@ BENCHMARK(BM_DateTimeAxisMonthLabels);
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunQtBenchmarks(argc, argv);
 }

@@ -3,6 +3,7 @@
 // fills such squares directly, with the same drawing done by plain
 // QPainter calls, and checks that both give the same pixels.
 
+#include "qt_benchmark_main.h"
 #include "chart/canvas/chart_canvas3d.h"
 #include "chart/canvas/colour.h"
 
@@ -119,16 +120,12 @@ bool SamePixels()
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    if (!SamePixels()) {
-        std::fprintf(stderr, "canvas and QPainter markers differ\n");
-        return EXIT_FAILURE;
-    }
-    std::printf("canvas and QPainter markers: pixel-identical\n");
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return EXIT_SUCCESS;
+    return RunQtBenchmarks(argc, argv, [] {
+        if (!SamePixels()) {
+            std::fprintf(stderr, "canvas and QPainter markers differ\n");
+            return false;
+        }
+        std::printf("canvas and QPainter markers: pixel-identical\n");
+        return true;
+    });
 }

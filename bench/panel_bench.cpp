@@ -2,6 +2,7 @@
 // eight series of one year each, painted in full and repainted from its
 // buffer.
 
+#include "qt_benchmark_main.h"
 #include "chart/canvas/chart_canvas3d.h"
 #include "chart/panel/chart.h"
 #include "chart/series/chart_series.h"
@@ -93,11 +94,5 @@ BENCHMARK(BM_DrawToImage)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunQtBenchmarks(argc, argv);
 }

@@ -5,6 +5,7 @@
 // (KALDORO_HAVE_QT_CHARTS, KALDORO_HAVE_QCUSTOMPLOT); the program itself
 // never links them.
 
+#include "qt_benchmark_main.h"
 #include "bench/year_chart_scene.h"
 
 #include "chart/canvas/chart_canvas3d.h"
@@ -231,13 +232,5 @@ BENCHMARK(BM_QCustomPlot)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunQtBenchmarks(argc, argv);
 }

@@ -13,6 +13,7 @@
 //
 // The counter "paints" is the number of full chart paints per iteration.
 
+#include "qt_benchmark_main.h"
 #include "bench/year_chart_scene.h"
 
 #include "chart/canvas/chart_canvas3d.h"
@@ -153,13 +154,5 @@ BENCHMARK(BM_CB_WahlChangeAndPaint)->DenseRange(0, LastMode)->Unit(benchmark::kM
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunQtBenchmarks(argc, argv);
 }
