@@ -58,6 +58,10 @@ TDayFolder::TRowFindings TDayFolder::FoldRow(std::string& row, int day, bool new
     std::size_t fieldStart = NextSemicolon(row, 0);
     if (fieldStart != std::string::npos)
         fieldStart = NextSemicolon(row, fieldStart + 1);
+    // A rest-day line ("20110411;Ruhetag") has no column: the means carried
+    // over from earlier rows must not put a Power/HR or torque value into it.
+    if (fieldStart == std::string::npos)
+        return findings;
     int column = 0;
     while (fieldStart != std::string::npos) {
         ++fieldStart; // past the ";"

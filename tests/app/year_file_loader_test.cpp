@@ -284,6 +284,40 @@ TEST_F(LoaderTest, NumbersTooLargeForTheStoreReadAsZero)
     EXPECT_EQ(Cell(74, 1), 0.0f);
 }
 
+TEST_F(LoaderTest, RowsWithoutFieldsWriteNoDerivedValues)
+{
+    // Power for the torque (kind 4) and cadence (kind 6), without and with a
+    // heart rate (kind 5): the means carried over from the first workout
+    // would put the torque into column 1 or 0 of a rest day.
+    for (const bool withHeartRate : {false, true}) {
+        SCOPED_TRACE(withHeartRate);
+        store.ClearYearStore();
+        const auto report = LoadOne(std::string("D;T;Dauer;Strecke;Power;HF;Kadenz\r\n-;-;a;b;c;d;e\r\n")
+                                    + (withHeartRate ? "Kind;0;1;2;3;4;5\r\n" : "Kind;0;1;2;3;0;5\r\n")
+                                    + "20110410;08:00;01:00:00;30;200;140;80;\r\n20110411;Ruhetag\r\n20110412\r\n"
+                                    + "20110413;08:00;02:00:00;40;100;150;50;\r\n" + Trailer());
+        EXPECT_EQ(report.acceptedRows, 4);
+        EXPECT_EQ(store.Year(1), 2011.0f);
+        for (int c = 0; c < TYearStore::ColumnCount; ++c) {
+            EXPECT_EQ(Cell(101, c), 0.0f) << c; // the two rest days
+            EXPECT_EQ(Cell(102, c), 0.0f) << c;
+        }
+        // The workout days around them keep exactly their own values.
+        const float first[] = {1, 30, 200, 140, 80};
+        const float last[] = {2, 40, 100, 150, 50};
+        for (int c = 0; c < 5; ++c) {
+            EXPECT_FLOAT_EQ(Cell(100, c), first[c]) << c;
+            EXPECT_FLOAT_EQ(Cell(103, c), last[c]) << c;
+        }
+        const int torqueColumn = withHeartRate ? 6 : 7;
+        EXPECT_FLOAT_EQ(Cell(100, torqueColumn), static_cast<float>(200.0 / 80.0 * 9.5547));
+        EXPECT_FLOAT_EQ(Cell(103, torqueColumn), static_cast<float>(100.0 / 50.0 * 9.5547));
+        for (int c = 5; c < TYearStore::ColumnCount; ++c)
+            if (c != torqueColumn)
+                EXPECT_EQ(Cell(100, c) + Cell(103, c), 0.0f) << c;
+    }
+}
+
 TEST_F(LoaderTest, DecimalCommaAndDailyMaximum)
 {
     LoadOne("D;T;Dauer;Max;Last\r\n-;-;a;b;c\r\nKind;0;1;0;0;0;0;0;0;0;0;0;0;0;0;0;0;0;3;2\r\n"
