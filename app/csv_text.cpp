@@ -100,16 +100,29 @@ bool LeadingDecimal(std::string_view text, double& value)
     return true;
 }
 
-int DurationSeconds(std::string_view text)
+std::optional<double> DurationSeconds(std::string_view text)
 {
-    std::size_t start = 0;
-    while (start < text.size() && text[start] == ' ')
-        ++start;
-    const auto digit = [&](std::size_t pos) {
-        const std::size_t at = start + pos;
-        return at < text.size() ? static_cast<unsigned char>(text[at]) - '0' : 0;
+    std::size_t i = 0;
+    while (i < text.size() && text[i] == ' ')
+        ++i;
+    const std::size_t hoursStart = i;
+    double hours = 0.0; // any number of digits: a double keeps whole hours exact far enough
+    for (; i < text.size() && IsDigit(text[i]); ++i)
+        hours = hours * 10.0 + (text[i] - '0');
+    if (i == hoursStart)
+        return std::nullopt;
+    // ":" and two digits giving a number below 60.
+    const auto sixtieths = [&](std::size_t at) -> std::optional<int> {
+        if (at + 2 >= text.size() || text[at] != ':' || !IsDigit(text[at + 1]) || !IsDigit(text[at + 2]))
+            return std::nullopt;
+        const int value = (text[at + 1] - '0') * 10 + (text[at + 2] - '0');
+        return value < 60 ? std::optional<int>(value) : std::nullopt;
     };
-    return 36000 * digit(0) + 3600 * digit(1) + 600 * digit(3) + 60 * digit(4) + 10 * digit(6) + digit(7);
+    const auto minutes = sixtieths(i);
+    const auto seconds = minutes ? sixtieths(i + 3) : std::nullopt;
+    if (!seconds)
+        return std::nullopt;
+    return hours * 3600.0 + *minutes * 60 + *seconds;
 }
 
 std::string_view CutAtLineEnd(std::string_view text)

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -19,10 +20,11 @@ int LeadingInteger(std::string_view text);
 // number gives 0. Returns false when the number does not fit a double.
 bool LeadingDecimal(std::string_view text, double& value);
 
-// Seconds of a duration written hh:mm:ss at fixed positions after leading
-// blanks (code 32). Only the digit positions 0-1, 3-4 and 6-7 are read;
-// positions past the end of text count as "0".
-int DurationSeconds(std::string_view text);
+// Seconds of a duration h:mm:ss after leading blanks (code 32): one or more
+// hour digits, ":", minutes 00 to 59, ":", seconds 00 to 59; whatever
+// follows is ignored. Anything else (an empty field, "1:30", "-1:00:00",
+// "99:99:99") has no duration.
+std::optional<double> DurationSeconds(std::string_view text);
 
 // Cuts text at the first carriage return or line feed.
 std::string_view CutAtLineEnd(std::string_view text);

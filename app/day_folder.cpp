@@ -89,9 +89,7 @@ float TDayFolder::FoldField(int kind, std::string& row, std::size_t fieldStart, 
         store_.SetSumColumn(metric, column);
 
     if (kind == Duration) {
-        // The fixed positions may reach into the following fields, never past the row.
-        const int seconds = CsvText::DurationSeconds(std::string_view(row).substr(fieldStart));
-        workoutHours_ = static_cast<float>(seconds * (1.0 / 3600.0));
+        workoutHours_ = ReadHours(std::string_view(row).substr(fieldStart, fieldEnd - fieldStart), findings);
         dayHours_ = Add(dayHours_, workoutHours_);
         return dayHours_;
     }
@@ -121,6 +119,23 @@ float TDayFolder::FoldField(int kind, std::string& row, std::size_t fieldStart, 
     default: break;
     }
     return mean;
+}
+
+// An unreadable duration counts as no time at all, so it adds nothing to
+// the day and gives its row's values no weight.
+float TDayFolder::ReadHours(std::string_view field, TRowFindings& findings)
+{
+    const std::optional<double> seconds = CsvText::DurationSeconds(field);
+    if (!seconds) {
+        ++findings.unreadableDurations;
+        return 0.0f;
+    }
+    const auto hours = static_cast<float>(*seconds * (1.0 / 3600.0));
+    if (!std::isfinite(hours)) {
+        ++findings.valuesOutOfRange;
+        return 0.0f;
+    }
+    return hours;
 }
 
 float TDayFolder::ReadValue(std::string& row, std::size_t fieldStart, std::size_t fieldEnd, TRowFindings& findings)

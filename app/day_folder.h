@@ -2,6 +2,7 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 
 class TYearStore;
 
@@ -21,6 +22,7 @@ public:
     {
         bool tooManyColumns = false;
         int valuesOutOfRange = 0;
+        int unreadableDurations = 0;
     };
 
     TDayFolder(TYearStore& store, int slot);
@@ -35,6 +37,7 @@ private:
 
     float FoldField(int kind, std::string& row, std::size_t fieldStart, std::size_t fieldEnd, int column,
                     TRowFindings& findings);
+    float ReadHours(std::string_view field, TRowFindings& findings);
     float ReadValue(std::string& row, std::size_t fieldStart, std::size_t fieldEnd, TRowFindings& findings);
     void ReplaceFirstComma(std::string& row, std::size_t from);
     void StoreDerivedValues(int day, int columns);

@@ -14,7 +14,8 @@ QString Count(int n, const char* singular, const char* plural)
 bool TFileLoadReport::HasFindings() const
 {
     return outcome != TOutcome::Read || rowsWithTooManyColumns > 0 || rowsWithBadMonth > 0
-        || overlongLines > 0 || kindNumbersOutOfRange > 0 || valuesOutOfRange > 0;
+        || overlongLines > 0 || kindNumbersOutOfRange > 0 || valuesOutOfRange > 0
+        || unreadableDurations > 0;
 }
 
 QString DescribeLoadReport(const TFileLoadReport& report, int slotLimit)
@@ -46,6 +47,7 @@ QString DescribeLoadReport(const TFileLoadReport& report, int slotLimit)
         {report.overlongLines, "Zeile", "Zeilen", " länger als 1 MiB übersprungen"},
         {report.kindNumbersOutOfRange, "Spaltennummer", "Spaltennummern", " der Kennzeile außerhalb 0 bis 28 ignoriert"},
         {report.valuesOutOfRange, "Zahl", "Zahlen", " außerhalb des Wertebereichs als 0 gelesen"},
+        {report.unreadableDurations, "Dauerangabe", "Dauerangaben", " unlesbar, als 0 gelesen"},
     };
     for (const TCountedFinding& finding : findings)
         if (finding.count > 0)

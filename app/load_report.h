@@ -22,6 +22,7 @@ struct TFileLoadReport
     int overlongLines = 0;          // skipped whole
     int kindNumbersOutOfRange = 0;  // kind-line entries ignored
     int valuesOutOfRange = 0;       // numbers too large for the store, read as 0
+    int unreadableDurations = 0;    // durations not h:mm:ss, read as 0 hours
 
     bool HasFindings() const;
 };

@@ -231,6 +231,7 @@ void TYearFileLoader::ReadRows(TLineReader& reader, std::int64_t limit, int slot
         ++report.acceptedRows;
         report.rowsWithTooManyColumns += findings.tooManyColumns ? 1 : 0;
         report.valuesOutOfRange += findings.valuesOutOfRange;
+        report.unreadableDurations += findings.unreadableDurations;
         prevDay = date.day;
     } while (reader.Position() < limit);
 }

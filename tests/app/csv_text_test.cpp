@@ -46,13 +46,19 @@ TEST(CsvText, ShortDecimalsReadLikeTheGeneralConversion)
     }
 }
 
-TEST(CsvText, DurationReadsFixedPositions)
+TEST(CsvText, DurationsAreHoursMinutesSeconds)
 {
-    EXPECT_EQ(CsvText::DurationSeconds("01:30:00;"), 5400);
-    EXPECT_EQ(CsvText::DurationSeconds("  15:45:47"), 15 * 3600 + 45 * 60 + 47);
-    // Positions past the end read as zero digits; the text is never overrun.
-    EXPECT_EQ(CsvText::DurationSeconds("01:3"), 3600 + 1800);
-    EXPECT_EQ(CsvText::DurationSeconds(""), 0);
+    struct Case { const char* text; double seconds; };
+    const Case readable[] = {
+        {"01:30:00;", 5400},  {"  15:45:47", 15 * 3600 + 45 * 60 + 47}, {"2:05:00", 2 * 3600 + 5 * 60},
+        {"100:00:00", 360000}, {"00:59:59.9;x", 3599},                  {"0:00:00", 0},
+    };
+    for (const Case& c : readable)
+        EXPECT_EQ(CsvText::DurationSeconds(c.text), c.seconds) << c.text;
+    const char* unreadable[] = {"", ";01:00:00", "-1:00:00", "1:30", "99:99:99", "01:60:00", "01:00:60", "01:3",
+                                "01:30:0", "\t01:00:00", "01.30.00", ":30:00", "1e3:00:00"};
+    for (const char* text : unreadable)
+        EXPECT_FALSE(CsvText::DurationSeconds(text).has_value()) << text;
 }
 
 TEST(CsvText, TrimAndCut)

@@ -1,4 +1,5 @@
 #include "app/string_items.h"
+#include "app/year_evaluation.h"
 #include "app/year_file_loader.h"
 #include "app/year_store.h"
 #include "support/temp_files.h"
@@ -123,13 +124,20 @@ TEST(DayIndexOfRow, CountsDaysWithTheSimpleLeapRule)
     EXPECT_FALSE(TYearFileLoader::DayIndexOfRow("2011-101;x").monthKnown);
 }
 
-TEST_F(LoaderTest, DurationsNeedTwoHourDigits)
+TEST_F(LoaderTest, DurationsThatAreNotHoursMinutesSecondsReadAsZero)
 {
-    LoadOne(ExampleHeader + "20110315;08:00;2:05:00;1;140;200;\r\n" + Trailer());
-    EXPECT_NE(Cell(74, 0), static_cast<float>(2 + 5 / 60.0));
-    // Characters at the fixed places: '2', ':' (10), '5', ':' (10), '0' and the ';' (11) after the field.
-    const int seconds = 36000 * 2 + 3600 * 10 + 600 * 5 + 60 * 10 + 10 * 0 + 11;
-    EXPECT_FLOAT_EQ(Cell(74, 0), static_cast<float>(seconds / 3600.0));
+    // Each row is its own day; the heart rate (kind 5) is weighted by the duration.
+    const auto report = LoadOne(ExampleHeader + "20110301;x;2:05:00;1;140;200;\r\n20110302;x;100:00:00;1;140;200;\r\n"
+                                + "20110303;x;;1;140;200;\r\n20110304;x;-1:00:00;1;140;200;\r\n"
+                                + "20110305;x;1:30;1;140;200;\r\n20110306;x;99:99:99;1;140;200;\r\n" + Trailer());
+    const float hours[] = {2 + 5 / 60.0f, 100, 0, 0, 0, 0};
+    for (int i = 0; i < 6; ++i) {
+        EXPECT_FLOAT_EQ(Cell(60 + i, 0), hours[i]) << i;
+        EXPECT_FLOAT_EQ(Cell(60 + i, 2), i < 2 ? 140.0f : 0.0f) << i; // no weight, no mean
+    }
+    EXPECT_EQ(report.unreadableDurations, 4);
+    EXPECT_EQ(DescribeLoadReport(report, 19), QStringLiteral("    -> 4 Dauerangaben unlesbar, als 0 gelesen."));
+    EXPECT_FLOAT_EQ(EvaluateCumulative(store, store.SumColumn(0)).series[1].points.back().y, 102 + 5 / 60.0f);
 }
 
 TEST_F(LoaderTest, LaterFilesUseTheFirstFilesKinds)
