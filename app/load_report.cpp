@@ -13,7 +13,7 @@ QString Count(int n, const char* singular, const char* plural)
 
 bool TFileLoadReport::HasFindings() const
 {
-    return outcome != TOutcome::Read || rowsWithTooManyColumns > 0 || rowsWithBadMonth > 0
+    return outcome != TOutcome::Read || rowsWithTooManyColumns > 0 || rowsWithBadMonth > 0 || rowsBeforeYearOne > 0
         || overlongLines > 0 || kindNumbersOutOfRange > 0 || valuesOutOfRange > 0
         || unreadableDurations > 0;
 }
@@ -44,6 +44,7 @@ QString DescribeLoadReport(const TFileLoadReport& report, int slotLimit)
     const TCountedFinding findings[] = {
         {report.rowsWithTooManyColumns, "Zeile", "Zeilen", " mit mehr als 28 Spalten, überzählige Spalten ignoriert"},
         {report.rowsWithBadMonth, "Zeile", "Zeilen", " mit ungültigem Monat übersprungen"},
+        {report.rowsBeforeYearOne, "Zeile", "Zeilen", " mit Jahr vor 1 übersprungen"},
         {report.overlongLines, "Zeile", "Zeilen", " länger als 1 MiB übersprungen"},
         {report.kindNumbersOutOfRange, "Spaltennummer", "Spaltennummern", " der Kennzeile außerhalb 0 bis 28 ignoriert"},
         {report.valuesOutOfRange, "Zahl", "Zahlen", " außerhalb des Wertebereichs als 0 gelesen"},

@@ -19,6 +19,7 @@ struct TFileLoadReport
     int acceptedRows = 0;
     int rowsWithTooManyColumns = 0; // fields past the last column ignored
     int rowsWithBadMonth = 0;       // skipped whole
+    int rowsBeforeYearOne = 0;      // skipped whole: year 0 or negative
     int overlongLines = 0;          // skipped whole
     int kindNumbersOutOfRange = 0;  // kind-line entries ignored
     int valuesOutOfRange = 0;       // numbers too large for the store, read as 0

@@ -226,6 +226,11 @@ void TYearFileLoader::ReadRows(TLineReader& reader, std::int64_t limit, int slot
         // neither touch the year nor split or merge the days around them.
         if (date.day < 1 || date.day > TYearStore::MaxDayIndex)
             continue;
+        // Such a year would unload the whole file when its row is the last one.
+        if (date.year < 1) {
+            ++report.rowsBeforeYearOne;
+            continue;
+        }
         store_.SetYear(slot, static_cast<float>(date.year));
         const auto findings = folder.FoldRow(line_, date.day, date.day > prevDay);
         ++report.acceptedRows;

@@ -234,6 +234,21 @@ TEST_F(LoaderTest, RowsWithAnUnknownMonthAreSkippedWhole)
     EXPECT_FLOAT_EQ(Cell(74, 0), 2.0f);
 }
 
+TEST_F(LoaderTest, RowsBeforeYearOneAreSkippedWhole)
+{
+    // As the last rows they used to set the year to 0 or -1 and so drop the file and its header.
+    const auto report = LoadOne(ExampleHeader + "20110103;x;01:00:00;1;140;200;\r\n20110103;x;01:00:00;2;140;200;\r\n"
+                                + "00000103;x;01:00:00;4;140;200;\r\n-0010103;x;01:00:00;8;140;200;\r\n" + Trailer());
+    EXPECT_EQ(report.slot, 1);
+    EXPECT_EQ(report.acceptedRows, 2);
+    EXPECT_EQ(report.rowsBeforeYearOne, 2);
+    EXPECT_EQ(store.Year(1), 2011.0f);
+    EXPECT_FLOAT_EQ(Cell(3, 1), 3.0f);
+    EXPECT_EQ(metrics.Count(), 5);
+    EXPECT_EQ(DescribeLoadReport(report, 19), QStringLiteral("    -> 2 Zeilen mit Jahr vor 1 übersprungen."));
+    EXPECT_FLOAT_EQ(EvaluateCumulative(store, store.SumColumn(1)).series[1].points.back().y, 3.0f);
+}
+
 TEST_F(LoaderTest, WeightedValuesWithoutDurationStoreZero)
 {
     // The duration column stands right of the weighted columns: H is 0 when they are read.
