@@ -91,14 +91,14 @@ void TCustomChartAxis::SetMinimum(double value)
 {
     if (value > maximum_ && !(host_ && host_->IsLoading()))
         throw AxisException(AxisMessages::MinimumAboveMaximum);
-    Change(minimum_, value);
+    SetProperty(minimum_, value);
 }
 
 void TCustomChartAxis::SetMaximum(double value)
 {
     if (value < minimum_ && !(host_ && host_->IsLoading()))
         throw AxisException(AxisMessages::MaximumBelowMinimum);
-    Change(maximum_, value);
+    SetProperty(maximum_, value);
 }
 
 void TCustomChartAxis::FixRange(double a, double b)
@@ -115,7 +115,7 @@ void TCustomChartAxis::SetIncrement(double value)
 {
     if (value < 0)
         throw AxisException(AxisMessages::NegativeIncrement);
-    Change(increment_, value);
+    SetProperty(increment_, value);
 }
 
 void TCustomChartAxis::SetLogarithmic(bool value)
@@ -127,7 +127,7 @@ void TCustomChartAxis::SetLogarithmic(bool value)
         if (RangeMin() < 0 || RangeMax() < 0)
             throw AxisException(AxisMessages::LogarithmicNegative);
     }
-    Change(logarithmic_, value);
+    SetProperty(logarithmic_, value);
     SyncMappingFlags();
 }
 
@@ -135,12 +135,12 @@ void TCustomChartAxis::SetLogarithmicBase(int value)
 {
     if (value < 2)
         throw AxisException(AxisMessages::LogarithmicBase);
-    Change(logarithmicBase_, value);
+    SetProperty(logarithmicBase_, value);
 }
 
 void TCustomChartAxis::SetInverted(bool value)
 {
-    Change(inverted_, value);
+    SetProperty(inverted_, value);
     SyncMappingFlags();
 }
 
@@ -148,14 +148,14 @@ void TCustomChartAxis::SetLabelsAngle(int value)
 {
     if (host_)
         host_->CheckAngle(value, AxisMessages::LabelAngleDescription);
-    Change(labelsAngle_, value);
+    SetProperty(labelsAngle_, value);
 }
 
 void TCustomChartAxis::SetLabelsSeparation(int value)
 {
     if (value < 0)
         throw AxisException(AxisMessages::NegativeSeparation);
-    Change(labelsSeparation_, value);
+    SetProperty(labelsSeparation_, value);
 }
 
 // --- mapping --------------------------------------------------------------

@@ -30,7 +30,7 @@ struct TAxisLabelScale
 // Per paint the chart calls SettleRange, ReserveAxisSpace (visible axes),
 // PlaceOnPlot, WidenRangeForMargins and Draw; the working state (range,
 // pixels, band positions) is valid from then until the next paint.
-class TCustomChartAxis : public TSeriesAxis
+class TCustomChartAxis : public TSeriesAxis, protected TPropertyOwner<TCustomChartAxis>
 {
 public:
     // A depth axis is neither horizontal nor on the other side.
@@ -74,13 +74,13 @@ public:
 
     // --- placement --------------------------------------------------------
     double StartPosition() const { return startPosition_; }
-    void SetStartPosition(double value) { Change(startPosition_, value); }
+    void SetStartPosition(double value) { SetProperty(startPosition_, value); }
     double EndPosition() const { return endPosition_; }
-    void SetEndPosition(double value) { Change(endPosition_, value); }
+    void SetEndPosition(double value) { SetProperty(endPosition_, value); }
     double PositionPercent() const { return positionPercent_; }
-    void SetPositionPercent(double value) { Change(positionPercent_, value); }
+    void SetPositionPercent(double value) { SetProperty(positionPercent_, value); }
     bool Visible() const { return visible_; }
-    void SetVisible(bool value) { Change(visible_, value); }
+    void SetVisible(bool value) { SetProperty(visible_, value); }
 
     // --- lines --------------------------------------------------------------
     TChartAxisPen& Axis() { return axisPen_; }
@@ -96,49 +96,49 @@ public:
     TDarkGrayPen& MinorTicks() { return minorTicks_; }
     const TDarkGrayPen& MinorTicks() const { return minorTicks_; }
     bool GridCentered() const { return gridCentered_; }
-    void SetGridCentered(bool value) { Change(gridCentered_, value); }
+    void SetGridCentered(bool value) { SetProperty(gridCentered_, value); }
     int TickLength() const { return tickLength_; }
-    void SetTickLength(int value) { Change(tickLength_, value); }
+    void SetTickLength(int value) { SetProperty(tickLength_, value); }
     int TickInnerLength() const { return tickInnerLength_; }
-    void SetTickInnerLength(int value) { Change(tickInnerLength_, value); }
+    void SetTickInnerLength(int value) { SetProperty(tickInnerLength_, value); }
     int MinorTickLength() const { return minorTickLength_; }
-    void SetMinorTickLength(int value) { Change(minorTickLength_, value); }
+    void SetMinorTickLength(int value) { SetProperty(minorTickLength_, value); }
     int MinorTickCount() const { return minorTickCount_; }
-    void SetMinorTickCount(int value) { Change(minorTickCount_, value); }
+    void SetMinorTickCount(int value) { SetProperty(minorTickCount_, value); }
     bool TickOnLabelsOnly() const { return tickOnLabelsOnly_; }
-    void SetTickOnLabelsOnly(bool value) { Change(tickOnLabelsOnly_, value); }
+    void SetTickOnLabelsOnly(bool value) { SetProperty(tickOnLabelsOnly_, value); }
 
     // --- labels -------------------------------------------------------------
     bool Labels() const { return labels_; }
-    void SetLabels(bool value) { Change(labels_, value); }
+    void SetLabels(bool value) { SetProperty(labels_, value); }
     int LabelsAngle() const { return labelsAngle_; }
     void SetLabelsAngle(int value);
     const TFont& LabelsFont() const { return labelsFont_; }
-    void SetLabelsFont(const TFont& value) { Change(labelsFont_, value); }
+    void SetLabelsFont(const TFont& value) { SetProperty(labelsFont_, value); }
     bool LabelsMultiLine() const { return labelsMultiLine_; }
-    void SetLabelsMultiLine(bool value) { Change(labelsMultiLine_, value); }
+    void SetLabelsMultiLine(bool value) { SetProperty(labelsMultiLine_, value); }
     bool LabelsOnAxis() const { return labelsOnAxis_; }
-    void SetLabelsOnAxis(bool value) { Change(labelsOnAxis_, value); }
+    void SetLabelsOnAxis(bool value) { SetProperty(labelsOnAxis_, value); }
     int LabelsSeparation() const { return labelsSeparation_; }
     void SetLabelsSeparation(int value);
     int LabelsSize() const { return labelsSize_; }
-    void SetLabelsSize(int value) { Change(labelsSize_, value); }
+    void SetLabelsSize(int value) { SetProperty(labelsSize_, value); }
     TAxisLabelStyle LabelStyle() const { return labelStyle_; }
-    void SetLabelStyle(TAxisLabelStyle value) { Change(labelStyle_, value); }
+    void SetLabelStyle(TAxisLabelStyle value) { SetProperty(labelStyle_, value); }
     const QString& AxisValuesFormat() const { return axisValuesFormat_; }
-    void SetAxisValuesFormat(const QString& value) { Change(axisValuesFormat_, value); }
+    void SetAxisValuesFormat(const QString& value) { SetProperty(axisValuesFormat_, value); }
     const QString& DateTimeFormat() const { return dateTimeFormat_; }
-    void SetDateTimeFormat(const QString& value) { Change(dateTimeFormat_, value); }
+    void SetDateTimeFormat(const QString& value) { SetProperty(dateTimeFormat_, value); }
     bool ExactDateTime() const { return exactDateTime_; }
-    void SetExactDateTime(bool value) { Change(exactDateTime_, value); }
+    void SetExactDateTime(bool value) { SetProperty(exactDateTime_, value); }
     bool RoundFirstLabel() const { return roundFirstLabel_; }
-    void SetRoundFirstLabel(bool value) { Change(roundFirstLabel_, value); }
+    void SetRoundFirstLabel(bool value) { SetProperty(roundFirstLabel_, value); }
 
     // --- title --------------------------------------------------------------
     TChartAxisTitle& Title() { return title_; }
     const TChartAxisTitle& Title() const { return title_; }
     int TitleSize() const { return titleSize_; }
-    void SetTitleSize(int value) { Change(titleSize_, value); }
+    void SetTitleSize(int value) { SetProperty(titleSize_, value); }
 
     // --- range and mapping of the current paint -----------------------------
     const TAxisMapping& Mapping() const { return mapping_; }
@@ -190,13 +190,9 @@ public:
     void Draw(bool calcPosAxis);
 
 protected:
-    // Compare, store, repaint.
-    template <typename T, typename U>
-    void Change(T& field, U&& value)
-    {
-        if (AssignIfChanged(field, std::forward<U>(value)))
-            Repaint();
-    }
+    // What SetProperty does after an effective change.
+    void Changed() const { Repaint(); }
+    friend class TPropertyOwner<TCustomChartAxis>;
     void Repaint() const;
     TCanvas3D* Canvas() const;
 

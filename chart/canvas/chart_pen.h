@@ -9,7 +9,7 @@
 // A pen owned by a chart part (axis line, grid, frame, marker outline...).
 // Every effective change calls OnChange, through which the owner repaints.
 // Pens are owned, never shared: copy values with Assign().
-class TChartPen
+class TChartPen : private TPropertyOwner<TChartPen>
 {
 public:
     explicit TChartPen(std::function<void()> onChange = {});
@@ -18,19 +18,19 @@ public:
     TChartPen& operator=(const TChartPen&) = delete;
 
     TColor Color() const { return color_; }
-    void SetColor(TColor v) { Set(color_, v); }
+    void SetColor(TColor v) { SetProperty(color_, v); }
     int Width() const { return width_; }
-    void SetWidth(int v) { Set(width_, v); }
+    void SetWidth(int v) { SetProperty(width_, v); }
     TPenStyle Style() const { return style_; }
-    void SetStyle(TPenStyle v) { Set(style_, v); }
+    void SetStyle(TPenStyle v) { SetProperty(style_, v); }
     TPenMode Mode() const { return mode_; }
-    void SetMode(TPenMode v) { Set(mode_, v); }
+    void SetMode(TPenMode v) { SetProperty(mode_, v); }
     // False: nothing is drawn with this pen.
     bool Visible() const { return visible_; }
-    void SetVisible(bool v) { Set(visible_, v); }
+    void SetVisible(bool v) { SetProperty(visible_, v); }
     // True with Width 1: lines set every other pixel.
     bool SmallDots() const { return smallDots_; }
-    void SetSmallDots(bool v) { Set(smallDots_, v); }
+    void SetSmallDots(bool v) { SetProperty(smallDots_, v); }
 
     // Copies every property of `other`; notifies once if anything changed.
     void Assign(const TChartPen& other);
@@ -49,12 +49,7 @@ protected:
     TChartPen(const TDefaults& defaults, std::function<void()> onChange);
 
 private:
-    template <typename T>
-    void Set(T& field, T value)
-    {
-        if (AssignIfChanged(field, value))
-            Changed();
-    }
+    friend class TPropertyOwner<TChartPen>;
     void Changed() const;
 
     TColor color_ = clBlack;

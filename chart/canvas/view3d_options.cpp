@@ -6,18 +6,18 @@ void TView3DOptions::SetZoom(int v)
         return;
     if (OnZoomChanged)
         OnZoomChanged(v);
-    Set(zoom_, v);
+    SetProperty(zoom_, v);
 }
 
 void TView3DOptions::SetHorizOffset(int v)
 {
-    if (Set(horizOffset_, v) && OnScrolled)
+    if (SetProperty(horizOffset_, v) && OnScrolled)
         OnScrolled(true);
 }
 
 void TView3DOptions::SetVertOffset(int v)
 {
-    if (Set(vertOffset_, v) && OnScrolled)
+    if (SetProperty(vertOffset_, v) && OnScrolled)
         OnScrolled(false);
 }
 

@@ -6,7 +6,7 @@
 
 // The chart's 3D view settings. They are read by the canvas projection only
 // while the chart's 3D view is on.
-class TView3DOptions
+class TView3DOptions : private TPropertyOwner<TView3DOptions>
 {
 public:
     TView3DOptions() = default;
@@ -14,20 +14,20 @@ public:
     TView3DOptions& operator=(const TView3DOptions&) = delete;
 
     int Elevation() const { return elevation_; }
-    void SetElevation(int v) { Set(elevation_, v); }
+    void SetElevation(int v) { SetProperty(elevation_, v); }
     int Rotation() const { return rotation_; }
-    void SetRotation(int v) { Set(rotation_, v); }
+    void SetRotation(int v) { SetProperty(rotation_, v); }
     int Tilt() const { return tilt_; }
-    void SetTilt(int v) { Set(tilt_, v); }
+    void SetTilt(int v) { SetProperty(tilt_, v); }
     int Perspective() const { return perspective_; }
-    void SetPerspective(int v) { Set(perspective_, v); }
+    void SetPerspective(int v) { SetProperty(perspective_, v); }
     bool Orthogonal() const { return orthogonal_; }
-    void SetOrthogonal(bool v) { Set(orthogonal_, v); }
+    void SetOrthogonal(bool v) { SetProperty(orthogonal_, v); }
     // Percent.
     int Zoom() const { return zoom_; }
     void SetZoom(int v);
     bool ZoomText() const { return zoomText_; }
-    void SetZoomText(bool v) { Set(zoomText_, v); }
+    void SetZoomText(bool v) { SetProperty(zoomText_, v); }
     int HorizOffset() const { return horizOffset_; }
     void SetHorizOffset(int v);
     int VertOffset() const { return vertOffset_; }
@@ -44,15 +44,12 @@ public:
     std::function<void(int zoom)> OnZoomChanged;
 
 private:
-    template <typename T>
-    bool Set(T& field, T value)
+    void Changed() const
     {
-        if (!AssignIfChanged(field, value))
-            return false;
         if (OnChange)
             OnChange();
-        return true;
     }
+    friend class TPropertyOwner<TView3DOptions>;
 
     int elevation_ = 345;
     int rotation_ = 345;

@@ -81,11 +81,11 @@ public:
     bool AxisShown(const TCustomChartAxis& axis) const override;
 
     bool AxisVisible() const { return axisVisible_; }
-    void SetAxisVisible(bool value) { SetAndInvalidate(axisVisible_, value); }
+    void SetAxisVisible(bool value) { SetProperty(axisVisible_, value); }
     bool View3DWalls() const { return view3DWalls_; }
-    void SetView3DWalls(bool value) { SetAndInvalidate(view3DWalls_, value); }
+    void SetView3DWalls(bool value) { SetProperty(view3DWalls_, value); }
     bool ClipPoints() const { return clipPoints_; }
-    void SetClipPoints(bool value) override { SetAndInvalidate(clipPoints_, value); }
+    void SetClipPoints(bool value) override { SetProperty(clipPoints_, value); }
 
     // --- paging -------------------------------------------------------------------
     int MaxPointsPerPage() const override { return maxPointsPerPage_; }
@@ -94,7 +94,7 @@ public:
     int Page() const override { return page_; }
     void SetPage(int value) { GoToPage(value); }
     bool ScaleLastPage() const override { return scaleLastPage_; }
-    void SetScaleLastPage(bool value) { SetAndInvalidate(scaleLastPage_, value); }
+    void SetScaleLastPage(bool value) { SetProperty(scaleLastPage_, value); }
     virtual int PageCount() const;
     // Clamps to 1..PageCount(); repaints and fires OnPageChange on a change.
     virtual void GoToPage(int value);

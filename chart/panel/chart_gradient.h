@@ -9,7 +9,7 @@
 // The gradient that can fill the chart's background instead of its colour.
 // Hidden by default. Every effective change calls OnChange (the owning
 // chart repaints).
-class TChartGradient
+class TChartGradient : private TPropertyOwner<TChartGradient>
 {
 public:
     explicit TChartGradient(std::function<void()> onChange = {}) : OnChange(std::move(onChange)) {}
@@ -17,13 +17,13 @@ public:
     TChartGradient& operator=(const TChartGradient&) = delete;
 
     TGradientDirection Direction() const { return direction_; }
-    void SetDirection(TGradientDirection v) { Set(direction_, v); }
+    void SetDirection(TGradientDirection v) { SetProperty(direction_, v); }
     TColor StartColor() const { return startColor_; }
-    void SetStartColor(TColor v) { Set(startColor_, v); }
+    void SetStartColor(TColor v) { SetProperty(startColor_, v); }
     TColor EndColor() const { return endColor_; }
-    void SetEndColor(TColor v) { Set(endColor_, v); }
+    void SetEndColor(TColor v) { SetProperty(endColor_, v); }
     bool Visible() const { return visible_; }
-    void SetVisible(bool v) { Set(visible_, v); }
+    void SetVisible(bool v) { SetProperty(visible_, v); }
 
     // Copies every setting; notifies once when anything changed.
     void Assign(const TChartGradient& other)
@@ -39,12 +39,7 @@ public:
     std::function<void()> OnChange;
 
 private:
-    template <typename T>
-    void Set(T& field, T value)
-    {
-        if (AssignIfChanged(field, value))
-            Changed();
-    }
+    friend class TPropertyOwner<TChartGradient>;
     void Changed() const
     {
         if (OnChange)

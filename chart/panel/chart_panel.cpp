@@ -43,7 +43,7 @@ void TCustomChartPanel::SetChart3DPercent(int value)
     constexpr int highest = 100;
     if (value < lowest || value > highest)
         throw ChartException::Chart3DPercentOutOfRange(lowest, highest);
-    SetAndInvalidate(chart3DPercent_, value);
+    SetProperty(chart3DPercent_, value);
 }
 
 void TCustomChartPanel::SetMonochrome(bool value)

@@ -28,7 +28,7 @@ enum TPanelBevel : std::uint8_t { bvNone, bvLowered, bvRaised, bvSpace };
 // canvas buffer dirty and schedules one repaint. The paint event copies a
 // clean buffer, or runs Draw() when something changed. Repaint() paints at
 // once, even while the widget is hidden.
-class TCustomChartPanel : public QWidget
+class TCustomChartPanel : public QWidget, protected TPropertyOwner<TCustomChartPanel>
 {
 public:
     explicit TCustomChartPanel(QWidget* parent = nullptr);
@@ -41,17 +41,17 @@ public:
 
     // --- 3D view -----------------------------------------------------------
     bool View3D() const { return view3D_; }
-    void SetView3D(bool value) { SetAndInvalidate(view3D_, value); }
+    void SetView3D(bool value) { SetProperty(view3D_, value); }
     TView3DOptions& View3DOptions() const { return *view3DOptions_; }
     int Chart3DPercent() const { return chart3DPercent_; }
     // Raises ChartException outside 1..100.
     void SetChart3DPercent(int value);
     bool DepthOrdering() const { return depthOrdering_; }
-    void SetDepthOrdering(bool value) { SetAndInvalidate(depthOrdering_, value); }
+    void SetDepthOrdering(bool value) { SetProperty(depthOrdering_, value); }
 
     // --- margins in percent: 0 left, 1 top, 2 right, 3 bottom --------------
     int Margin(int index) const { return margins_.at(std::size_t(index)); }
-    void SetMargin(int index, int value) { SetAndInvalidate(margins_.at(std::size_t(index)), value); }
+    void SetMargin(int index, int value) { SetProperty(margins_.at(std::size_t(index)), value); }
     int MarginLeft() const { return Margin(0); }
     void SetMarginLeft(int v) { SetMargin(0, v); }
     int MarginTop() const { return Margin(1); }
@@ -63,15 +63,15 @@ public:
 
     // --- the panel's look ----------------------------------------------------
     TColor Color() const { return color_; }
-    void SetColor(TColor value) { SetAndInvalidate(color_, value); }
+    void SetColor(TColor value) { SetProperty(color_, value); }
     TPanelBevel BevelInner() const { return bevelInner_; }
-    void SetBevelInner(TPanelBevel value) { SetAndInvalidate(bevelInner_, value); }
+    void SetBevelInner(TPanelBevel value) { SetProperty(bevelInner_, value); }
     TPanelBevel BevelOuter() const { return bevelOuter_; }
-    void SetBevelOuter(TPanelBevel value) { SetAndInvalidate(bevelOuter_, value); }
+    void SetBevelOuter(TPanelBevel value) { SetProperty(bevelOuter_, value); }
     int BevelWidth() const { return bevelWidth_; }
-    void SetBevelWidth(int value) { SetAndInvalidate(bevelWidth_, value); }
+    void SetBevelWidth(int value) { SetProperty(bevelWidth_, value); }
     int BorderWidth() const { return borderWidth_; }
-    void SetBorderWidth(int value) { SetAndInvalidate(borderWidth_, value); }
+    void SetBorderWidth(int value) { SetProperty(borderWidth_, value); }
     bool Monochrome() const { return canvas_->IsMonochrome(); }
     void SetMonochrome(bool value);
 
@@ -145,13 +145,9 @@ protected:
 
     void SetDepthSizes(int seriesDepth, int depth);
 
-    // Compare, store and repaint: the rule of every setter of the chart.
-    template <typename T, typename U>
-    void SetAndInvalidate(T& field, U&& value)
-    {
-        if (AssignIfChanged(field, std::forward<U>(value)))
-            Invalidate();
-    }
+    // What SetProperty does after an effective change.
+    void Changed() { Invalidate(); }
+    friend class TPropertyOwner<TCustomChartPanel>;
 
 private:
     std::unique_ptr<TCanvas3D> canvas_;

@@ -24,16 +24,16 @@ public:
     const QImage& BackImage() const { return backImage_; }
     void SetBackImage(const QImage& image);
     TChartBackImageMode BackImageMode() const { return backImageMode_; }
-    void SetBackImageMode(TChartBackImageMode value) { SetAndInvalidate(backImageMode_, value); }
+    void SetBackImageMode(TChartBackImageMode value) { SetProperty(backImageMode_, value); }
 
     bool AnimatedZoom() const { return animatedZoom_; }
-    void SetAnimatedZoom(bool value) { SetAndInvalidate(animatedZoom_, value); }
+    void SetAnimatedZoom(bool value) { SetProperty(animatedZoom_, value); }
     int AnimatedZoomSteps() const { return animatedZoomSteps_; }
-    void SetAnimatedZoomSteps(int value) { SetAndInvalidate(animatedZoomSteps_, value); }
+    void SetAnimatedZoomSteps(int value) { SetProperty(animatedZoomSteps_, value); }
     bool AllowZoom() const { return allowZoom_; }
-    void SetAllowZoom(bool value) { SetAndInvalidate(allowZoom_, value); }
+    void SetAllowZoom(bool value) { SetProperty(allowZoom_, value); }
     TPanningMode AllowPanning() const { return allowPanning_; }
-    void SetAllowPanning(TPanningMode value) { SetAndInvalidate(allowPanning_, value); }
+    void SetAllowPanning(TPanningMode value) { SetProperty(allowPanning_, value); }
     bool Zoomed() const { return zoomed_; }
 
     // Fires OnUndoZoom, repaints and clears Zoomed.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "chart/canvas/assign_if_changed.h"
 #include "chart/canvas/chart_brush.h"
 #include "chart/canvas/chart_font.h"
 #include "chart/canvas/chart_pen.h"
@@ -15,7 +16,7 @@ class TCustomChartPanel;
 // its lines' height plus TitleFootDistance from the plot rectangle. Every
 // effective change of a property, its font, frame or brush repaints the
 // owning chart.
-class TChartTitle
+class TChartTitle : private TPropertyOwner<TChartTitle>
 {
 public:
     explicit TChartTitle(TCustomChartPanel& chart);
@@ -26,22 +27,22 @@ public:
     TCustomChartPanel& ParentChart() const { return *chart_; }
 
     bool AdjustFrame() const { return adjustFrame_; }
-    void SetAdjustFrame(bool value) { Set(adjustFrame_, value); }
+    void SetAdjustFrame(bool value) { SetProperty(adjustFrame_, value); }
     TAlignment Alignment() const { return alignment_; }
-    void SetAlignment(TAlignment value) { Set(alignment_, value); }
+    void SetAlignment(TAlignment value) { SetProperty(alignment_, value); }
     TChartBrush& Brush() const { return *brush_; }
     // clDefault: the background is taken from the brush.
     TColor Color() const { return color_; }
-    void SetColor(TColor value) { Set(color_, value); }
+    void SetColor(TColor value) { SetProperty(color_, value); }
     const TFont& Font() const { return font_; }
-    void SetFont(const TFont& value) { Set(font_, value); }
+    void SetFont(const TFont& value) { SetProperty(font_, value); }
     // Hidden by default.
     TChartPen& Frame() const { return *frame_; }
     // One entry per line.
     const QStringList& Text() const { return text_; }
-    void SetText(const QStringList& value) { Set(text_, value); }
+    void SetText(const QStringList& value) { SetProperty(text_, value); }
     bool Visible() const { return visible_; }
-    void SetVisible(bool value) { Set(visible_, value); }
+    void SetVisible(bool value) { SetProperty(visible_, value); }
 
     // The box the title took at its last paint.
     TRect TitleBox() const { return titleBox_; }
@@ -56,12 +57,7 @@ public:
     void Assign(const TChartTitle& other);
 
 private:
-    template <typename T, typename U>
-    void Set(T& field, U&& value)
-    {
-        if (AssignIfChanged(field, std::forward<U>(value)))
-            Changed();
-    }
+    friend class TPropertyOwner<TChartTitle>;
     void Changed() const;
     // The canvas brush and background for the title's box.
     void PrepareBackground();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "chart/canvas/assign_if_changed.h"
 #include "chart/canvas/chart_brush.h"
 #include "chart/canvas/chart_pen.h"
 
@@ -11,7 +12,7 @@ class TCustomChartPanel;
 // the outline around the plot area; in 3D the walls are planes or blocks
 // along the back, left and bottom of the plot. Every effective change
 // repaints the owning chart.
-class TChartWall
+class TChartWall : private TPropertyOwner<TChartWall>
 {
 public:
     // defaultColor: the wall's own default colour (clDefault for most).
@@ -25,14 +26,14 @@ public:
     TChartBrush& Brush() const { return *brush_; }
     // clDefault with a solid brush: the wall is not filled.
     TColor Color() const { return color_; }
-    void SetColor(TColor value) { Set(color_, value); }
+    void SetColor(TColor value) { SetProperty(color_, value); }
     TColor DefaultColor() const { return defaultColor_; }
     bool Dark3D() const { return dark3D_; }
-    void SetDark3D(bool value) { Set(dark3D_, value); }
+    void SetDark3D(bool value) { SetProperty(dark3D_, value); }
     TChartPen& Pen() const { return *pen_; }
     // Thickness in pixels of a 3D wall.
     int Size() const { return size_; }
-    void SetSize(int value) { Set(size_, value); }
+    void SetSize(int value) { SetProperty(size_, value); }
 
     // Whether the sides of a 3D wall are drawn darker.
     bool AppliesDark3D() const { return brush_->Style() != bsClear && !brush_->HasBitmap() && dark3D_; }
@@ -43,12 +44,7 @@ public:
     void Assign(const TChartWall& other);
 
 private:
-    template <typename T>
-    void Set(T& field, T value)
-    {
-        if (AssignIfChanged(field, value))
-            Changed();
-    }
+    friend class TPropertyOwner<TChartWall>;
     void Changed() const;
 
     TCustomChartPanel* chart_;

@@ -32,7 +32,7 @@ public:
     void SetLegend(std::unique_ptr<TLegendArea> legend);
 
     bool BackImageInside() const { return backImageInside_; }
-    void SetBackImageInside(bool value) { SetAndInvalidate(backImageInside_, value); }
+    void SetBackImageInside(bool value) { SetProperty(backImageInside_, value); }
 
     bool MouseConsumed() const override { return mouseConsumed_; }
     void SetMouseConsumed(bool value) override { mouseConsumed_ = value; }

@@ -87,7 +87,7 @@ void TChartSeries::Assign(const TChartSeries& source)
     marks_->Assign(*source.marks_);
     SetSeriesColor(source.seriesColor_);
     // Stored directly: the setter would reset the colours just copied.
-    SetAndRepaint(colorEachPoint_, source.colorEachPoint_);
+    SetProperty(colorEachPoint_, source.colorEachPoint_);
     SetTitle(source.title_);
     SetValueFormat(source.valueFormat_);
     SetPercentFormat(source.percentFormat_);
@@ -234,7 +234,7 @@ void TChartSeries::SetPointColor(int index, TColor colour)
     CheckListIndex(index, PointCount());
     if (index >= ColourCount())
         colours_.resize(std::size_t(index) + 1, clDefault);
-    SetAndRepaint(colours_[std::size_t(index)], colour);
+    SetProperty(colours_[std::size_t(index)], colour);
 }
 
 TChartValueList& TChartSeries::ValueListByName(const QString& name) const
@@ -266,7 +266,7 @@ double TChartSeries::StackedOrigin(int index, bool all) const
 
 void TChartSeries::SetColorEachPoint(bool value)
 {
-    SetAndRepaint(colorEachPoint_, value);
+    SetProperty(colorEachPoint_, value);
     if (value)
         return;
     // Switching palette colours off drops every own colour, but a null point

@@ -28,7 +28,7 @@
 //
 // Points are kept sorted by X (XValues().Order() is loAscending); among
 // equal X values the later addition comes later.
-class TChartSeries : public TValueListOwner
+class TChartSeries : public TValueListOwner, protected TPropertyOwner<TChartSeries>
 {
 public:
     TChartSeries();
@@ -203,31 +203,31 @@ public:
 
     // --- Properties (compare, store, repaint on change) ---------------------
     bool Active() const { return active_; }
-    virtual void SetActive(bool value) { SetAndRepaint(active_, value); }
+    virtual void SetActive(bool value) { SetProperty(active_, value); }
     TColor SeriesColor() const { return seriesColor_; }
-    virtual void SetSeriesColor(TColor value) { SetAndRepaint(seriesColor_, value); }
+    virtual void SetSeriesColor(TColor value) { SetProperty(seriesColor_, value); }
     bool ColorEachPoint() const { return colorEachPoint_; }
     virtual void SetColorEachPoint(bool value);
     const QString& Title() const { return title_; }
-    void SetTitle(const QString& value) { SetAndRepaint(title_, value); }
+    void SetTitle(const QString& value) { SetProperty(title_, value); }
     bool ShowInLegend() const { return showInLegend_; }
-    void SetShowInLegend(bool value) { SetAndRepaint(showInLegend_, value); }
+    void SetShowInLegend(bool value) { SetProperty(showInLegend_, value); }
     TCursor Cursor() const { return cursor_; }
-    void SetCursor(TCursor value) { SetAndRepaint(cursor_, value); }
+    void SetCursor(TCursor value) { SetProperty(cursor_, value); }
     const QString& ValueFormat() const { return valueFormat_; }
-    void SetValueFormat(const QString& value) { SetAndRepaint(valueFormat_, value); }
+    void SetValueFormat(const QString& value) { SetProperty(valueFormat_, value); }
     const QString& PercentFormat() const { return percentFormat_; }
-    void SetPercentFormat(const QString& value) { SetAndRepaint(percentFormat_, value); }
+    void SetPercentFormat(const QString& value) { SetProperty(percentFormat_, value); }
     const QString& ColorSource() const { return colorSource_; }
-    void SetColorSource(const QString& value) { SetAndRepaint(colorSource_, value); }
+    void SetColorSource(const QString& value) { SetProperty(colorSource_, value); }
     const QString& XLabelsSource() const { return xLabelsSource_; }
-    void SetXLabelsSource(const QString& value) { SetAndRepaint(xLabelsSource_, value); }
+    void SetXLabelsSource(const QString& value) { SetProperty(xLabelsSource_, value); }
     bool LimitToVisible() const { return limitToVisible_; }
-    void SetLimitToVisible(bool value) { SetAndRepaint(limitToVisible_, value); }
+    void SetLimitToVisible(bool value) { SetProperty(limitToVisible_, value); }
     bool ExtendToEdges() const { return extendToEdges_; }
-    void SetExtendToEdges(bool value) { SetAndRepaint(extendToEdges_, value); }
+    void SetExtendToEdges(bool value) { SetProperty(extendToEdges_, value); }
     bool SinglePointAllowed() const { return singlePointAllowed_; }
-    void SetSinglePointAllowed(bool value) { SetAndRepaint(singlePointAllowed_, value); }
+    void SetSinglePointAllowed(bool value) { SetProperty(singlePointAllowed_, value); }
     TSeriesMarks& Marks() const { return *marks_; }
 
     // Design-time values, kept for copying only.
@@ -258,13 +258,9 @@ protected:
     // Pen or brush of the series changed.
     virtual void PenOrBrushChanged() { RequestRepaint(); }
 
-    // The property rule: compare, store, repaint only on change.
-    template <typename T, typename U>
-    void SetAndRepaint(T& field, U&& value)
-    {
-        if (AssignIfChanged(field, std::forward<U>(value)))
-            RequestRepaint();
-    }
+    // What SetProperty does after an effective change.
+    void Changed() { RequestRepaint(); }
+    friend class TPropertyOwner<TChartSeries>;
 
 private:
     void InsertPointExtras(int index, TColor colour, const QString& label);

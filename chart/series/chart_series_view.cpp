@@ -218,7 +218,7 @@ bool TChartSeries::HandleClick(int index, TMouseButton button, TShiftState shift
 
 void TChartSeries::SetDepthOrder(int value)
 {
-    SetAndRepaint(depthOrder_, value);
+    SetProperty(depthOrder_, value);
 }
 
 void TChartSeries::AssignDepthOrder()

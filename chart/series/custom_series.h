@@ -43,34 +43,34 @@ public:
     void SetLinePen(const TChartPen& value) { linePen_->Assign(value); }
     // Segments between the points are drawn.
     bool ConnectPoints() const { return connectPoints_; }
-    void SetConnectPoints(bool value) { SetAndRepaint(connectPoints_, value); }
+    void SetConnectPoints(bool value) { SetProperty(connectPoints_, value); }
     // Segments are drawn as steps, horizontal leg first...
     bool Stairs() const { return stairs_; }
-    void SetStairs(bool value) { SetAndRepaint(stairs_, value); }
+    void SetStairs(bool value) { SetProperty(stairs_, value); }
     // ...or vertical leg first.
     bool InvertedStairs() const { return invertedStairs_; }
-    void SetInvertedStairs(bool value) { SetAndRepaint(invertedStairs_, value); }
+    void SetInvertedStairs(bool value) { SetProperty(invertedStairs_, value); }
     // Clicks on segments select the point the segment starts at.
     bool SegmentsClickable() const { return segmentsClickable_; }
-    void SetSegmentsClickable(bool value) { SetAndRepaint(segmentsClickable_, value); }
+    void SetSegmentsClickable(bool value) { SetProperty(segmentsClickable_, value); }
     // Brush of the 3D ribbon and of the legend symbol.
     TBrushStyle LineBrush() const { return lineBrush_; }
-    void SetLineBrush(TBrushStyle value) { SetAndRepaint(lineBrush_, value); }
+    void SetLineBrush(TBrushStyle value) { SetProperty(lineBrush_, value); }
     // Extra height of the 3D ribbon in pixels.
     int LineHeight() const { return lineHeight_; }
-    void SetLineHeight(int value) { SetAndRepaint(lineHeight_, value); }
+    void SetLineHeight(int value) { SetProperty(lineHeight_, value); }
     // Darken the top of the 3D ribbon.
     bool Dark3D() const { return dark3D_; }
-    void SetDark3D(bool value) { SetAndRepaint(dark3D_, value); }
+    void SetDark3D(bool value) { SetProperty(dark3D_, value); }
 
     // Area settings, for a series that fills under its line.
     bool DrawArea() const { return drawArea_; }
-    void SetDrawArea(bool value) { SetAndRepaint(drawArea_, value); }
+    void SetDrawArea(bool value) { SetProperty(drawArea_, value); }
     TBrushStyle AreaBrush() const { return areaBrush_; }
-    void SetAreaBrush(TBrushStyle value) { SetAndRepaint(areaBrush_, value); }
+    void SetAreaBrush(TBrushStyle value) { SetProperty(areaBrush_, value); }
     // clDefault: the point's colour.
     TColor AreaColor() const { return areaColor_; }
-    void SetAreaColor(TColor value) { SetAndRepaint(areaColor_, value); }
+    void SetAreaColor(TColor value) { SetProperty(areaColor_, value); }
     TChartPen& AreaLinesPen() const { return *areaLinesPen_; }
     void SetAreaLinesPen(const TChartPen& value) { areaLinesPen_->Assign(value); }
 

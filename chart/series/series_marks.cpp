@@ -3,29 +3,27 @@
 #include "chart/canvas/assign_if_changed.h"
 #include "chart/series/chart_series.h"
 
-template <typename T>
-void TSeriesMarks::Change(T& field, T value)
+void TSeriesMarks::Changed() const
 {
-    if (AssignIfChanged(field, value))
-        owner_->RequestRepaint();
+    owner_->RequestRepaint();
 }
 
 void TSeriesMarks::Assign(const TSeriesMarks& other)
 {
-    Change(backColor_, other.backColor_);
-    Change(arrowLength_, other.arrowLength_);
-    Change(style_, other.style_);
-    Change(visible_, other.visible_);
-    Change(clip_, other.clip_);
-    Change(transparent_, other.transparent_);
+    SetProperty(backColor_, other.backColor_);
+    SetProperty(arrowLength_, other.arrowLength_);
+    SetProperty(style_, other.style_);
+    SetProperty(visible_, other.visible_);
+    SetProperty(clip_, other.clip_);
+    SetProperty(transparent_, other.transparent_);
 }
 
-void TSeriesMarks::SetVisible(bool value) { Change(visible_, value); }
-void TSeriesMarks::SetArrowLength(int value) { Change(arrowLength_, value); }
-void TSeriesMarks::SetBackColor(TColor value) { Change(backColor_, value); }
-void TSeriesMarks::SetClip(bool value) { Change(clip_, value); }
-void TSeriesMarks::SetTransparent(bool value) { Change(transparent_, value); }
-void TSeriesMarks::SetStyle(TSeriesMarksStyle value) { Change(style_, value); }
+void TSeriesMarks::SetVisible(bool value) { SetProperty(visible_, value); }
+void TSeriesMarks::SetArrowLength(int value) { SetProperty(arrowLength_, value); }
+void TSeriesMarks::SetBackColor(TColor value) { SetProperty(backColor_, value); }
+void TSeriesMarks::SetClip(bool value) { SetProperty(clip_, value); }
+void TSeriesMarks::SetTransparent(bool value) { SetProperty(transparent_, value); }
+void TSeriesMarks::SetStyle(TSeriesMarksStyle value) { SetProperty(style_, value); }
 
 const std::optional<TSeriesMarkPosition>& TSeriesMarks::Position(int index) const
 {

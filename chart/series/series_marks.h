@@ -1,5 +1,6 @@
 #pragma once
 
+#include "chart/canvas/assign_if_changed.h"
 #include "chart/canvas/colour.h"
 #include "chart/canvas/rect.h"
 
@@ -35,7 +36,7 @@ struct TSeriesMarkPosition
 
 // The value labels a series can draw next to its points, and the position
 // of each drawn one (one slot per point index). Hidden by default.
-class TSeriesMarks
+class TSeriesMarks : private TPropertyOwner<TSeriesMarks>
 {
 public:
     explicit TSeriesMarks(TChartSeries& owner) : owner_(&owner) {}
@@ -68,8 +69,8 @@ public:
     void DeletePosition(int index);
 
 private:
-    template <typename T>
-    void Change(T& field, T value);
+    void Changed() const;
+    friend class TPropertyOwner<TSeriesMarks>;
 
     TChartSeries* owner_;
     TColor backColor_ = 0x80FFFF;

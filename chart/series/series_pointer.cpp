@@ -46,13 +46,13 @@ void TSeriesPointer::Assign(const TSeriesPointer& other)
 void TSeriesPointer::SetHorizSize(int value)
 {
     CheckPointerSize(value);
-    Set(horizSize_, value);
+    SetProperty(horizSize_, value);
 }
 
 void TSeriesPointer::SetVertSize(int value)
 {
     CheckPointerSize(value);
-    Set(vertSize_, value);
+    SetProperty(vertSize_, value);
 }
 
 void TSeriesPointer::PrepareCanvas(TChartCanvas& canvas, TColor colour) const

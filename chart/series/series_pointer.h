@@ -1,5 +1,6 @@
 #pragma once
 
+#include "chart/canvas/assign_if_changed.h"
 #include "chart/canvas/chart_brush.h"
 #include "chart/canvas/chart_pen.h"
 #include "chart/canvas/colour.h"
@@ -27,7 +28,7 @@ enum TSeriesPointerStyle : std::uint8_t {
 // outline pen and fill brush. Owned by its series, which it asks to repaint
 // on every effective change. A pen or brush colour of clDefault stands for
 // the colour of the point the marker is drawn for.
-class TSeriesPointer
+class TSeriesPointer : private TPropertyOwner<TSeriesPointer>
 {
 public:
     explicit TSeriesPointer(TChartSeries& owner);
@@ -44,10 +45,10 @@ public:
 
     // Darken the side faces of 3D markers.
     bool Dark3D() const { return dark3D_; }
-    void SetDark3D(bool value) { Set(dark3D_, value); }
+    void SetDark3D(bool value) { SetProperty(dark3D_, value); }
     // Markers are solids when the chart is in 3D.
     bool Draw3D() const { return draw3D_; }
-    void SetDraw3D(bool value) { Set(draw3D_, value); }
+    void SetDraw3D(bool value) { SetProperty(draw3D_, value); }
     // Half width and half height in pixels; values below 1 raise a
     // ChartException and leave the size as it was.
     int HorizSize() const { return horizSize_; }
@@ -56,12 +57,12 @@ public:
     void SetVertSize(int value);
     // The axes leave room for the marker at the plot edges.
     bool InflateMargins() const { return inflateMargins_; }
-    void SetInflateMargins(bool value) { Set(inflateMargins_, value); }
+    void SetInflateMargins(bool value) { SetProperty(inflateMargins_, value); }
     TSeriesPointerStyle Style() const { return style_; }
-    void SetStyle(TSeriesPointerStyle value) { Set(style_, value); }
+    void SetStyle(TSeriesPointerStyle value) { SetProperty(style_, value); }
     // Markers are drawn and clickable.
     bool Visible() const { return visible_; }
-    void SetVisible(bool value) { Set(visible_, value); }
+    void SetVisible(bool value) { SetProperty(visible_, value); }
 
     TChartSeries& Owner() const { return *owner_; }
 
@@ -76,12 +77,7 @@ public:
                           TColor colour);
 
 private:
-    template <typename T>
-    void Set(T& field, T value)
-    {
-        if (AssignIfChanged(field, value))
-            Changed();
-    }
+    friend class TPropertyOwner<TSeriesPointer>;
     void Changed() const;
 
     TChartSeries* owner_;
