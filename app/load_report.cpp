@@ -25,6 +25,9 @@ QString DescribeLoadReport(const TFileLoadReport& report, int slotLimit)
     case TFileLoadReport::TOutcome::NotOpened:
         parts << QStringLiteral("Datei kann nicht geöffnet werden, übersprungen");
         break;
+    case TFileLoadReport::TOutcome::NotRegular:
+        parts << QStringLiteral("keine reguläre Datei, übersprungen");
+        break;
     case TFileLoadReport::TOutcome::BeyondLimit:
         parts << QStringLiteral("nicht gelesen: höchstens %1 Dateien je Ladevorgang").arg(slotLimit);
         break;

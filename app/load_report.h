@@ -10,6 +10,7 @@ struct TFileLoadReport
     enum class TOutcome {
         Read,          // read into a slot
         NotOpened,     // could not be opened
+        NotRegular,    // a pipe, device, socket or folder: not opened
         BeyondLimit,   // the load already filled every slot
         NoDataRows,    // opened, but no row had a usable date
     };

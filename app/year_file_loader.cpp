@@ -3,11 +3,9 @@
 #include "app/csv_text.h"
 #include "app/day_folder.h"
 #include "app/line_reader.h"
+#include "app/regular_file.h"
 #include "app/string_items.h"
 #include "app/year_store.h"
-
-#include <QFile>
-#include <QFileInfo>
 
 #include <array>
 #include <cstdio>
@@ -18,20 +16,6 @@ namespace {
 
 // Days before month m, for m = 0..13.
 constexpr std::array<int, 14> MonthStartDay = {0, 0, 31, 59, 90, 120, 151, 181, 212, 243, 273, 304, 334, 367};
-
-struct FileCloser
-{
-    void operator()(std::FILE* file) const { std::fclose(file); }
-};
-using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
-
-FilePtr OpenForReading(const QString& path)
-{
-    // A directory opens as a stream on some systems but has no lines.
-    if (QFileInfo(path).isDir())
-        return nullptr;
-    return FilePtr(std::fopen(QFile::encodeName(path).constData(), "rb"));
-}
 
 std::int64_t FileSize(std::FILE* file)
 {
@@ -103,9 +87,11 @@ TFileLoadReport TYearFileLoader::ReadYearFile(const QString& csvFileName)
         report.outcome = TFileLoadReport::TOutcome::BeyondLimit;
         return report;
     }
-    const FilePtr file = OpenForReading(csvFileName);
+    TOpenStatus status = TOpenStatus::Failed;
+    const FilePtr file = OpenRegularFile(csvFileName, status);
     if (!file) {
-        report.outcome = TFileLoadReport::TOutcome::NotOpened;
+        report.outcome = status == TOpenStatus::NotRegular ? TFileLoadReport::TOutcome::NotRegular
+                                                           : TFileLoadReport::TOutcome::NotOpened;
         return report;
     }
     const std::int64_t limit = FileSize(file.get()) - TrailerBytes;

@@ -4,11 +4,15 @@
 #include "app/year_store.h"
 #include "support/temp_files.h"
 
+#include <QFile>
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <string>
 #include <vector>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -279,9 +283,29 @@ TEST_F(LoaderTest, UnopenableFilesDoNotHideLaterFiles)
     const auto reports = Load({files.PathOf("missing.csv"), good, files.PathOf(""), good});
     EXPECT_EQ(reports[0].outcome, TFileLoadReport::TOutcome::NotOpened);
     EXPECT_EQ(reports[1].slot, 1);
-    EXPECT_EQ(reports[2].outcome, TFileLoadReport::TOutcome::NotOpened); // a folder
+    EXPECT_EQ(reports[2].outcome, TFileLoadReport::TOutcome::NotRegular); // a folder
     EXPECT_EQ(reports[3].slot, 2);
     EXPECT_EQ(store.Year(2), 2011.0f);
+}
+
+TEST_F(LoaderTest, OnlyRegularFilesAreOpened)
+{
+    // A pipe without a writer used to block the load for ever in open().
+    const QString pipe = files.PathOf("pipe.csv");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    const QString good = files.Write("g.csv", ExampleHeader + ExampleRow4 + Trailer());
+    const QString link = files.PathOf("link.csv");
+    ASSERT_TRUE(QFile::link(good, link));
+    const auto reports = Load({pipe, QStringLiteral("/dev/null"), files.PathOf(""), link});
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(reports[std::size_t(i)].outcome, TFileLoadReport::TOutcome::NotRegular) << i;
+        EXPECT_EQ(DescribeLoadReport(reports[std::size_t(i)], 19),
+                  QStringLiteral("    -> keine reguläre Datei, übersprungen."));
+    }
+    // None took a slot or the header: the link to a regular file is the first year.
+    EXPECT_EQ(reports[3].slot, 1);
+    EXPECT_EQ(metrics.At(0), QStringLiteral("Distance [km]"));
+    EXPECT_FLOAT_EQ(Cell(74, 1), 45.5f);
 }
 
 TEST_F(LoaderTest, SkippedLinesKeepTheYearAndTheDay)
