@@ -1,7 +1,8 @@
 #pragma once
 
-// What the chart's layout needs of its legend: whether it is drawn, on
-// which side, and drawing it (which takes its space from ChartRect).
+// What the chart needs of its legend: whether it is drawn, on which side,
+// drawing it (which takes its space from ChartRect), and which item lies
+// under a pixel of the last paint.
 class TLegendArea
 {
 public:
@@ -11,6 +12,9 @@ public:
     // True for a legend left or right of the plot.
     virtual bool Vertical() const = 0;
     virtual void Draw() = 0;
+    // The position of the item under (x, y) as laid out by the last paint,
+    // or -1.
+    virtual int Clicked(int x, int y) const = 0;
 
 protected:
     TLegendArea() = default;

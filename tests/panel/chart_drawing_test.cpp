@@ -18,6 +18,7 @@ public:
         (vertical_ ? r.Right : r.Bottom) -= 20;
         chart_.SetChartRect(r);
     }
+    int Clicked(int, int) const override { return -1; }
     TRect seen;
 
 private:
