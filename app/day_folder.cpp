@@ -44,15 +44,8 @@ TDayFolder::TDayFolder(TYearStore& store, int slot)
 {
 }
 
-TDayFolder::TRowFindings TDayFolder::FoldRow(std::string& row, int day, bool newDay)
+TDayFolder::TRowFindings TDayFolder::FoldRow(std::string& row, int day)
 {
-    if (newDay) {
-        dayHours_ = 0.0f;
-        accumulator_.fill(0.0f);
-    }
-    commaFreeUntil_ = 0;
-    noMoreCommas_ = false;
-
     TRowFindings findings;
     // Columns start at field 2: skip the date and the time.
     std::size_t fieldStart = NextSemicolon(row, 0);
@@ -62,6 +55,14 @@ TDayFolder::TRowFindings TDayFolder::FoldRow(std::string& row, int day, bool new
     // over from earlier rows must not put a Power/HR or torque value into it.
     if (fieldStart == std::string::npos)
         return findings;
+    if (day != day_) {
+        day_ = day;
+        dayHours_ = 0.0f;
+        accumulator_.fill(0.0f);
+    }
+    commaFreeUntil_ = 0;
+    noMoreCommas_ = false;
+
     int column = 0;
     while (fieldStart != std::string::npos) {
         ++fieldStart; // past the ";"

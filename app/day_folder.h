@@ -27,10 +27,12 @@ public:
 
     TDayFolder(TYearStore& store, int slot);
 
-    // Folds a data row into day. newDay restarts the day's accumulators.
+    // Folds a data row into day. Rows must come in ascending day order: a
+    // row of another day than the one before restarts the day's
+    // accumulators. A row without a field from field 2 on folds nothing.
     // The row's bytes may change: the first decimal comma after each
     // numeric field's start becomes a point.
-    TRowFindings FoldRow(std::string& row, int day, bool newDay);
+    TRowFindings FoldRow(std::string& row, int day);
 
 private:
     enum Kind { Duration = 2, NotRead = 15 };
@@ -56,6 +58,7 @@ private:
     float mean14_ = 0.0f;
 
     // per day, indexed by kind code; dayHours_ is the day's duration H
+    int day_ = 0;
     float dayHours_ = 0.0f;
     std::array<float, 22> accumulator_{};
 

@@ -2,6 +2,7 @@
 
 #include "app/csv_text.h"
 #include "app/day_folder.h"
+#include "app/day_ordered_rows.h"
 #include "app/line_reader.h"
 #include "app/regular_file.h"
 #include "app/string_items.h"
@@ -195,8 +196,22 @@ void TYearFileLoader::InterpretKindLine(std::string_view line, TFileLoadReport& 
 
 void TYearFileLoader::ReadRows(TLineReader& reader, std::int64_t limit, int slot, TFileLoadReport& report)
 {
+    TDayOrderedRows rows;
+    CollectRows(reader, limit, slot, rows, report);
     TDayFolder folder(store_, slot);
-    int prevDay = 0;
+    rows.ForEachInDayOrder([&](int day, std::string& row) {
+        const auto findings = folder.FoldRow(row, day);
+        report.rowsWithTooManyColumns += findings.tooManyColumns ? 1 : 0;
+        report.valuesOutOfRange += findings.valuesOutOfRange;
+        report.unreadableDurations += findings.unreadableDurations;
+    });
+}
+
+// Reads the data rows and keeps those with a usable date. The year of the
+// slot is the year of the last such row of the file.
+void TYearFileLoader::CollectRows(TLineReader& reader, std::int64_t limit, int slot, TDayOrderedRows& rows,
+                                  TFileLoadReport& report)
+{
     // The first row is always read; the last bytes of a file are a trailer.
     do {
         if (reader.ReadLine(line_) == TLineReader::TStatus::TooLong) {
@@ -218,11 +233,7 @@ void TYearFileLoader::ReadRows(TLineReader& reader, std::int64_t limit, int slot
             continue;
         }
         store_.SetYear(slot, static_cast<float>(date.year));
-        const auto findings = folder.FoldRow(line_, date.day, date.day > prevDay);
+        rows.Add(date.day, line_);
         ++report.acceptedRows;
-        report.rowsWithTooManyColumns += findings.tooManyColumns ? 1 : 0;
-        report.valuesOutOfRange += findings.valuesOutOfRange;
-        report.unreadableDurations += findings.unreadableDurations;
-        prevDay = date.day;
     } while (reader.Position() < limit);
 }

@@ -11,6 +11,7 @@
 #include <string>
 #include <string_view>
 
+class TDayOrderedRows;
 class TStringItems;
 class TLineReader;
 
@@ -60,6 +61,8 @@ private:
     void InterpretUnitLine(std::string_view line);
     void InterpretKindLine(std::string_view line, TFileLoadReport& report);
     void ReadRows(TLineReader& reader, std::int64_t limit, int slot, TFileLoadReport& report);
+    void CollectRows(TLineReader& reader, std::int64_t limit, int slot, TDayOrderedRows& rows,
+                     TFileLoadReport& report);
 
     TYearStore& store_;
     TStringItems& metricItems_;

@@ -238,6 +238,29 @@ TEST_F(LoaderTest, RowsWithAnUnknownMonthAreSkippedWhole)
     EXPECT_FLOAT_EQ(Cell(74, 0), 2.0f);
 }
 
+TEST_F(LoaderTest, RowsOutOfDateOrderFoldIntoTheirOwnDays)
+{
+    // 1 January 1 km, 2 January 2 km, 1 January 4 km: the third row used to
+    // add to the second day's sums and write 6 km into 1 January.
+    const auto report = LoadOne(ExampleHeader + "20110101;x;01:00:00;1;100;200;\r\n20110102;x;02:00:00;2;150;300;\r\n"
+                                + "20110101;x;03:00:00;4;120;100;\r\n" + Trailer());
+    EXPECT_EQ(report.acceptedRows, 3);
+    const float day1[] = {4, 5, (100 + 3 * 120) / 4.0f, (200 + 3 * 100) / 4.0f, 125.0f / 115.0f};
+    const float day2[] = {2, 2, 150, 300, 2};
+    for (int c = 0; c < 5; ++c) {
+        EXPECT_FLOAT_EQ(Cell(1, c), day1[c]) << c;
+        EXPECT_FLOAT_EQ(Cell(2, c), day2[c]) << c;
+    }
+    EXPECT_FLOAT_EQ(EvaluateCumulative(store, store.SumColumn(1)).series[1].points.back().y, 7.0f);
+
+    // The year still comes from the last row of the file, not the last one folded.
+    store.ClearYearStore();
+    LoadOne(ExampleHeader + "20120105;x;01:00:00;1;100;200;\r\n20110101;x;01:00:00;2;100;200;\r\n" + Trailer());
+    EXPECT_EQ(store.Year(1), 2011.0f);
+    EXPECT_FLOAT_EQ(Cell(1, 1), 2.0f);
+    EXPECT_FLOAT_EQ(Cell(5, 1), 1.0f);
+}
+
 TEST_F(LoaderTest, RowsBeforeYearOneAreSkippedWhole)
 {
     // As the last rows they used to set the year to 0 or -1 and so drop the file and its header.
