@@ -73,11 +73,11 @@ TDayFolder::TRowFindings TDayFolder::FoldRow(std::string& row, int day)
         const std::size_t fieldEnd = NextSemicolon(row, fieldStart);
         const std::size_t end = fieldEnd == std::string::npos ? row.size() : fieldEnd;
         const int kind = store_.KindOfColumn(column);
-        Store(day, column, FoldField(kind, row, fieldStart, end, column, findings));
+        Store(day, column, FoldField(kind, row, fieldStart, end, column, findings), findings);
         ++column;
         fieldStart = fieldEnd;
     }
-    StoreDerivedValues(day, column);
+    StoreDerivedValues(day, column, findings);
     return findings;
 }
 
@@ -168,24 +168,30 @@ void TDayFolder::ReplaceFirstComma(std::string& row, std::size_t from)
     commaFreeUntil_ = comma + 1;
 }
 
-void TDayFolder::StoreDerivedValues(int day, int columns)
+void TDayFolder::StoreDerivedValues(int day, int columns, TRowFindings& findings)
 {
     int p = columns;
     if (mean5_ > 0.0f) {
         --p;
-        Store(day, p, mean14_ / mean5_);
+        Store(day, p, mean14_ / mean5_, findings);
     }
     if (mean6_ > 0.0f) {
         ++p;
-        Store(day, p, static_cast<float>(double(mean4_) / double(mean6_) * TorqueFactor));
+        Store(day, p, static_cast<float>(double(mean4_) / double(mean6_) * TorqueFactor), findings);
     }
 }
 
 // The one place cells are written: a row without fields has no column for
-// the derived values, and no infinity or NaN ever reaches the store.
-void TDayFolder::Store(int day, int column, float value)
+// the derived values, and no infinity or NaN ever reaches the store. A sum
+// or ratio too large for a float is stored as 0 and counted like a number
+// too large to read.
+void TDayFolder::Store(int day, int column, float value, TRowFindings& findings)
 {
     if (column < 0 || column >= TYearStore::ColumnCount)
         return;
-    store_.SetCell(slot_, day, column, std::isfinite(value) ? value : 0.0f);
+    if (!std::isfinite(value)) {
+        ++findings.valuesOutOfRange;
+        value = 0.0f;
+    }
+    store_.SetCell(slot_, day, column, value);
 }

@@ -42,8 +42,8 @@ private:
     float ReadHours(std::string_view field, TRowFindings& findings);
     float ReadValue(std::string& row, std::size_t fieldStart, std::size_t fieldEnd, TRowFindings& findings);
     void ReplaceFirstComma(std::string& row, std::size_t from);
-    void StoreDerivedValues(int day, int columns);
-    void Store(int day, int column, float value);
+    void StoreDerivedValues(int day, int columns, TRowFindings& findings);
+    void Store(int day, int column, float value, TRowFindings& findings);
 
     TYearStore& store_;
     int slot_;

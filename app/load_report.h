@@ -23,7 +23,7 @@ struct TFileLoadReport
     int rowsBeforeYearOne = 0;      // skipped whole: year 0 or negative
     int overlongLines = 0;          // skipped whole
     int kindNumbersOutOfRange = 0;  // kind-line entries ignored
-    int valuesOutOfRange = 0;       // numbers too large for the store, read as 0
+    int valuesOutOfRange = 0;       // numbers or sums too large for the store, read as 0
     int unreadableDurations = 0;    // durations not h:mm:ss, read as 0 hours
 
     bool HasFindings() const;

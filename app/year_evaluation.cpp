@@ -3,6 +3,7 @@
 #include "app/year_store.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <functional>
 
@@ -49,6 +50,14 @@ void NameYearSeries(const TYearStore& store, int slot, TEvaluation& result)
     result.yearEntries << year;
 }
 
+// Sums and means of huge values can leave the float range; such a day has
+// no place on the axis and is left out.
+void AddPoint(std::vector<TEvalPoint>& points, int x, float y)
+{
+    if (std::isfinite(y))
+        points.push_back({double(x), double(y), {}});
+}
+
 void NoteMinimum(float v, TEvaluation& result)
 {
     if (v > 0.0f && v < result.minPlotted)
@@ -92,7 +101,7 @@ void EvaluateYearDaily(const TYearStore& store, int slot, int column, TEvalMode 
             sum += v;
             ++count;
             v = sum / static_cast<float>(count);
-            points.push_back({double(d), double(v), {}});
+            AddPoint(points, d, v);
             break;
         case TEvalMode::MonthlyMean:
             if (StartsMonth(d)) {
@@ -101,7 +110,7 @@ void EvaluateYearDaily(const TYearStore& store, int slot, int column, TEvalMode 
             }
             if (v > 0.0f && monthMean > 0.0f) {
                 v = monthMean;
-                points.push_back({double(d), double(v), {}});
+                AddPoint(points, d, v);
             }
             break;
         case TEvalMode::MonthlyCumulative:
@@ -110,11 +119,11 @@ void EvaluateYearDaily(const TYearStore& store, int slot, int column, TEvalMode 
             if (v > 0.0f) {
                 sum += v;
                 v = sum;
-                points.push_back({double(d), double(v), {}});
+                AddPoint(points, d, v);
             }
             break;
         default:
-            points.push_back({double(d), double(v), {}});
+            AddPoint(points, d, v);
             break;
         }
         NoteMinimum(v, result);
@@ -179,7 +188,7 @@ TEvaluation EvaluateSorted(const TYearStore& store, int column)
         for (std::size_t k = 0; k < values.size(); ++k) {
             const float t = values[k];
             if (t > 0.0f) {
-                points.push_back({double(k + 1), double(t), {}});
+                AddPoint(points, int(k + 1), t);
                 NoteMinimum(t, result);
             }
         }
@@ -203,7 +212,7 @@ TEvaluation EvaluateCumulative(const TYearStore& store, int column)
         float total = 0.0f;
         for (int d = 1; d <= DaysShown; ++d) {
             total += Cell(store, slot, d, column);
-            points.push_back({double(d), double(total), {}});
+            AddPoint(points, d, total);
         }
         NameYearSeries(store, slot, result);
     }

@@ -144,6 +144,26 @@ TEST_F(EvaluationTest, CumulativeAddsEveryDay)
     EXPECT_EQ(e.series[0].points[12], (TEvalPoint{361, 0, QStringLiteral("360")}));
 }
 
+TEST_F(EvaluationTest, SumsBeyondTheFloatRangeLeaveTheirDaysOut)
+{
+    // Two values near the float limit on successive days: the running sums
+    // and means become infinite from day 2 on and used to be plotted as such.
+    Year(1, 2011);
+    Value(1, 1, 3e38f);
+    Value(1, 2, 3e38f);
+    Value(1, 40, 1.0f);
+    const TEvaluation cumulative = EvaluateCumulative(store, Column);
+    EXPECT_EQ(Points(cumulative, 1), std::vector<TEvalPoint>({P(1, double(3e38f))}));
+    const std::vector<TEvalPoint> finitePoints[] = {
+        {P(1, double(3e38f))},               // running mean: sum / 2 is still infinite
+        {P(32, 1), P(40, 1)},                // monthly mean: January has no finite mean
+        {P(1, double(3e38f)), P(40, 1)},     // monthly total: February restarts
+    };
+    const TEvalMode modes[] = {TEvalMode::RunningMean, TEvalMode::MonthlyMean, TEvalMode::MonthlyCumulative};
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(Points(EvaluateDaily(store, Column, modes[i]), 1), finitePoints[i]) << i;
+}
+
 TEST_F(EvaluationTest, ColumnsBeyondTheStoreHaveNoValues)
 {
     Year(1, 2011);

@@ -388,6 +388,17 @@ TEST_F(LoaderTest, RowsWithoutFieldsWriteNoDerivedValues)
     }
 }
 
+TEST_F(LoaderTest, DailySumsBeyondTheFloatRangeAreCounted)
+{
+    const auto report = LoadOne(ExampleHeader + "20110103;x;01:00:00;3e38;140;200;\r\n"
+                                + "20110103;x;01:00:00;3e38;140;200;\r\n20110104;x;01:00:00;3e38;140;200;\r\n"
+                                + Trailer());
+    EXPECT_EQ(Cell(3, 1), 0.0f);
+    EXPECT_EQ(Cell(4, 1), 3e38f);
+    EXPECT_EQ(report.valuesOutOfRange, 1);
+    EXPECT_EQ(DescribeLoadReport(report, 19), QStringLiteral("    -> 1 Zahl außerhalb des Wertebereichs als 0 gelesen."));
+}
+
 TEST_F(LoaderTest, DecimalCommaAndDailyMaximum)
 {
     LoadOne("D;T;Dauer;Max;Last\r\n-;-;a;b;c\r\nKind;0;1;0;0;0;0;0;0;0;0;0;0;0;0;0;0;0;3;2\r\n"
