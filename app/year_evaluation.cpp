@@ -11,7 +11,6 @@ const std::array<int, 13> MonthBucketStart = {1, 32, 60, 90, 120, 151, 181, 212,
 
 namespace {
 
-constexpr int DaysShown = 365;
 constexpr int LastDayOfDecember = 366; // the monthly mean's December includes a leap day
 
 // Month names at the first day of each month, shifted right by their leading blanks.
@@ -38,6 +37,12 @@ QString DayTickLabel(int x) { return QString::number(x / 30 * 30); }
 float Cell(const TYearStore& store, int slot, int day, int column)
 {
     return column >= 0 && column < TYearStore::ColumnCount ? store.Cell(slot, day, column) : 0.0f;
+}
+
+// 31 December is day 366 in a year the loader counts as a leap year.
+int LastDayShown(const TYearStore& store, int slot)
+{
+    return static_cast<int>(store.Year(slot)) % 4 == 0 ? LastDayOfDecember : 365;
 }
 
 // Titles, legend flags and pick-list entries of the year series.
@@ -92,7 +97,7 @@ void EvaluateYearDaily(const TYearStore& store, int slot, int column, TEvalMode 
     float sum = 0.0f;
     int count = 0;
     float monthMean = 0.0f;
-    for (int d = 1; d <= DaysShown; ++d) {
+    for (int d = 1, last = LastDayShown(store, slot); d <= last; ++d) {
         float v = Cell(store, slot, d, column);
         if (!(v > 0.0f || mode == TEvalMode::MonthlyMean || mode == TEvalMode::MonthlyCumulative))
             continue;
@@ -135,7 +140,7 @@ void EvaluateYearDaily(const TYearStore& store, int slot, int column, TEvalMode 
 std::vector<float> SortedValues(const TYearStore& store, int slot, int column)
 {
     std::vector<float> values;
-    for (int d = 1; d <= DaysShown; ++d) {
+    for (int d = 1, last = LastDayShown(store, slot); d <= last; ++d) {
         const float v = Cell(store, slot, d, column);
         if (v > 0.0f) {
             char text[64];
@@ -210,7 +215,7 @@ TEvaluation EvaluateCumulative(const TYearStore& store, int column)
     for (int slot = 1; slot <= years; ++slot) {
         auto& points = result.series[std::size_t(slot)].points;
         float total = 0.0f;
-        for (int d = 1; d <= DaysShown; ++d) {
+        for (int d = 1, last = LastDayShown(store, slot); d <= last; ++d) {
             total += Cell(store, slot, d, column);
             AddPoint(points, d, total);
         }

@@ -27,7 +27,7 @@ TEST_F(EvaluationTest, DailyValuesShowDaysAboveZeroAndListEveryYear)
     Value(1, 5, 3.5f);
     Value(1, 6, -2.0f);
     Value(1, 365, 1.0f);
-    Value(1, 366, 9.0f); // never shown: the year is drawn up to day 365
+    Value(1, 366, 9.0f); // never shown: 2011 ends on day 365
     Year(2, 2012);       // all values 0: no point, but a legend entry
     const TEvaluation e = EvaluateDaily(store, Column, TEvalMode::Daily);
     EXPECT_EQ(Points(e, 1), std::vector<TEvalPoint>({P(5, 3.5), P(365, 1)}));
@@ -99,6 +99,31 @@ TEST_F(EvaluationTest, MonthlyTotalRestartsOnEveryBucketStart)
             restarts.push_back(int(p.x));
     EXPECT_EQ(restarts, std::vector<int>({1, 32, 60, 90, 120, 151, 181, 212, 243, 273, 304, 334}));
     EXPECT_EQ(points[30].y, 31.0);
+}
+
+TEST_F(EvaluationTest, LeapYearsRunTo31DecemberInEveryMode)
+{
+    // Years divisible by 4 have day 366, also 2100: the loader counts no century rule.
+    for (const float year : {2012.0f, 2100.0f}) {
+        SCOPED_TRACE(year);
+        Year(1, year);
+        Value(1, 360, 2);
+        Value(1, 366, 4);
+        const std::vector<TEvalPoint> expected[] = {
+            {P(360, 2), P(366, 4)}, // by date
+            {P(360, 2), P(366, 3)}, // running mean
+            {P(334, 3), P(360, 3), P(366, 3)}, // monthly mean
+            {P(360, 2), P(366, 6)}, // monthly total
+        };
+        const TEvalMode modes[] = {TEvalMode::Daily, TEvalMode::RunningMean, TEvalMode::MonthlyMean,
+                                   TEvalMode::MonthlyCumulative};
+        for (int i = 0; i < 4; ++i)
+            EXPECT_EQ(Points(EvaluateDaily(store, Column, modes[i]), 1), expected[i]) << i;
+        EXPECT_EQ(Points(EvaluateSorted(store, Column), 1), std::vector<TEvalPoint>({P(1, 4), P(2, 2)}));
+        const auto total = Points(EvaluateCumulative(store, Column), 1);
+        ASSERT_EQ(total.size(), 366u);
+        EXPECT_EQ(total.back(), P(366, 6));
+    }
 }
 
 TEST_F(EvaluationTest, SortedPlotsEveryPositiveValueLargestFirst)
