@@ -2,7 +2,7 @@
 
 #include "chart/axes/axis_host.h"
 #include "chart/axes/chart_axis_list.h"
-#include "chart/canvas/recording_canvas.h"
+#include "support/recording_canvas.h"
 #include "chart/canvas/chart_exception.h"
 #include "chart/series/chart_series.h"
 #include "chart/series/chart_series_list.h"

@@ -1,6 +1,6 @@
 #include "chart/canvas/chart_brush.h"
 #include "chart/canvas/chart_pen.h"
-#include "chart/canvas/recording_canvas.h"
+#include "support/recording_canvas.h"
 #include "chart/canvas/view3d_options.h"
 
 #include <gtest/gtest.h>

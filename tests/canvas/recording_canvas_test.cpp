@@ -1,4 +1,4 @@
-#include "chart/canvas/recording_canvas.h"
+#include "support/recording_canvas.h"
 #include "chart/canvas/view3d_options.h"
 
 #include <gtest/gtest.h>

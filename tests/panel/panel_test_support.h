@@ -1,6 +1,6 @@
 #pragma once
 
-#include "chart/canvas/recording_canvas.h"
+#include "support/recording_canvas.h"
 #include "chart/panel/chart.h"
 #include "chart/series/chart_series.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "chart/canvas/recording_canvas.h"
+#include "support/recording_canvas.h"
 #include "chart/series/custom_series.h"
 #include "fake_series_host.h"
 
