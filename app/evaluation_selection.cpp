@@ -10,6 +10,13 @@ QString UnitOf(const QString& title)
 
 bool NamesDuration(const QString& text) { return text.contains(QStringLiteral("Dauer")); }
 
+// "Strecke  [km]" -> "Die geladenen Dateien haben keine Spalte für Strecke."
+QString AbsentTotalNote(const QString& metricText)
+{
+    const QString name = metricText.section(QLatin1Char('['), 0, 0).trimmed();
+    return QStringLiteral("Die geladenen Dateien haben keine Spalte für %1.").arg(name);
+}
+
 // A typed mode text, or a cumulative mode without a metric: nothing to
 // evaluate, the chart is shown as it was.
 TEvaluationRequest KeepChart(int evalMode, const TEvaluationState& previous)
@@ -51,6 +58,8 @@ TEvaluationRequest ResolveEvaluation(const TListChoice& mode, const TListChoice&
         request.leftAxisTitle = titleText;
     } else {
         state.SelectedColumn = sumColumns[std::size_t(kum.index)];
+        if (state.SelectedColumn < 0)
+            request.fileNote = AbsentTotalNote(kum.text);
         state.DurationMetric = NamesDuration(kum.text);
         request.leftAxisTitle = kum.text;
         request.bringToFront = TMetricList::Kum;

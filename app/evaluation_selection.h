@@ -36,10 +36,12 @@ struct TEvaluationRequest
     std::optional<QString> leftAxisTitle;  // unset: the title stays
     QString bottomAxisTitle;
     std::optional<TEvalMode> routine;      // unset: the chart keeps its content
+    QString fileNote;                      // a line for the file pane, empty when there is nothing to say
 };
 
 // The change handler's decisions for the current lists. previous is the
 // state of the last change: a selection that names no mode or no metric
-// keeps its column and titles.
+// keeps its column and titles. A sum column below 0 is a total the loaded
+// files do not have: it is evaluated as all 0, and the file pane says so.
 TEvaluationRequest ResolveEvaluation(const TListChoice& mode, const TListChoice& wahl, const TListChoice& kum,
                                      const std::array<int, 5>& sumColumns, const TEvaluationState& previous);

@@ -307,6 +307,8 @@ void TForm1::ApplyRequest(const TEvaluationRequest& request)
         chart_->LeftAxis()->Title().SetCaption(*request.leftAxisTitle);
     chart_->show();
     chart_->BottomAxis()->Title().SetCaption(request.bottomAxisTitle);
+    if (!request.fileNote.isEmpty())
+        AppendMemoLine(request.fileNote);
     if (request.routine)
         RunEvaluation(*request.routine);
 }

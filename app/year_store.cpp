@@ -12,6 +12,7 @@ void TYearStore::ClearYearStore()
 {
     data_->fill(0.0f);
     columnKind_.fill(0);
+    sumColumn_.fill(NoColumn);
 }
 
 void TYearStore::ClearSlot(int slot)

@@ -22,12 +22,13 @@ public:
     static constexpr int MaxDayIndex = 369;
     static constexpr int KindCount = 30;
     static constexpr int SumMetricCount = 5;
+    static constexpr int NoColumn = -1; // a cumulative metric no loaded file has
 
     TYearStore();
 
-    // Every YearData cell and every ColumnKind entry become 0. SumColumn is
-    // kept on purpose: its entries are overwritten whenever a column of
-    // their kind is read.
+    // Every YearData cell and every ColumnKind entry become 0, and every
+    // SumColumn entry NoColumn: a load names only the columns its own rows
+    // fill, never one left over from an earlier load.
     void ClearYearStore();
 
     // Every cell of one slot becomes 0.
@@ -46,7 +47,8 @@ public:
     void SetColumnKind(int entry, int kind) { columnKind_[static_cast<std::size_t>(entry)] = kind; }
     int KindOfColumn(int column) const { return ColumnKind(column + 1); }
 
-    // Column of the last column read with kind 2, 3, 16, 12 and 10.
+    // Column of the last column read with kind 2, 3, 16, 12 and 10, or
+    // NoColumn when no row of the load had one.
     int SumColumn(int metric) const { return sumColumn_[static_cast<std::size_t>(metric)]; }
     void SetSumColumn(int metric, int column) { sumColumn_[static_cast<std::size_t>(metric)] = column; }
 

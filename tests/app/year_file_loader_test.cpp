@@ -71,6 +71,10 @@ TEST_F(LoaderTest, WorkedExampleFoldsTwoRowsOfOneDay)
     EXPECT_EQ(store.Year(1), 2011.0f);
     EXPECT_EQ(store.SumColumn(0), 0);
     EXPECT_EQ(store.SumColumn(1), 1);
+    for (int metric = 2; metric < TYearStore::SumMetricCount; ++metric)
+        EXPECT_EQ(store.SumColumn(metric), TYearStore::NoColumn) << metric;
+    store.ClearYearStore(); // a new load starts without totals
+    EXPECT_EQ(store.SumColumn(1), TYearStore::NoColumn);
 }
 
 TEST_F(LoaderTest, HeaderFillsMetricListAndColumnKinds)
