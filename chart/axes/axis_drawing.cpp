@@ -68,6 +68,9 @@ void TAxisPainter::Text(int x, int y, int angle, const QString& text, const TFon
     SelectChartFont(canvas_, drawn);
     canvas_.Brush().Color = host_.ChartColor();
     canvas_.Brush().Style = bsClear;
+    // The grid leaves the background opaque; an opaque label box would cover
+    // the end of its neighbour and paint white bars on the panel.
+    canvas_.SetBackgroundMode(bmTransparent);
     const QStringList lines = TextLines(text);
     const TLabelLayout l = CalcLabelLayout(side_, angle, x, y, int(lines.size()), canvas_.TextLineHeight());
     canvas_.SetTextAlign(l.Align);

@@ -136,6 +136,7 @@ TEST_F(AxisScaling, RejectedValuesKeepTheProperty)
     EXPECT_EQ(left.Title().Angle(), 90);
     try {
         left.SetLabelsAngle(-5);
+        FAIL() << "a negative label angle was accepted";
     } catch (const ChartException& e) {
         EXPECT_EQ(e.Message(), QStringLiteral("Der Achsenbeschriftung-Winkel muß zwischen 0 und 359 Grad liegen"));
     }
