@@ -18,6 +18,8 @@ int Fail(const QString& message)
 // Loads, evaluates and writes the requested files without showing a window.
 int Export(TForm1& form, const TCommandLine& commandLine)
 {
+    // Skipped files and rows would otherwise go unnoticed: the pane is never shown.
+    form.OnFilePaneLine = [](const QString& line) { std::fprintf(stderr, "kaldoro: %s\n", qPrintable(line)); };
     try {
         form.LoadFiles(commandLine.files);
         if (const QString error = form.SelectEvaluation(commandLine.mode, commandLine.metric); !error.isEmpty())

@@ -262,6 +262,8 @@ void TForm1::AppendMemoLine(const QString& text)
     if (!memo_->document()->isEmpty())
         cursor.insertBlock();
     cursor.insertText(text);
+    if (OnFilePaneLine)
+        OnFilePaneLine(text);
 }
 
 QStringList TForm1::MemoLines() const

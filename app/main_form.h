@@ -7,6 +7,7 @@
 
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 
 class QComboBox;
@@ -63,6 +64,10 @@ public:
     const TEvaluationState& EvaluationState() const { return evaluation_; }
 
     QStringList MemoLines() const;
+
+    // Raised with every line written to the file pane: a run without a
+    // window passes them on, since nobody sees the pane there.
+    std::function<void(const QString& line)> OnFilePaneLine;
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

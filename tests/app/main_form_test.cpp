@@ -155,8 +155,11 @@ TEST_F(MainFormTest, FilePaneSaysWhatWasSkipped)
 {
     const QString good = files.Write("2011.csv", YearFile);
     const QString missing = files.PathOf("fehlt.csv");
+    QStringList passedOn; // what a run without a window writes to stderr
+    form->OnFilePaneLine = [&](const QString& line) { passedOn << line; };
     form->LoadFiles({missing, good});
     const QStringList lines = form->MemoLines();
+    EXPECT_EQ(passedOn, lines);
     ASSERT_EQ(lines.size(), 3);
     EXPECT_EQ(lines[0], missing);
     EXPECT_TRUE(lines[1].contains(QStringLiteral("nicht geöffnet"))) << lines[1].toStdString();

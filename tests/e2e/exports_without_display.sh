@@ -19,9 +19,14 @@ for series in 1 2 3 4; do
 done
 ! grep -q '^5;' "$out/chart.csv" || fail "series 5 has points without a fifth year"
 
-# A file that cannot be opened is reported by the loader, not an error.
-run --mode 0 --export-csv "$out/partial.csv" "$out/missing.csv" "$samples/2011.csv" || fail "missing input file stopped the export"
+# A file that cannot be opened is reported by the loader, not an error;
+# without a window the file pane's lines go to stderr.
+run --mode 0 --export-csv "$out/partial.csv" "$out/missing.csv" "$samples/2011.csv" 2>"$out/stderr" \
+  || fail "missing input file stopped the export"
 grep -q '^1;2011;' "$out/partial.csv" || fail "2011 not exported after a missing file"
+grep -qx "kaldoro: $out/missing.csv" "$out/stderr" || fail "stderr does not name the missing file: $(cat "$out/stderr")"
+grep -qx 'kaldoro:     -> Datei kann nicht geöffnet werden, übersprungen.' "$out/stderr" \
+  || fail "stderr does not say the file was skipped: $(cat "$out/stderr")"
 
 expect_refusal() {
   local target=$1; shift
