@@ -61,7 +61,7 @@ int main(int argc, char** argv)
         TForm1 form;
         return Export(form, commandLine);
     }
-    app.RunGuarded([&] {
+    return app.RunGuarded([&] {
         TForm1 form;
         form.show();
         if (!commandLine.files.isEmpty())
@@ -70,5 +70,4 @@ int main(int argc, char** argv)
             std::fprintf(stderr, "kaldoro: %s\n", qPrintable(error));
         return app.exec();
     });
-    return 0;
 }

@@ -18,6 +18,9 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTextEdit>
+#include <QTimer>
+
+#include <utility>
 
 namespace {
 
@@ -286,8 +289,22 @@ TListChoice ChoiceOf(const QComboBox* box)
 
 void TForm1::ConnectLists()
 {
-    for (QComboBox* box : {cbWahl_, cbKum_, cbArt_})
-        connect(box, &QComboBox::currentTextChanged, this, [this] { CB_WahlChange(); });
+    for (QComboBox* box : {cbWahl_, cbKum_, cbArt_}) {
+        // A typed or set text runs the handler when it changes.
+        connect(box, &QComboBox::currentTextChanged, this, [this] {
+            CB_WahlChange();
+            textChangedByPick_ = true;
+            QTimer::singleShot(0, this, [this] { textChangedByPick_ = false; });
+        });
+        // Picking an entry with the mouse or the keyboard runs it as well, even
+        // for the entry already shown, so a user who picks what the list says
+        // sees that chart. Qt reports the text change of a pick first, in the
+        // same event; then the handler has run already.
+        connect(box, &QComboBox::activated, this, [this] {
+            if (!std::exchange(textChangedByPick_, false))
+                CB_WahlChange();
+        });
+    }
 }
 
 void TForm1::CB_WahlChange()

@@ -102,4 +102,7 @@ private:
     std::unique_ptr<TComboBoxItems> metricItems_;
     std::unique_ptr<TYearFileLoader> loader_;
     TEvaluationState evaluation_;
+    // Set by a text change until the events of that moment are handled: a
+    // pick that changed the text then does not run the handler twice.
+    bool textChangedByPick_ = false;
 };

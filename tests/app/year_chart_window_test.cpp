@@ -1,0 +1,93 @@
+// The year chart in the window with the sample years loaded: what a user
+// sees of the bottom axis, and picking entries from the lists.
+#include "app/main_form.h"
+#include "chart/canvas/colour.h"
+#include "chart/panel/chart.h"
+#include "chart/series/chart_series.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QImage>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class YearChartWindow : public ::testing::Test
+{
+protected:
+    YearChartWindow()
+    {
+        form.show();
+        QStringList paths;
+        for (const char* year : {"2009", "2010", "2011", "2012"})
+            paths << QStringLiteral(KALDORO_SOURCE_DIR "/samples/%1.csv").arg(QLatin1String(year));
+        form.LoadFiles(paths);
+    }
+
+    QImage ChartPicture() const
+    {
+        QImage image(form.Chart()->size(), QImage::Format_RGB32);
+        image.fill(Qt::black);
+        form.Chart()->DrawToImage(image);
+        return image;
+    }
+
+    TForm1 form;
+};
+
+} // namespace
+
+// Month words are centred on their day and overlap their neighbours' boxes:
+// drawn on opaque white boxes, each cut the end of the one before and left
+// white bars on the gray panel. The band must show only panel and ink.
+TEST_F(YearChartWindow, MonthLabelsLeaveThePanelBetweenThem)
+{
+    form.CB_Wahl()->setCurrentIndex(1);
+    form.CB_Art()->setCurrentIndex(3); // "Monatsmittel", month words as labels, blank bottom title
+    const QImage image = ChartPicture();
+    const TChartAxis& bottom = *form.Chart()->BottomAxis();
+    const TRect plot = form.Chart()->ChartRect();
+    const QRgb white = 0xFFFFFF;
+    const QRgb panel = ResolveColour(form.Chart()->Color()) ;
+    int panelPixels = 0;
+    // From the label band down to the blank title's band below it.
+    for (int y = bottom.LabelBandPos(); y < std::min(image.height() - 3, bottom.LabelBandPos() + 30); ++y) {
+        for (int x = plot.Left; x < plot.Right; ++x) {
+            const QRgb p = image.pixel(x, y) & 0xFFFFFF;
+            ASSERT_NE(p, white) << "white box at " << x << "," << y;
+            panelPixels += (p == (panel & 0xFFFFFF)) ? 1 : 0;
+        }
+    }
+    // Most of the band is panel: the gaps between and around the words.
+    EXPECT_GT(panelPixels, (plot.Right - plot.Left) * 15);
+}
+
+// After a load the mode list already shows "Datumsmäßig sortiert"; picking
+// it must draw the chart although the text does not change.
+TEST_F(YearChartWindow, PickingTheShownEntryDraws)
+{
+    QComboBox* modes = form.CB_Art();
+    ASSERT_FALSE(form.Chart()->isVisible());
+    ASSERT_EQ(modes->currentIndex(), 0);
+    emit modes->activated(0);
+    EXPECT_TRUE(form.Chart()->isVisible());
+    EXPECT_EQ(form.EvaluationState().EvalMode, 0);
+    EXPECT_GT(form.Chart()->SeriesAt(1).PointCount(), 100);
+}
+
+// A pick that changes the text reports the change and then the pick, in one
+// event: the chart is filled once, not twice.
+TEST_F(YearChartWindow, PickingAnotherEntryRunsTheHandlerOnce)
+{
+    QComboBox* modes = form.CB_Art();
+    int clears = 0;
+    form.Chart()->SeriesAt(1).OnClearValues = [&clears](TChartSeries&) { ++clears; };
+    modes->setCurrentIndex(3);
+    emit modes->activated(3);
+    EXPECT_EQ(clears, 1);
+    // Once the event of that pick is over, the same entry picked again redraws.
+    QCoreApplication::processEvents();
+    emit modes->activated(3);
+    EXPECT_EQ(clears, 2);
+}
