@@ -178,7 +178,7 @@ public:
     double LabelStep() const;
     TAxisLabelScale LabelScale() const;
     // The text of a value label (the chart's OnGetAxisLabel applied).
-    QString LabelValue(double value) const;
+    QString LabelValue(double value) const override;
     int WidestLabel() const;
     // Every position the axis marks in this paint, with its label texts.
     TAxisTickList CalcTicks(const TAxisLabelScale& scale) const;

@@ -13,6 +13,18 @@ public:
     {
         return ChartException(QStringLiteral("Zirkuläre Reihenabhängigkeiten sind nicht zulässig."));
     }
+    static ChartException NoParentChartForDataSource()
+    {
+        return ChartException(QStringLiteral("Kein ParentChart zum Validieren der Datenquelle"));
+    }
+    static ChartException InvalidDataSource(const QString& name)
+    {
+        return ChartException(QStringLiteral("Ungültige Datenquelle: %1").arg(name));
+    }
+    static ChartException SampleCountNotPositive()
+    {
+        return ChartException(QStringLiteral("FillSampleValues NumValues müssen > 0 sein."));
+    }
     static ChartException NegativeMaxPointsPerPage()
     {
         return ChartException(QStringLiteral("MaxPointsPerPage muß >= 0 sein."));

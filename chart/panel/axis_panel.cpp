@@ -250,18 +250,16 @@ int TCustomAxisPanel::WidestPointLabel() const
 int TCustomAxisPanel::WidestMarkOfChart() const
 {
     int widest = 0;
-    ForEachActiveSeries([&](const TChartSeries& s) {
-        for (int i = 0; i < s.PointCount(); ++i)
-            widest = std::max(widest, TextBlockWidth(SeriesMarkText(s, i)).Width);
-    });
+    ForEachActiveSeries([&](const TChartSeries& s) { widest = std::max(widest, s.WidestMark()); });
     return widest;
 }
 
 QString TCustomAxisPanel::SeriesMarkText(const TChartSeries& series, int index) const
 {
-    // The label style of marks: the point's label, else its value.
-    QString text = series.PointLabel(index);
-    if (text.isEmpty())
-        text = FormatNumber(series.ValueFormat(), series.ValueForMark(index));
-    return text;
+    return series.MarkText(index);
+}
+
+QString TCustomAxisPanel::FormatValue(const QString& picture, double value) const
+{
+    return FormatNumber(picture, value);
 }

@@ -61,7 +61,8 @@ public:
     int ActiveCount() const { return seriesList_.ActiveCount(); }
     void RefreshFromSource(TChartSeries& series) override;
     // Raises ChartException when `source` feeds `series`, directly or not.
-    void CheckDataSource(const TChartSeries& series, const TChartSeries& source) const;
+    void CheckDataSource(const TChartSeries& series, const TChartSeries& source) const override;
+    QString FormatValue(const QString& picture, double value) const override;
 
     TColor FreeSeriesColour(bool checkBackground) const;
     virtual bool IsFreeSeriesColor(TColor colour, bool checkBackground) const;

@@ -156,8 +156,15 @@ void TCustomAxisPanel::DrawSeries(TChartSeries& series)
     series.DrawVisiblePoints();
     if (clip)
         canvas.RemoveClip();
-    // Marks are drawn here (clipped when Marks().Clip()) once the series
-    // layer can draw them; no series of the program shows marks.
+    if (series.Marks().Visible()) {
+        // Marks may stand out of the plot unless they are told to clip.
+        const bool clipMarks = series.Marks().Clip() && ClippingAllowed();
+        if (clipMarks)
+            canvas.ClipToPlot(ChartRect(), 0, DepthWidth());
+        series.DrawMarks();
+        if (clipMarks)
+            canvas.RemoveClip();
+    }
     series.FireAfterDrawValues();
 }
 

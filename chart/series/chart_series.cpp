@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <typeinfo>
+#include <utility>
 
 namespace {
 
@@ -44,9 +45,15 @@ TChartSeries::~TChartSeries()
 {
     function_.reset();
     UnlinkSources();
-    for (TChartSeries* dependent : dependentSeries_)
-        std::erase(dependent->dataSources_, this);
-    dependentSeries_.clear();
+    // Series fed first by this one lose their data source and with it the
+    // points they took from it; for the others it is just one source less.
+    const std::vector<TChartSeries*> dependents = std::exchange(dependentSeries_, {});
+    for (TChartSeries* dependent : dependents) {
+        if (dependent->DataSource() == this)
+            dependent->SetDataSource(nullptr);
+        else
+            std::erase(dependent->dataSources_, this);
+    }
     // The points go without OnClearValues: a handler must not run on a
     // half-destroyed series, and nothing is linked any more to be told.
     ClearStorage();
@@ -278,6 +285,6 @@ void TChartSeries::SetColorEachPoint(bool value)
 
 void TChartSeries::RequestRepaint()
 {
-    if (parentChart_)
+    if (parentChart_ && repaintPauses_ == 0)
         parentChart_->Invalidate();
 }

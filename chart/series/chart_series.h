@@ -183,6 +183,11 @@ public:
     // --- Data sources and linked series -----------------------------------
     const std::vector<TChartSeries*>& DataSources() const { return dataSources_; }
     TChartSeries* DataSource() const { return dataSources_.empty() ? nullptr : dataSources_.front(); }
+    // Makes source the one series feeding this one and lets the chart load
+    // its points; none unlinks every source and clears the points. Raises
+    // ChartException without a chart, for a source this series cannot take,
+    // and for a source that this series feeds itself; nothing changes then.
+    void SetDataSource(TChartSeries* source);
     const std::vector<TChartSeries*>& DependentSeries() const { return dependentSeries_; }
     // Makes source feed this series (after the chart accepted it).
     void LinkSource(TChartSeries& source);
@@ -230,6 +235,18 @@ public:
     void SetSinglePointAllowed(bool value) { SetProperty(singlePointAllowed_, value); }
     TSeriesMarks& Marks() const { return *marks_; }
 
+    // --- Marks (value labels next to the points) ----------------------------
+    // The text of point index's mark by Marks().Style(), after OnGetMarkText.
+    QString MarkText(int index) const;
+    // The widest mark text of all points on the chart's canvas; 0 without one.
+    int WidestMark() const;
+    // Draws the mark of every visible point that is not null and has a
+    // text; the chart calls it after DrawVisiblePoints().
+    void DrawMarks();
+    // Draws the mark of point index at position in the point's colour;
+    // series types move the position first.
+    virtual void DrawPointMark(int index, const QString& text, TSeriesMarkPosition position);
+
     // Design-time values, kept for copying only.
     const QString& Identifier() const { return identifier_; }
     void SetIdentifier(const QString& value) { identifier_ = value; }
@@ -238,6 +255,10 @@ public:
     virtual QString EditorClassName() const { return {}; }
     // Number of points a designer's sample fill would add.
     virtual int SampleCount() const { return 26; }
+    // Replaces the points by count random ones at evenly spaced X values
+    // (days from today for a date-time X list), their Y in the range of the
+    // chart's other series or 0..1000. Raises ChartException for count < 1.
+    virtual void FillSampleValues(int count);
 
     // --- Events -------------------------------------------------------------
     TNotifyEvent AfterDrawValues;
@@ -309,6 +330,9 @@ private:
     bool extendToEdges_ = false;
     bool singlePointAllowed_ = true;
     bool ownDepthValues_ = false;
+
+    // Above 0 while a bulk change holds the chart's repaints back.
+    int repaintPauses_ = 0;
 
     // Working state of the last paint.
     int firstVisible_ = -1;

@@ -3,7 +3,31 @@
 
 #include "chart/series/chart_series.h"
 
+#include "chart/canvas/chart_exception.h"
+
 #include <algorithm>
+
+void TChartSeries::SetDataSource(TChartSeries* source)
+{
+    if (!source) {
+        if (dataSources_.empty())
+            return;
+        UnlinkSources();
+        ClearPoints();
+        return;
+    }
+    if (dataSources_.size() == 1 && dataSources_.front() == source)
+        return;
+    if (!parentChart_)
+        throw ChartException::NoParentChartForDataSource();
+    if (!CanTakeSource(source))
+        throw ChartException::InvalidDataSource(source->Name());
+    // A source fed by this series would pass every change round in a circle.
+    parentChart_->CheckDataSource(*this, *source);
+    UnlinkSources();
+    LinkSource(*source);
+    CheckDataSource();
+}
 
 void TChartSeries::LinkSource(TChartSeries& source)
 {

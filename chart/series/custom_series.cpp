@@ -84,6 +84,14 @@ void TCustomSeries::VerticalMargins(int& top, int& bottom) const
         bottom = lineHeight_;
 }
 
+void TCustomSeries::DrawPointMark(int index, const QString& text, TSeriesMarkPosition position)
+{
+    const int rise = Marks().ArrowLength();
+    position.LeftTop.Y -= rise;
+    position.ArrowTo.Y -= rise;
+    TChartSeries::DrawPointMark(index, text, position);
+}
+
 void TCustomSeries::DrawLegendSymbol(int index, const TRect& rect)
 {
     TCanvas3D* canvas = Canvas();

@@ -95,6 +95,8 @@ public:
     void HorizontalMargins(int& left, int& right) const override;
     void VerticalMargins(int& top, int& bottom) const override;
     void DrawLegendSymbol(int index, const TRect& rect) override;
+    // The mark and the end of its arrow rise ArrowLength above the point.
+    void DrawPointMark(int index, const QString& text, TSeriesMarkPosition position) override;
     QString EditorClassName() const override { return QStringLiteral("TCustomSeriesEditor"); }
 
 private:

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "chart/canvas/colour.h"
 #include "chart/canvas/rect.h"
+
+#include <QString>
 
 class TCanvas3D;
 class TChartSeries;
@@ -22,6 +25,9 @@ public:
     // The axis' extent along its direction.
     virtual int PixelStart() const = 0;
     virtual int PixelEnd() const = 0;
+    // A value as the axis writes its labels (number or date format, the
+    // chart's label event applied).
+    virtual QString LabelValue(double value) const = 0;
 
 protected:
     TSeriesAxis() = default;
@@ -56,6 +62,15 @@ public:
     virtual const TChartSeriesList& SeriesList() const = 0;
     // Lets the chart examine the series' data source again.
     virtual void RefreshFromSource(TChartSeries& series) = 0;
+    // Raises ChartException when source may not feed series because series
+    // already feeds source, directly or through other series.
+    virtual void CheckDataSource(const TChartSeries& series, const TChartSeries& source) const = 0;
+
+    // A number written with a picture such as "#,##0.###", the way the
+    // chart writes every number it shows.
+    virtual QString FormatValue(const QString& picture, double value) const = 0;
+    // The chart's background colour (marks keep their arrows visible on it).
+    virtual TColor ChartColor() const = 0;
 
     // Set while a click event handles the mouse; stops zoom and panning.
     virtual bool MouseConsumed() const = 0;

@@ -1,13 +1,20 @@
 #pragma once
 
 #include "chart/canvas/assign_if_changed.h"
+#include "chart/canvas/chart_font.h"
+#include "chart/canvas/chart_pen.h"
 #include "chart/canvas/colour.h"
 #include "chart/canvas/rect.h"
 
+#include <QString>
+#include <QStringList>
+
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <vector>
 
+class TChartCanvas;
 class TChartSeries;
 
 enum TSeriesMarksStyle : std::uint8_t {
@@ -39,7 +46,8 @@ struct TSeriesMarkPosition
 class TSeriesMarks : private TPropertyOwner<TSeriesMarks>
 {
 public:
-    explicit TSeriesMarks(TChartSeries& owner) : owner_(&owner) {}
+    explicit TSeriesMarks(TChartSeries& owner);
+    ~TSeriesMarks();
 
     TSeriesMarks(const TSeriesMarks&) = delete;
     TSeriesMarks& operator=(const TSeriesMarks&) = delete;
@@ -59,6 +67,28 @@ public:
     void SetTransparent(bool value);
     TSeriesMarksStyle Style() const { return style_; }
     void SetStyle(TSeriesMarksStyle value);
+    const TFont& Font() const { return font_; }
+    void SetFont(const TFont& value);
+    // The line from the point to its mark.
+    TChartArrowPen& Arrow() const { return *arrow_; }
+    // The outline of the mark's box.
+    TChartPen& Frame() const { return *frame_; }
+
+    // Where the mark of text goes for a point at pixel point: centred
+    // above it, the box as wide as the text plus one "W" and as high as its
+    // lines, grown by the frame on every side. Measures with the canvas font.
+    TSeriesMarkPosition CalcPosition(const TChartCanvas& canvas, const QString& text, TPoint point) const;
+    // Draws the mark of point index at position (or at the custom position
+    // stored for that point, else storing this one): arrow, box, centred
+    // lines. colour is the point's, chartColour the chart's background.
+    void DrawMark(TChartCanvas& canvas, int index, const QString& text, TSeriesMarkPosition position,
+                  TColor colour, TColor chartColour);
+
+    // The lines of a mark text (split at the chart's line separator); a
+    // trailing empty line is dropped.
+    static QStringList TextLines(const QString& text);
+    // The width of the widest line of text on canvas.
+    static int TextWidth(const TChartCanvas& canvas, const QString& text);
 
     // Positions by point index; a missing slot is std::nullopt.
     const std::optional<TSeriesMarkPosition>& Position(int index) const;
@@ -70,9 +100,18 @@ public:
 
 private:
     void Changed() const;
+    void DrawArrow(TChartCanvas& canvas, const TSeriesMarkPosition& position, TColor colour,
+                   TColor chartColour) const;
+    // The box behind the text; returns the top of the first text line.
+    int DrawBox(TChartCanvas& canvas, const TSeriesMarkPosition& position) const;
+    void DrawLines(TChartCanvas& canvas, const QString& text, const TSeriesMarkPosition& position,
+                   int textTop) const;
     friend class TPropertyOwner<TSeriesMarks>;
 
     TChartSeries* owner_;
+    std::unique_ptr<TChartArrowPen> arrow_;
+    std::unique_ptr<TChartPen> frame_;
+    TFont font_;
     TColor backColor_ = 0x80FFFF;
     int arrowLength_ = 8;
     TSeriesMarksStyle style_ = smsLabel;

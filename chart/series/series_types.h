@@ -41,4 +41,5 @@ using TSeriesOnBeforeAdd = std::function<bool(TChartSeries& sender)>;
 using TSeriesOnClear = std::function<void(TChartSeries& sender)>;
 using TSeriesClick = std::function<void(TChartSeries& sender, int valueIndex, TMouseButton button,
                                         TShiftState shift, int x, int y)>;
-using TSeriesOnGetMarkText = std::function<void(TChartSeries& sender, int valueIndex, QString& markText)>;
+// The series is passed read-only: asking for a mark's text is a query.
+using TSeriesOnGetMarkText = std::function<void(const TChartSeries& sender, int valueIndex, QString& markText)>;

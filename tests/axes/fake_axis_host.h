@@ -2,6 +2,7 @@
 
 #include "chart/axes/axis_host.h"
 #include "chart/axes/chart_axis_list.h"
+#include "chart/axes/number_format.h"
 #include "support/recording_canvas.h"
 #include "chart/canvas/chart_exception.h"
 #include "chart/series/chart_series.h"
@@ -41,6 +42,8 @@ public:
         series.SetParentChart(nullptr);
     }
     void RefreshFromSource(TChartSeries&) override {}
+    void CheckDataSource(const TChartSeries&, const TChartSeries&) const override {}
+    QString FormatValue(const QString& picture, double value) const override { return FormatNumber(picture, value); }
     bool MouseConsumed() const override { return false; }
     void SetMouseConsumed(bool) override {}
     void SetView3D(bool) override {}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "chart/axes/number_format.h"
 #include "chart/series/chart_series.h"
 #include "chart/series/chart_series_list.h"
 #include "chart/series/series_host.h"
@@ -29,6 +30,8 @@ public:
     }
     int PixelStart() const override { return start; }
     int PixelEnd() const override { return end; }
+    // Tagged, so tests see the text came from the axis.
+    QString LabelValue(double value) const override { return QStringLiteral("x%1").arg(value); }
 
     double min = 0;
     double max = 100;
@@ -65,7 +68,16 @@ public:
         ++invalidates;
     }
     const TChartSeriesList& SeriesList() const override { return list; }
-    void RefreshFromSource(TChartSeries&) override { ++sourceRefreshes; }
+    void RefreshFromSource(TChartSeries& series) override
+    {
+        ++sourceRefreshes;
+        if (loadsSources && series.DataSource())
+            series.LoadFromSource(*series.DataSource());
+    }
+    // Circles are the real chart's to find.
+    void CheckDataSource(const TChartSeries&, const TChartSeries&) const override {}
+    QString FormatValue(const QString& picture, double value) const override { return FormatNumber(picture, value); }
+    TColor ChartColor() const override { return chartColour; }
     bool MouseConsumed() const override { return mouseConsumed; }
     void SetMouseConsumed(bool value) override { mouseConsumed = value; }
     bool View3D() const override { return view3D; }
@@ -83,6 +95,9 @@ public:
     TChartSeriesList list{this};
     int invalidates = 0;
     int sourceRefreshes = 0;
+    // RefreshFromSource loads the points as the chart does.
+    bool loadsSources = false;
+    TColor chartColour = clWhite;
     bool destroying = false;
     bool mouseConsumed = false;
     bool view3D = false;
