@@ -7,7 +7,6 @@
 
 #include <QComboBox>
 #include <QDir>
-#include <QFile>
 
 #include <gtest/gtest.h>
 
@@ -68,28 +67,6 @@ TEST_P(AllModes, DrawEveryYearWithTheValuesInView)
         for (int metric = 0; metric < metrics; ++metric)
             CheckMode(form, mode, metric, years);
     }
-}
-
-// The running total of a year ends at the sum of all its rows, 31 December
-// of a leap year included.
-TEST(SampleTotals, CumulativeDistanceEndsAtTheSumOfTheRows)
-{
-    const QString path = QStringLiteral(KALDORO_SOURCE_DIR "/samples/2012.csv");
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    double rows = 0.0;
-    for (const QByteArray& line : file.readAll().split('\n')) {
-        const QList<QByteArray> fields = line.split(';');
-        if (fields.size() > 3 && line.left(8).toInt() > 0 && line.mid(4, 4) != "0000")
-            rows += fields[3].toDouble();
-    }
-    EXPECT_NEAR(rows, 17141.182, 0.001);
-    TForm1 form;
-    form.LoadFiles({path});
-    ASSERT_TRUE(form.SelectEvaluation(4, 1).isEmpty()); // "Strecke  [km]"
-    const TChartSeries& year = form.Chart()->SeriesAt(1);
-    ASSERT_EQ(year.PointCount(), 366);
-    EXPECT_NEAR(year.PointY(365), rows, 1e-5 * rows);
 }
 
 INSTANTIATE_TEST_SUITE_P(

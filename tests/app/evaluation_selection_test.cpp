@@ -51,22 +51,6 @@ TEST(EvaluationSelection, CumulativeModesUseTheSumColumns)
     EXPECT_EQ(hours.bottomAxisTitle, QStringLiteral(" "));
 }
 
-TEST(EvaluationSelection, AbsentTotalsAreAllZeroAndNamedInTheFilePane)
-{
-    const std::array<int, 5> sums = {0, -1, 2, -1, 4};
-    for (const int mode : {4, 5}) {
-        const auto distance = ResolveEvaluation({mode, {}}, {2, "x"}, {1, QStringLiteral("Strecke  [km]")}, sums, {});
-        EXPECT_EQ(distance.state.SelectedColumn, -1);
-        EXPECT_EQ(distance.routine, static_cast<TEvalMode>(mode));
-        EXPECT_EQ(distance.fileNote, QStringLiteral("Die geladenen Dateien haben keine Spalte für Strecke."));
-        const auto climb = ResolveEvaluation({mode, {}}, {2, "x"}, {3, QStringLiteral("D-Alt      [m]")}, sums, {});
-        EXPECT_EQ(climb.fileNote, QStringLiteral("Die geladenen Dateien haben keine Spalte für D-Alt."));
-        EXPECT_TRUE(ResolveEvaluation({mode, {}}, {2, "x"}, {4, QStringLiteral("TSS")}, sums, {}).fileNote.isEmpty());
-    }
-    // The other modes take their column from the metric list.
-    EXPECT_TRUE(ResolveEvaluation({0, {}}, {1, "x"}, {1, QStringLiteral("Strecke  [km]")}, sums, {}).fileNote.isEmpty());
-}
-
 TEST(EvaluationSelection, TypedTextsKeepTheChart)
 {
     TEvaluationState previous;

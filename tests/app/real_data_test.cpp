@@ -2,15 +2,13 @@
 // the daily totals add up to the yearly totals the files carry in their
 // trailer lines.
 #include "app/string_items.h"
+#include "app/year_evaluation.h"
 #include "app/year_file_loader.h"
 #include "app/year_store.h"
-#include "support/temp_files.h"
 
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
-
-#include <map>
 
 #include <gtest/gtest.h>
 
@@ -106,6 +104,10 @@ TEST(Samples, BundledYearsLoadCompletely)
                 sum += store.Cell(report.slot, day, store.SumColumn(metric));
             EXPECT_NEAR(sum, expected.sums[metric], 1e-6 * std::abs(expected.sums[metric]) + 1e-3) << metric;
             EXPECT_GT(sum, 0.0) << metric;
+            // The running total ends at the same sum: 31 December of 2012 counts.
+            const TEvaluation total = EvaluateCumulative(store, store.SumColumn(metric));
+            EXPECT_NEAR(total.series[std::size_t(report.slot)].points.back().y, expected.sums[metric],
+                        1e-5 * expected.sums[metric]) << metric;
         }
     }
     EXPECT_EQ(metrics.Items(),
@@ -120,40 +122,6 @@ TEST(Samples, BundledYearsLoadCompletely)
     }
     EXPECT_TRUE(anyPowerPerHeartRate);
     EXPECT_FALSE(anyTorque); // no torque column (kind 4) in the samples
-}
-
-// Hand-kept files and service exports list workouts in any order: a year
-// whose days are reversed (each day's rows kept in their order) folds into
-// exactly the same cells.
-TEST(Samples, DaysInAnyOrderFoldAsSorted)
-{
-    QFile file(QStringLiteral(KALDORO_SOURCE_DIR "/samples/2012.csv"));
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    QList<QByteArray> lines = file.readAll().split('\n');
-    QByteArray reversed = lines[0] + '\n' + lines[1] + '\n' + lines[2] + '\n';
-    std::map<QByteArray, QByteArray, std::greater<>> days;
-    QByteArray trailer;
-    for (qsizetype i = 3; i < lines.size(); ++i) {
-        const QByteArray line = lines[i] + (i + 1 < lines.size() ? "\n" : "");
-        (lines[i].mid(4, 4) == "0000" ? trailer : days[lines[i].left(8)]) += line;
-    }
-    for (const auto& [date, rows] : days)
-        reversed += rows;
-    reversed += trailer;
-    ASSERT_EQ(reversed.size(), file.size());
-
-    TempFiles files;
-    TYearStore store;
-    TStringListItems metrics;
-    TYearFileLoader loader(store, metrics);
-    loader.BeginLoad();
-    EXPECT_EQ(loader.ReadYearFile(file.fileName()).slot, 1);
-    const TFileLoadReport report = loader.ReadYearFile(files.Write(QStringLiteral("2012.csv"), reversed));
-    EXPECT_EQ(report.slot, 2);
-    EXPECT_FALSE(report.HasFindings());
-    for (int day = 0; day < TYearStore::DayCount; ++day)
-        for (int c = 0; c < TYearStore::ColumnCount; ++c)
-            ASSERT_EQ(store.Cell(2, day, c), store.Cell(1, day, c)) << day << ", " << c;
 }
 
 } // namespace
