@@ -2,6 +2,7 @@
 
 #include "chart/canvas/pixel_math.h"
 #include "chart/panel/chart_settings.h"
+#include "chart/panel/rubber_band.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -33,8 +34,6 @@ void TCustomAxisPanel::InternalDraw(const TRect& userRect)
     ForEachActiveSeries([this](TChartSeries& s) { DrawSeries(s); });
     if (axisVisible_ && !DrawAxesBeforeSeries)
         DrawAxes();
-    if (ZoomRecord().Active)
-        DrawZoomRectangle();
     canvas.ResetState();
     Fire(OnAfterDraw, *this);
 }
@@ -170,14 +169,7 @@ void TCustomAxisPanel::DrawSeries(TChartSeries& series)
 
 void TCustomAxisPanel::DrawZoomRectangle()
 {
-    TCanvas3D& canvas = *Canvas();
-    const TColor colour = ResolveColour(Color());
-    canvas.Pen().Color = colour == clWhite ? clBlack : colour;
-    canvas.Pen().Mode = pmNotXor;
-    canvas.Pen().Style = psSolid;
-    canvas.Pen().Width = 1;
-    canvas.Pen().Alternate = false;
-    canvas.Brush().Style = bsClear;
-    const TZoomPanningRecord& zoom = ZoomRecord();
-    canvas.Rectangle(zoom.X0, zoom.Y0, zoom.X1, zoom.Y1);
+    // The rectangle lies over the picture (the chart's paint event draws
+    // it): only its outline needs a repaint, never the chart.
+    update(RubberBandRegion(ZoomRecord()));
 }

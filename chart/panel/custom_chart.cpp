@@ -11,6 +11,8 @@ TCustomChart::TCustomChart(QWidget* parent)
       bottomWall_(std::make_unique<TChartWall>(*this, clWhite))
 {
     backWall_->Brush().SetStyle(bsClear);
+    // Moves without a button pressed reach the series and the cursor too.
+    setMouseTracking(true);
 }
 
 TCustomChart::~TCustomChart()

@@ -1,9 +1,15 @@
 #pragma once
 
+#include "chart/panel/axis_limits.h"
 #include "chart/panel/axis_panel.h"
+#include "chart/panel/chart_mouse_events.h"
 #include "chart/panel/chart_title.h"
 #include "chart/panel/chart_wall.h"
+#include "chart/panel/clicked_part.h"
 #include "chart/panel/legend_area.h"
+#include "chart/panel/mouse_frame.h"
+#include "chart/panel/qt_mouse_input.h"
+#include "chart/panel/zoom_ranges.h"
 
 #include <memory>
 
@@ -39,7 +45,50 @@ public:
 
     bool IsFreeSeriesColor(TColor colour, bool checkBackground) const override;
 
+    // --- mouse (chart_mouse.cpp, chart_zoom.cpp) ---------------------------------
+    // What lies under (x, y) in the last paint: a point of the topmost
+    // series, an axis, title, foot, the plot area or a legend item.
+    TChartClickedPart FindClickedPart(int x, int y) const;
+    // The plot rectangle and axis mappings of the last paint.
+    const TChartMouseFrame& MouseFrame() const { return mouseFrame_; }
+    // The chart's handling of the mouse, after the plain mouse events.
+    void MouseDown(TMouseButton button, TShiftState shift, int x, int y);
+    void MouseMove(TShiftState shift, int x, int y);
+    void MouseUp(TMouseButton button, TShiftState shift, int x, int y);
+    // One notch scrolls every vertical axis by 3 % of its range.
+    void WheelDown();
+    void WheelUp();
+    void MouseLeave();
+
+    // Zooms the four axes to the dragged rectangle of the zoom record.
+    virtual void ZoomToDragRect();
+    void ApplyZoom(const TZoomRanges& ranges);
+    // Returns the axes to their scales before the first zoom or pan.
+    void UndoZoom() override;
+    void SaveAxisLimits();
+    void RestoreAxisLimits();
+
+    TChartClickSeries OnClickSeries;
+    TChartClickAxis OnClickAxis;
+    TChartClick OnClickLegend;
+    TChartClick OnClickBackground;
+    TChartAllowScrollEvent OnAllowScroll;
+    TChartMouseEvent OnMouseDown;
+    TChartMouseEvent OnMouseUp;
+    TChartMouseMoveEvent OnMouseMove;
+    // An error raised inside the chart's input handling; without a
+    // handler it becomes a warning on the log.
+    TChartExceptionEvent OnException;
+
 protected:
+    void InternalDraw(const TRect& userRect) override;
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void leaveEvent(QEvent* event) override;
     void PaintBackImage(const TRect& r) override;
     void PlaceTitlesAndLegend() override;
     void PaintWalls() override;
@@ -49,6 +98,21 @@ protected:
 private:
     void PaintWalls3D();
 
+    // Mouse helpers.
+    void FireClick(const std::function<void()>& call, bool& handled);
+    void ClickBackground(TMouseButton button, TShiftState shift, int x, int y, bool& handled);
+    bool StartZoomOrPanning(TMouseButton button, TShiftState shift, int x, int y);
+    void MoveZoomRectangle(int x, int y);
+    void EndZoom(int x, int y);
+    void PanTo(int x, int y);
+    bool PanAxes(TPanningMode mode, int from, int to);
+    void HoverSeries(TShiftState shift, int x, int y);
+    // One notch: 1 down, -1 up.
+    void ScrollVerticalAxes(int direction);
+    void ShowCursor(const QCursor& cursor);
+    void SaveAxisLimitsOnce();
+    void RunGuarded(const std::function<void()>& handler) noexcept;
+
     std::unique_ptr<TChartTitle> title_;
     std::unique_ptr<TChartTitle> foot_;
     std::unique_ptr<TChartWall> backWall_;
@@ -57,4 +121,11 @@ private:
     std::unique_ptr<TChartWall> bottomWall_;
     bool backImageInside_ = false;
     bool mouseConsumed_ = false;
+
+    // Mouse state.
+    TChartMouseFrame mouseFrame_;
+    TSavedAxisLimits savedLimits_;
+    TWheelNotches wheelNotches_;
+    // True while no saved scales wait to be restored.
+    bool restoredScales_ = true;
 };
