@@ -40,6 +40,15 @@ bool TApplication::notify(QObject* receiver, QEvent* event)
     }
 }
 
+void TApplication::ShowException(std::exception_ptr error)
+{
+    try {
+        std::rethrow_exception(error);
+    } catch (...) {
+        ShowCurrentException();
+    }
+}
+
 int TApplication::RunGuarded(const std::function<int()>& work)
 {
     try {

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 
+#include <exception>
 #include <functional>
 
 // The application object. An exception that escapes an event handler does
@@ -17,6 +18,9 @@ public:
 
     // Runs start-up work with the same exception display.
     int RunGuarded(const std::function<int()>& work);
+    // Shows an error a widget caught in its own event handler, as if it had
+    // escaped that handler.
+    void ShowException(std::exception_ptr error);
 
     // Shows a message box by default; tests replace it.
     std::function<void(const QString& message)> OnShowException;

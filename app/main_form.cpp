@@ -1,5 +1,6 @@
 #include "app/main_form.h"
 
+#include "app/application.h"
 #include "app/combo_box_items.h"
 #include "app/fixed_height_delegate.h"
 #include "app/load_report.h"
@@ -130,6 +131,10 @@ void TForm1::CreateListsAndChart()
     chart_->setObjectName(QStringLiteral("Chart"));
     chart_->setGeometry(2, 48, 831, 553);
     YearChart::Configure(*chart_);
+    // The chart catches what its mouse handling throws; it is shown like
+    // any other error of an event handler.
+    if (auto* app = dynamic_cast<TApplication*>(QCoreApplication::instance()))
+        chart_->OnException = [app](std::exception_ptr error) { app->ShowException(error); };
     chart_->hide();
     CreateChartChildren();
 
