@@ -1,12 +1,16 @@
 // Checks a screenshot of the chart: usage
-//   kaldoro_check_screenshot FILE MIN_LINE RRGGBB:MIN_PIXELS...
+//   kaldoro_check_screenshot FILE MIN_LINE [RRGGBB:MIN_PIXELS | gridgap:MIN:MAX]...
 // Passes when the picture holds a black horizontal line of at least
 // MIN_LINE pixels (the frame of the back wall) and, for each colour, at
-// least MIN_PIXELS pixels of exactly that colour (the year markers).
+// least MIN_PIXELS pixels of exactly that colour (the year markers). With
+// gridgap, the vertical dotted grid lines must lie MIN to MAX pixels apart
+// (the narrowest gap counts): a zoom spreads them, an undo brings them back.
 #include <QGuiApplication>
 #include <QImage>
 
+#include <algorithm>
 #include <cstdio>
+#include <vector>
 
 namespace {
 
@@ -32,6 +36,44 @@ int CountColour(const QImage& image, QRgb colour)
     return count;
 }
 
+// Columns that hold a long dotted black line: many black pixels each with
+// a non-black one below and the next dot within a few pixels. Solid lines
+// (the frame, the axes) and the series markers do not count.
+std::vector<int> DottedColumns(const QImage& image)
+{
+    constexpr int MinimumDots = 60;
+    const auto black = [&](int x, int y) { return (image.pixel(x, y) & 0xFFFFFF) == 0; };
+    std::vector<int> columns;
+    for (int x = 0; x < image.width(); ++x) {
+        int dots = 0;
+        for (int y = 0; y + 4 < image.height(); ++y)
+            dots += black(x, y) && !black(x, y + 1) && (black(x, y + 2) || black(x, y + 3) || black(x, y + 4)) ? 1 : 0;
+        // Neighbouring columns are one line.
+        if (dots >= MinimumDots && (columns.empty() || columns.back() != x - 1))
+            columns.push_back(x);
+    }
+    return columns;
+}
+
+bool CheckGridGap(const QImage& image, const QString& expectation)
+{
+    const int minimum = expectation.section(QLatin1Char(':'), 1, 1).toInt();
+    const int maximum = expectation.section(QLatin1Char(':'), 2, 2).toInt();
+    const std::vector<int> columns = DottedColumns(image);
+    std::printf("vertical grid lines at");
+    for (int x : columns)
+        std::printf(" %d", x);
+    if (columns.size() < 2) {
+        std::printf(": fewer than two\n");
+        return false;
+    }
+    int gap = image.width();
+    for (std::size_t i = 1; i < columns.size(); ++i)
+        gap = std::min(gap, columns[i] - columns[i - 1]);
+    std::printf("; narrowest gap %d (%d to %d)\n", gap, minimum, maximum);
+    return gap >= minimum && gap <= maximum;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -51,6 +93,10 @@ int main(int argc, char** argv)
     ok &= line >= std::atoi(argv[2]);
     for (int i = 3; i < argc; ++i) {
         const QString expectation = QString::fromLatin1(argv[i]);
+        if (expectation.startsWith(QLatin1String("gridgap:"))) {
+            ok &= CheckGridGap(image, expectation);
+            continue;
+        }
         const QRgb colour = expectation.section(QLatin1Char(':'), 0, 0).toUInt(nullptr, 16);
         const int minimum = expectation.section(QLatin1Char(':'), 1, 1).toInt();
         const int count = CountColour(image, colour);
