@@ -45,6 +45,16 @@ TChartClickedPart TCustomChart::FindClickedPart(int x, int y) const
     return {};
 }
 
+namespace {
+
+struct TClearOnExit
+{
+    bool& Flag;
+    ~TClearOnExit() { Flag = false; }
+};
+
+} // namespace
+
 // A click event may hand the click back by clearing MouseConsumed; what it
 // leaves set is how the click counts as handled.
 void TCustomChart::FireClick(const std::function<void()>& call, bool& handled)
@@ -67,7 +77,7 @@ void TCustomChart::MouseDown(TMouseButton button, TShiftState shift, int x, int 
         return;
     // However the click ends, even by an exception, the next one starts
     // unconsumed.
-    const std::unique_ptr<bool, void (*)(bool*)> clear(&mouseConsumed_, [](bool* consumed) { *consumed = false; });
+    const TClearOnExit clear{mouseConsumed_};
     if (mouseConsumed_)
         return;
     const TChartClickedPart part = FindClickedPart(x, y);
