@@ -76,6 +76,18 @@ void ConfigureAxes(TChart& chart)
     chart.RightAxis()->SetVisible(false);
 }
 
+// The years are named below the plot, on the chart's gray, with wider
+// symbols than the default and no shadow.
+void ConfigureLegend(TChart& chart)
+{
+    TChartLegend& legend = *chart.Legend();
+    legend.SetAlignment(laBottom);
+    legend.SetColor(clGray);
+    legend.SetColorWidth(20);
+    legend.SetShadowSize(0);
+    legend.SetTopPos(6);
+}
+
 } // namespace
 
 void Configure(TChart& chart)
@@ -86,6 +98,7 @@ void Configure(TChart& chart)
     chart.BackWall().Brush().SetStyle(bsClear);
     chart.Title().SetText({QStringLiteral("TChart")});
     ConfigureAxes(chart);
+    ConfigureLegend(chart);
     AddLabelSeries(chart);
     for (int i = 0; i < SeriesCount - 1; ++i)
         AddYearSeries(chart, i);

@@ -10,8 +10,8 @@ namespace YearChart {
 
 constexpr int SeriesCount = 9;
 
-// Sets the chart up as the window shows it: colours, walls, axes, title
-// and the nine series.
+// Sets the chart up as the window shows it: colours, walls, axes, title,
+// the legend of years at the bottom and the nine series.
 void Configure(TChart& chart);
 
 // The first steps of every evaluation: series colours, axis ranges back

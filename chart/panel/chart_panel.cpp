@@ -1,5 +1,6 @@
 #include "chart/panel/chart_panel.h"
 
+#include "chart/canvas/brush_preparation.h"
 #include "chart/canvas/chart_canvas3d.h"
 #include "chart/canvas/chart_exception.h"
 #include "chart/panel/chart_settings.h"
@@ -160,16 +161,7 @@ void TCustomChartPanel::SetCanvasFont(const TFont& font)
 
 void TCustomChartPanel::PrepareBrush(TColor color, TBrushStyle style, TColor backColor)
 {
-    if (style != bsSolid && color == backColor)
-        color = backColor == clBlack ? clWhite : clBlack;
-    canvas_->Brush().Color = color;
-    canvas_->Brush().Style = style;
-    if (style == bsSolid) {
-        canvas_->SetBackgroundMode(bmTransparent);
-    } else {
-        canvas_->SetBackgroundMode(bmOpaque);
-        canvas_->SetBackColor(ResolveColour(backColor));
-    }
+    ::PrepareBrush(*canvas_, color, style, backColor);
 }
 
 bool TCustomChartPanel::ClippingAllowed() const

@@ -8,6 +8,7 @@ TCustomChart::TCustomChart(QWidget* parent)
       foot_(std::make_unique<TChartTitle>(*this)),
       backWall_(std::make_unique<TChartWall>(*this)),
       leftWall_(std::make_unique<TChartWall>(*this, 0x80FFFF)),
+      legend_(std::make_unique<TChartLegend>(*this)),
       bottomWall_(std::make_unique<TChartWall>(*this, clWhite))
 {
     backWall_->Brush().SetStyle(bsClear);
@@ -29,7 +30,7 @@ void TCustomChart::SetBackColor(TColor value)
         backWall_->Brush().SetStyle(bsSolid);
 }
 
-void TCustomChart::SetLegend(std::unique_ptr<TLegendArea> legend)
+void TCustomChart::SetLegend(std::unique_ptr<TChartLegend> legend)
 {
     legend_ = std::move(legend);
     Invalidate();

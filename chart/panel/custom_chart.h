@@ -6,7 +6,8 @@
 #include "chart/panel/chart_title.h"
 #include "chart/panel/chart_wall.h"
 #include "chart/panel/clicked_part.h"
-#include "chart/panel/legend_area.h"
+#include "chart/panel/chart_legend.h"
+#include "chart/panel/legend_events.h"
 #include "chart/panel/mouse_frame.h"
 #include "chart/panel/qt_mouse_input.h"
 #include "chart/panel/zoom_ranges.h"
@@ -33,9 +34,16 @@ public:
     // The back wall's pen.
     TChartPen& Frame() const { return backWall_->Pen(); }
 
-    // The legend, drawn by PlaceTitlesAndLegend; none until one is set.
-    TLegendArea* Legend() const { return legend_.get(); }
-    void SetLegend(std::unique_ptr<TLegendArea> legend);
+    // The legend, drawn by PlaceTitlesAndLegend; every chart has one until
+    // it is replaced (null: no legend).
+    TChartLegend* Legend() const { return legend_.get(); }
+    void SetLegend(std::unique_ptr<TChartLegend> legend);
+    // The legend's colour of its last paint, for the series' symbols.
+    TColor LegendBackColour() const override { return legendBackColour_; }
+    void SetLegendBackColour(TColor value) { legendBackColour_ = value; }
+    TOnGetLegendText OnGetLegendText;
+    TOnGetLegendRect OnGetLegendRect;
+    TOnGetLegendPos OnGetLegendPos;
 
     bool BackImageInside() const { return backImageInside_; }
     void SetBackImageInside(bool value) { SetProperty(backImageInside_, value); }
@@ -89,6 +97,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
     void leaveEvent(QEvent* event) override;
+
     void PaintBackImage(const TRect& r) override;
     void PlaceTitlesAndLegend() override;
     void PaintWalls() override;
@@ -117,8 +126,9 @@ private:
     std::unique_ptr<TChartTitle> foot_;
     std::unique_ptr<TChartWall> backWall_;
     std::unique_ptr<TChartWall> leftWall_;
-    std::unique_ptr<TLegendArea> legend_;
+    std::unique_ptr<TChartLegend> legend_;
     std::unique_ptr<TChartWall> bottomWall_;
+    TColor legendBackColour_ = clWhite;
     bool backImageInside_ = false;
     bool mouseConsumed_ = false;
 

@@ -8,6 +8,7 @@
 #include "chart/series/chart_series_list.h"
 #include "chart/series/chart_value_list.h"
 #include "chart/series/chart_value_lists.h"
+#include "chart/series/legend_text_style.h"
 #include "chart/series/series_host.h"
 #include "chart/series/series_marks.h"
 #include "chart/series/series_types.h"
@@ -154,6 +155,14 @@ public:
     virtual int LegendItemCount() const { return PointCount(); }
     virtual int LegendItemToPoint(int legendIndex) const { return legendIndex; }
     virtual TColor LegendItemColour(int legendIndex) const { return PointColor(legendIndex); }
+    // The legend text of a point: its label, with its value, percent of the
+    // series' absolute sum or X value as style asks.
+    virtual QString LegendItemText(int legendIndex, TLegendTextStyle style) const;
+    // Draws the legend symbol of point index (-1: the whole series) into
+    // rect: prepares the canvas brush in the item's colour against the
+    // legend's colour, then DrawLegendSymbol. Draws nothing for a clNone
+    // item, or for the whole series when every point has its own colour.
+    virtual void DrawLegendEntry(int index, const TRect& rect);
     // Draws the symbol of point index (-1: the whole series) into rect on the
     // chart's canvas, whose pen and brush the legend has prepared. The base
     // symbol is the rectangle itself.

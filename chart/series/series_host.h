@@ -84,6 +84,10 @@ public:
     virtual int HighestDepthOrder() const = 0;
     virtual void SetHighestDepthOrder(int value) = 0;
 
+    // The legend's colour of the last paint, which legend symbols are drawn
+    // against; a host without a legend answers the legend's default.
+    virtual TColor LegendBackColour() const { return clWhite; }
+
 protected:
     TSeriesHost() = default;
     TSeriesHost(const TSeriesHost&) = default;
