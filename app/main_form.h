@@ -4,6 +4,7 @@
 #include "app/open_file_dialog.h"
 #include "app/year_file_loader.h"
 #include "app/year_store.h"
+#include "chart/series/mouse_input.h"
 
 #include <QWidget>
 
@@ -38,6 +39,12 @@ public:
     void FormResize();
     void LOAD_JDataClick();
     void CB_WahlChange();
+    // The value panel while a button is pressed on the plot.
+    void ChartMouseDown(TMouseButton button, TShiftState shift, int x, int y);
+    void ChartMouseUp(TMouseButton button, TShiftState shift, int x, int y);
+    // The year pick list, opened by a click on the legend.
+    void ChartClickLegend(TMouseButton button, TShiftState shift, int x, int y);
+    void LBoxClick();
 
     // The load with the given paths, exactly as if they had been chosen in
     // the open-file dialog (used for files named on the command line).
@@ -80,6 +87,8 @@ private:
     void ReadChosenFiles(const QStringList& paths);
     void AppendMemoLine(const QString& text);
     void ConnectLists();
+    void ConnectInspection();
+    int ActiveYearSeries() const;
     void ApplyRequest(const TEvaluationRequest& request);
     void RunEvaluation(TEvalMode mode);
 

@@ -1,0 +1,124 @@
+// Reading values off the chart and hiding years, driven by real mouse events
+// on the window's chart (offscreen).
+#include "app/main_form.h"
+#include "chart/panel/chart.h"
+#include "chart/series/chart_series.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class Inspection : public ::testing::Test
+{
+protected:
+    void Load(std::initializer_list<const char*> years)
+    {
+        form.show();
+        QStringList paths;
+        for (const char* year : years)
+            paths << QStringLiteral(KALDORO_SOURCE_DIR "/samples/%1.csv").arg(QLatin1String(year));
+        form.LoadFiles(paths);
+    }
+    void Mode(int mode)
+    {
+        ASSERT_TRUE(form.SelectEvaluation(mode, std::nullopt).isEmpty());
+        ASSERT_TRUE(form.Chart()->isVisible());
+    }
+    TChart& Chart() const { return *form.Chart(); }
+    // The row of the lower end of the left axis.
+    int PlotBottom() const { return Chart().LeftAxis()->PixelStart() + Chart().LeftAxis()->PixelLength(); }
+    void Press(QPoint p, Qt::MouseButton button = Qt::LeftButton) { QTest::mousePress(&Chart(), button, {}, p); }
+    void Release(QPoint p, Qt::MouseButton button = Qt::LeftButton) { QTest::mouseRelease(&Chart(), button, {}, p); }
+    // A pixel on the legend's first item, found through the legend's own click test.
+    std::optional<QPoint> LegendItemPixel() const
+    {
+        for (int y = PlotBottom(); y < Chart().height(); ++y)
+            for (int x = 0; x < Chart().width(); ++x)
+                if (Chart().Legend()->Clicked(x, y) == 0)
+                    return QPoint(x, y);
+        return std::nullopt;
+    }
+    // Clicks an entry of the pick list (or its empty part for row -1).
+    void PickYear(int row)
+    {
+        QListWidget* box = form.LBox();
+        QPoint p(5, box->viewport()->height() - 3);
+        if (row >= 0)
+            p = box->visualItemRect(box->item(row)).center();
+        QTest::mouseClick(box->viewport(), Qt::LeftButton, {}, p);
+    }
+
+    TForm1 form;
+};
+
+} // namespace
+
+TEST_F(Inspection, PressShowsTheValueUntilRelease)
+{
+    Load({"2009", "2010", "2011", "2012"});
+    Mode(0);
+    const QPoint at(Chart().BottomAxis()->PixelStart() + 200, PlotBottom());
+    Press(at);
+    QLabel* panel = form.Show_DAT();
+    ASSERT_TRUE(panel->isVisible());
+    // At the lower end of the left axis the value is the axis minimum.
+    const double minimum = Chart().LeftAxis()->Minimum();
+    EXPECT_TRUE(panel->text().startsWith(QStringLiteral("Tag "))) << panel->text().toStdString();
+    EXPECT_TRUE(panel->text().contains(QString::asprintf(minimum < 10 ? "%8.3f" : "%8.1f", float(minimum))))
+        << panel->text().toStdString();
+    EXPECT_EQ(panel->pos(), QPoint(at.x(), at.y() - 40));
+    Release(at);
+    EXPECT_FALSE(panel->isVisible());
+}
+
+TEST_F(Inspection, PressBelowThePlotShowsNothingAndTheRightEdgeKeepsThePanelInside)
+{
+    Load({"2009", "2010"});
+    Mode(2);
+    Press(QPoint(200, PlotBottom() + 1));
+    EXPECT_FALSE(form.Show_DAT()->isVisible());
+    Release(QPoint(200, PlotBottom() + 1));
+    const QPoint nearRight(Chart().width() - 20, PlotBottom() - 50);
+    Press(nearRight);
+    ASSERT_TRUE(form.Show_DAT()->isVisible());
+    EXPECT_EQ(form.Show_DAT()->x(), Chart().width() - form.Show_DAT()->width() - 10);
+    Release(nearRight);
+}
+
+TEST_F(Inspection, LegendOpensThePickListAndAPickHidesTheYearAcrossModes)
+{
+    Load({"2009", "2010", "2011"});
+    Mode(3);
+    const std::optional<QPoint> item = LegendItemPixel();
+    ASSERT_TRUE(item);
+    Press(*item);
+    Release(*item);
+    QListWidget* box = form.LBox();
+    ASSERT_TRUE(box->isVisible());
+    EXPECT_EQ(box->geometry().bottomLeft() + QPoint(0, 1), *item);
+    ASSERT_EQ(box->count(), 3);
+    PickYear(1); // 2010
+    EXPECT_FALSE(box->isVisible());
+    EXPECT_FALSE(Chart().SeriesAt(2).Active());
+    Mode(0);
+    EXPECT_FALSE(Chart().SeriesAt(2).Active());
+    EXPECT_TRUE(Chart().SeriesAt(1).Active());
+}
+
+TEST_F(Inspection, NoEntryTogglesTheLabelSeriesAndTheLastYearStaysVisible)
+{
+    Load({"2011"});
+    Mode(0);
+    form.ChartClickLegend(mbLeft, 0, 100, 300);
+    PickYear(-1);
+    EXPECT_FALSE(Chart().SeriesAt(0).Active());
+    form.ChartClickLegend(mbLeft, 0, 100, 300);
+    PickYear(0); // the only year: refused
+    EXPECT_FALSE(form.LBox()->isVisible());
+    EXPECT_TRUE(Chart().SeriesAt(1).Active());
+}
