@@ -65,11 +65,13 @@ inline void Select(TForm1& form, int mode, int metric)
     form.CB_WahlChange();
 }
 
-// One year series as plain data: its colour and its points in axis units.
+// One year series as plain data: its colour, its legend name and its
+// points in axis units.
 struct TYearPoints
 {
     QColor colour;
     std::vector<QPointF> points;
+    QString name;
 };
 
 // What a peer library needs to draw the same picture as our chart.
@@ -98,7 +100,7 @@ inline TSceneData CaptureScene(const TChart& chart)
     scene.title = chart.Title().Text().join(QLatin1Char(' '));
     for (int i = 1; i <= YearCount; ++i) {
         const TChartSeries& series = chart.SeriesAt(i);
-        TYearPoints year{ToQColor(series.SeriesColor()), {}};
+        TYearPoints year{ToQColor(series.SeriesColor()), {}, series.Title()};
         year.points.reserve(std::size_t(series.PointCount()));
         for (int j = 0; j < series.PointCount(); ++j)
             year.points.emplace_back(series.XValues().ValueAt(j), series.YValues().ValueAt(j));
