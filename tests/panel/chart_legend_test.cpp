@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 
 namespace {
@@ -213,4 +214,32 @@ TEST(SeriesLegendText, ValuesPercentsAndXValuesJoinTheLabel)
     zero.AddPoint(3, 0, QStringLiteral("Mai"));
     EXPECT_EQ(zero.LegendItemText(2, ltsLeftValue), QStringLiteral("0 Mai"));
     EXPECT_EQ(zero.LegendItemText(2, ltsRightPercent), QStringLiteral("Mai 100 %"));
+}
+
+TEST(ChartLegend, FrameOutlinesTheBoxAndTheShadowFallsBelowRight)
+{
+    TRecordedChart r;
+    AddTitled(r, QStringLiteral("a"), clRed);
+    AddTitled(r, QStringLiteral("b"), clBlue);
+    TChartLegend& legend = *r.chart.Legend();
+    legend.Frame().SetWidth(2);
+    legend.SetShadowColor(clNavy);
+    r.Paint();
+    const TRect box = legend.LegendBox();
+    const auto fills = r.recorder->OpsNamed(QStringLiteral("FillRect"));
+    const auto shadow = std::find_if(fills.begin(), fills.end(), [](const TCanvasOp& op) {
+        return op.Brush.Color == clNavy;
+    });
+    ASSERT_NE(shadow, fills.end());
+    // Reach: shadow 3 + frame 2 + (2 - 1) div 2.
+    EXPECT_EQ(shadow->Args, (std::vector<int>{box.Left + 3, box.Top + 3, box.Right + 5, box.Bottom + 5}));
+    const auto rects = r.recorder->OpsNamed(QStringLiteral("Rectangle"));
+    const auto outline = std::find_if(rects.begin(), rects.end(), [&](const TCanvasOp& op) {
+        return op.Args == std::vector<int>{box.Left - 2, box.Top - 2, box.Right + 2, box.Bottom + 2};
+    });
+    ASSERT_NE(outline, rects.end());
+    EXPECT_EQ(outline->Brush.Color, clWhite);
+    EXPECT_EQ(outline->Pen.Width, 2);
+    // A wider frame moves a right legend in by its width plus one.
+    EXPECT_EQ(box.Right, 388 - 3 - 3);
 }
