@@ -66,6 +66,13 @@ QString LabelOrValue(const TChartSeries& series, int index)
     return label.isEmpty() ? ValueText(series, index) : label;
 }
 
+// The point's text as the chart's legend writes it.
+QString LegendText(const TChartSeries& series, int index)
+{
+    const TSeriesHost* chart = series.ParentChart();
+    return series.LegendItemText(index, chart ? chart->LegendTextStyle() : ltsLeftValue);
+}
+
 QString StyledText(const TChartSeries& series, int index)
 {
     switch (series.Marks().Style()) {
@@ -74,9 +81,7 @@ QString StyledText(const TChartSeries& series, int index)
     case smsLabel: return LabelOrValue(series, index);
     case smsLabelPercent: return Joined(series.PointLabel(index), PercentText(series, index));
     case smsLabelValue: return Joined(series.PointLabel(index), ValueText(series, index));
-    // Until the series can ask the legend for its text of a point, the
-    // label stands in for it, as a plain-text legend would show it.
-    case smsLegend: return LabelOrValue(series, index);
+    case smsLegend: return LegendText(series, index);
     case smsPercentTotal: return PercentTotalText(series, index);
     case smsLabelPercentTotal: return Joined(series.PointLabel(index), PercentTotalText(series, index));
     case smsXValue: return XValueText(series, index);

@@ -2,6 +2,7 @@
 
 #include "chart/canvas/colour.h"
 #include "chart/canvas/rect.h"
+#include "chart/series/legend_text_style.h"
 
 #include <QString>
 
@@ -87,6 +88,9 @@ public:
     // The legend's colour of the last paint, which legend symbols are drawn
     // against; a host without a legend answers the legend's default.
     virtual TColor LegendBackColour() const { return clWhite; }
+    // How the legend writes the text of a point; marks of the legend style
+    // show the same text. A host without a legend answers the default.
+    virtual TLegendTextStyle LegendTextStyle() const { return ltsLeftValue; }
 
 protected:
     TSeriesHost() = default;

@@ -78,6 +78,7 @@ public:
     void CheckDataSource(const TChartSeries&, const TChartSeries&) const override {}
     QString FormatValue(const QString& picture, double value) const override { return FormatNumber(picture, value); }
     TColor ChartColor() const override { return chartColour; }
+    TLegendTextStyle LegendTextStyle() const override { return legendStyle; }
     bool MouseConsumed() const override { return mouseConsumed; }
     void SetMouseConsumed(bool value) override { mouseConsumed = value; }
     bool View3D() const override { return view3D; }
@@ -98,6 +99,7 @@ public:
     // RefreshFromSource loads the points as the chart does.
     bool loadsSources = false;
     TColor chartColour = clWhite;
+    TLegendTextStyle legendStyle = ltsLeftValue;
     bool destroying = false;
     bool mouseConsumed = false;
     bool view3D = false;

@@ -13,7 +13,7 @@ TEST(SeriesMarkTextTest, EachStyleShowsItsParts)
         {smsLabel, "a", "-75"},
         {smsLabelPercent, "a 12,5 %", "-37,5 %"},
         {smsLabelValue, "a 25", "-75"},
-        {smsLegend, "a", "-75"},
+        {smsLegend, "25 a", "-75"}, // the legend's default: value, then label
         {smsPercentTotal, "12,5 % von 200", "-37,5 % von 200"},
         {smsLabelPercentTotal, "a 12,5 % von 200", "-37,5 % von 200"},
         {smsXValue, "x1", "x2"}, // the bottom axis' label text
@@ -29,6 +29,9 @@ TEST(SeriesMarkTextTest, EachStyleShowsItsParts)
         EXPECT_EQ(series.MarkText(0), c.Labelled) << int(c.Style);
         EXPECT_EQ(series.MarkText(1), c.Unlabelled) << int(c.Style);
     }
+    series.Marks().SetStyle(smsLegend);
+    host.legendStyle = ltsRightPercent;
+    EXPECT_EQ(series.MarkText(0), "a 12,5 %");
     series.Marks().SetStyle(smsLabel);
     EXPECT_EQ(series.WidestMark(), 6 * TRecordingCanvas::CharWidth); // "zweite"
     series.OnGetMarkText = [](const TChartSeries&, int index, QString& text) { text += QString::number(index); };
