@@ -1,0 +1,73 @@
+#include "app/import/export_file.h"
+
+#include "app/csv_text.h"
+#include "app/import/csv_reader.h"
+#include "app/import/generic_recogniser.h"
+#include "app/regular_file.h"
+
+#include <QFileInfo>
+#include <QStringList>
+
+#include <algorithm>
+
+namespace {
+
+std::string ReadAll(const QString& path)
+{
+    TOpenStatus status = TOpenStatus::Failed;
+    const FilePtr file = OpenRegularFile(path, status);
+    if (!file)
+        throw TImportError(status == TOpenStatus::NotRegular
+                               ? QStringLiteral("keine reguläre Datei, nicht importiert")
+                               : QStringLiteral("Datei kann nicht geöffnet werden, nicht importiert"));
+    std::string bytes;
+    char block[1 << 16];
+    for (;;) {
+        const std::size_t n = std::fread(block, 1, sizeof block, file.get());
+        if (n == 0)
+            break;
+        if (static_cast<qint64>(bytes.size() + n) > TExportFile::MaxBytes)
+            throw TImportError(QStringLiteral("Datei größer als 256 MiB, nicht importiert"));
+        bytes.append(block, n);
+    }
+    if (std::ferror(file.get()))
+        throw TImportError(QStringLiteral("Datei kann nicht gelesen werden, nicht importiert"));
+    return bytes;
+}
+
+} // namespace
+
+TExportFile TExportFile::Open(const QString& path) { return FromBytes(ReadAll(path), path); }
+
+TExportFile TExportFile::FromBytes(std::string bytes, const QString& path)
+{
+    if (bytes.find('\0') != std::string::npos)
+        throw TImportError(QStringLiteral("keine Textdatei (enthält Nullbytes), nicht importiert"));
+    // The rest of the import reads UTF-8: Latin-1 text is converted.
+    if (std::any_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; }))
+        if (std::string utf8 = CsvText::Decode(bytes).toStdString(); utf8 != bytes)
+            bytes = std::move(utf8);
+
+    TExportFile file;
+    file.path_ = path;
+    file.table_ = CsvReader::Read(bytes);
+    if (file.table_.header.size() < 2)
+        throw TImportError(QStringLiteral("keine Kopfzeile mit Spalten, nicht importiert"));
+    for (const auto& recogniser : TServiceRecogniser::All()) {
+        if (!recogniser->Recognises(file.table_))
+            continue;
+        file.serviceName_ = recogniser->Name();
+        file.defaultMapping_ = recogniser->DefaultMapping(file.table_);
+        file.generic_ = dynamic_cast<const TGenericRecogniser*>(recogniser.get()) != nullptr;
+        break;
+    }
+    return file;
+}
+
+QStringList TExportFile::ColumnNames() const
+{
+    QStringList names;
+    for (const std::string& name : table_.header)
+        names << QString::fromStdString(name);
+    return names;
+}

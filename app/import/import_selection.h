@@ -1,0 +1,44 @@
+#pragma once
+
+#include "app/import/import_report.h"
+#include "app/import/workout.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <utility>
+#include <vector>
+
+// Which sports and years of an export are loaded, with the window's and the
+// command line's defaults.
+namespace ImportSelection {
+
+// Years the chart shows by default, and years the year store can hold.
+constexpr int DefaultYearCount = 8;
+constexpr int MaxYears = 19;
+
+// Sports with their workout counts, the most frequent first (ties by name).
+std::vector<std::pair<QString, int>> SportCounts(const std::vector<TWorkout>& workouts);
+
+// Years with the workout counts of the given sports, oldest first.
+std::vector<std::pair<int, int>> YearCounts(const std::vector<TWorkout>& workouts, const QStringList& sports);
+
+// The most frequent sport alone.
+QStringList DefaultSports(const std::vector<TWorkout>& workouts);
+
+// The latest eight years with workouts of the given sports.
+QList<int> DefaultYears(const std::vector<TWorkout>& workouts, const QStringList& sports);
+
+struct TChosen
+{
+    std::vector<TWorkout> workouts;
+    QList<int> leftOutYears; // chosen, but beyond the years the store holds
+};
+
+// The workouts of the chosen sports and years; the rest is counted in
+// report. Of more than MaxYears chosen years the latest are kept.
+TChosen Apply(const std::vector<TWorkout>& workouts, const QStringList& sports, QList<int> years,
+              TImportReport& report);
+
+} // namespace ImportSelection

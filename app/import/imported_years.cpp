@@ -1,0 +1,44 @@
+#include "app/import/imported_years.h"
+
+#include "app/import/export_file.h"
+#include "app/import/import_selection.h"
+#include "app/import/workout_reader.h"
+#include "app/import/year_text_writer.h"
+
+#include <QFileInfo>
+
+QString TImportedYears::YearLine(int year) const
+{
+    const int count = workouts.count(year) ? workouts.at(year) : 0;
+    return QStringLiteral("%1: %2 (%3, %4 %5)")
+        .arg(source)
+        .arg(year)
+        .arg(service)
+        .arg(count)
+        .arg(count == 1 ? QStringLiteral("Einheit") : QStringLiteral("Einheiten"));
+}
+
+TImportedYears TImportedYears::Build(const TExportFile& file, const TColumnMapping& mapping,
+                                     const QStringList& sports, const QList<int>& years)
+{
+    TWorkoutList list = WorkoutReader::Read(file.Table(), mapping);
+    const auto chosen = ImportSelection::Apply(list.workouts, sports, years, list.report);
+    TImportedYears result;
+    result.source = file.Path();
+    result.service = file.ServiceName();
+    for (const TWorkout& w : chosen.workouts)
+        ++result.workouts[w.year];
+    result.texts = YearTextWriter::YearTexts(chosen.workouts, QFileInfo(file.Path()).fileName().toStdString());
+    if (!chosen.leftOutYears.isEmpty()) {
+        QStringList names;
+        for (int year : chosen.leftOutYears)
+            names << QString::number(year);
+        result.notes << QStringLiteral("    -> Nicht geladen (höchstens %1 Jahre je Ladevorgang): %2.")
+                            .arg(ImportSelection::MaxYears)
+                            .arg(names.join(QStringLiteral(", ")));
+    }
+    result.notes << DescribeImportReport(list.report);
+    if (result.texts.empty())
+        result.notes << QStringLiteral("    -> Keine Einheit der gewählten Sportarten und Jahre.");
+    return result;
+}
