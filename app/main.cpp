@@ -1,6 +1,7 @@
 #include "app/application.h"
 #include "app/chart_export.h"
 #include "app/command_line.h"
+#include "app/import_run.h"
 #include "app/main_form.h"
 
 #include <QFileInfo>
@@ -16,12 +17,15 @@ int Fail(const QString& message)
 }
 
 // Loads, evaluates and writes the requested files without showing a window.
-int Export(TForm1& form, const TCommandLine& commandLine)
+int Export(TForm1& form, const TCommandLine& commandLine, const TImportedYears* imported)
 {
     // Skipped files and rows would otherwise go unnoticed: the pane is never shown.
     form.OnFilePaneLine = [](const QString& line) { std::fprintf(stderr, "kaldoro: %s\n", qPrintable(line)); };
     try {
-        form.LoadFiles(commandLine.files);
+        if (imported)
+            form.LoadImportedYears(*imported);
+        else
+            form.LoadFiles(commandLine.files);
         if (const QString error = form.SelectEvaluation(commandLine.mode, commandLine.metric); !error.isEmpty())
             return Fail(error);
         if (!commandLine.exportPng.isEmpty())
@@ -44,11 +48,19 @@ int main(int argc, char** argv)
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
+    const TImportCommand import = TImportCommand::Extract(arguments);
     TCommandLine commandLine = TCommandLine::Parse(arguments);
-    if (!commandLine.error.isEmpty()) {
-        std::fprintf(stderr, "kaldoro: %s\n%s\n", qPrintable(commandLine.error), qPrintable(TCommandLine::Usage()));
+    if (commandLine.error.isEmpty() && import.Active() && !commandLine.files.isEmpty())
+        commandLine.error = QStringLiteral("--import loads one export; year files cannot be added to it");
+    if (const QString error = import.error.isEmpty() ? commandLine.error : import.error; !error.isEmpty()) {
+        std::fprintf(stderr, "kaldoro: %s\n%s\n", qPrintable(error), qPrintable(TCommandLine::Usage()));
         return 2;
     }
+    TImportedYears imported;
+    if (import.Active())
+        if (const auto exitCode = ImportRun::Prepare(import, commandLine.Exports(), imported))
+            return *exitCode;
+    const TImportedYears* importedYears = import.Active() ? &imported : nullptr;
     // Full paths, as the open-file dialog gives them.
     for (QString& file : commandLine.files)
         file = QFileInfo(file).absoluteFilePath();
@@ -59,12 +71,14 @@ int main(int argc, char** argv)
     TApplication app(argc, argv);
     if (commandLine.Exports()) {
         TForm1 form;
-        return Export(form, commandLine);
+        return Export(form, commandLine, importedYears);
     }
     return app.RunGuarded([&] {
         TForm1 form;
         form.show();
-        if (!commandLine.files.isEmpty())
+        if (importedYears)
+            form.LoadImportedYears(*importedYears);
+        else if (!commandLine.files.isEmpty())
             form.LoadFiles(commandLine.files);
         if (const QString error = form.SelectEvaluation(commandLine.mode, commandLine.metric); !error.isEmpty())
             std::fprintf(stderr, "kaldoro: %s\n", qPrintable(error));

@@ -20,6 +20,7 @@ class QPushButton;
 class QTextEdit;
 class TChart;
 class TComboBoxItems;
+struct TImportedYears;
 
 // The main window: the load button, the three drop-down lists, the file
 // pane and the chart, which covers the file pane once a year comparison has
@@ -49,6 +50,8 @@ public:
     // The load with the given paths, exactly as if they had been chosen in
     // the open-file dialog (used for files named on the command line).
     void LoadFiles(const QStringList& paths);
+    // The chosen years of a workout export, loaded as year files would be.
+    void LoadImportedYears(const TImportedYears& imported);
 
     // Selects a mode and a metric as the user would (for the command line):
     // the metric indexes the metric list the mode uses. Runs the change

@@ -1,0 +1,52 @@
+#!/bin/bash
+# Imports the real Garmin and Runkeeper exports on the command line: the
+# chart drawn from an import equals the chart of the year files --convert-to
+# writes, --list-sports counts the sports, and bad requests exit with 2.
+set -uo pipefail
+kaldoro=$1
+data=$2
+out=$(mktemp -d)
+trap 'rm -rf "$out"' EXIT
+run() { env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$kaldoro" "$@"; }
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+garmin=$data/garmin/Activities.csv
+runkeeper=$data/runkeeper/cardioActivities.csv
+
+run --import "$garmin" --list-sports >"$out/sports" || fail "--list-sports exited with $?"
+grep -qxP 'Running\t774' "$out/sports" || fail "sports: $(cat "$out/sports")"
+[ "$(wc -l <"$out/sports")" -eq 4 ] || fail "expected 4 sports: $(cat "$out/sports")"
+
+round_trip() {
+  local name=$1 export=$2 mode=$3 metric=$4; shift 4
+  run --import "$export" "$@" --mode "$mode" --metric "$metric" --export-csv "$out/$name-import.csv" 2>"$out/stderr" \
+    || fail "$name: import exited with $?: $(cat "$out/stderr")"
+  run --import "$export" "$@" --convert-to "$out/$name" || fail "$name: --convert-to exited with $?"
+  ls "$out/$name"/*.csv >/dev/null || fail "$name: no year files written"
+  run --mode "$mode" --metric "$metric" --export-csv "$out/$name-files.csv" "$out/$name"/*.csv \
+    || fail "$name: loading the year files exited with $?"
+  cmp -s "$out/$name-import.csv" "$out/$name-files.csv" || fail "$name: charts differ"
+  grep -q '^1;' "$out/$name-import.csv" || fail "$name: no year in the chart"
+}
+round_trip garmin-default "$garmin" 4 1
+round_trip garmin-all "$garmin" 0 0 --sport Running --sport 'Trail Running' --sport 'Treadmill Running' \
+  --sport 'Ultra Running' --years 2019-2026
+round_trip runkeeper-cycling "$runkeeper" 5 0 --sport Cycling --years 2012-2016
+[ "$(ls "$out/runkeeper-cycling" | wc -l)" -eq 3 ] || fail "runkeeper years: $(ls "$out/runkeeper-cycling")"
+grep -q "anderer Sportarten ausgelassen" "$out/stderr" || fail "no note on the sports left out: $(cat "$out/stderr")"
+
+expect_refusal() {
+  run "$@" >/dev/null 2>"$out/stderr"
+  local status=$?
+  [ $status -eq 2 ] || fail "expected exit 2 for '$*', got $status"
+  [ "$(wc -l <"$out/stderr")" -ge 1 ] || fail "no message for '$*'"
+}
+expect_refusal --import "$out/missing.csv" --list-sports
+expect_refusal --import "$out" --list-sports
+expect_refusal --import "$garmin" --sport Rowing --convert-to "$out/none"
+expect_refusal --import "$garmin" --years 2030-2019 --convert-to "$out/none"
+expect_refusal --import "$garmin" --years 1990-1995 --convert-to "$out/none"
+expect_refusal --sport Running "$garmin"
+expect_refusal --import "$garmin" "$garmin"
+[ ! -e "$out/none" ] || fail "a refused run left a folder behind"
+echo ok
