@@ -107,7 +107,9 @@ void Configure(TChart& chart)
 void PrepareSeries(TChart& chart)
 {
     chart.setFocus();
-    if (chart.Zoomed())
+    // A pan saves the scales without counting as a zoom; left saved, they
+    // would bring the old evaluation's limits back at the next undo.
+    if (chart.Zoomed() || chart.ScalesSaved())
         chart.UndoZoom();
     for (std::size_t i = 0; i < EvaluationColours.size(); ++i)
         chart.SeriesAt(int(i) + 1).SetSeriesColor(EvaluationColours[i]);

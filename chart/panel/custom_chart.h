@@ -73,6 +73,8 @@ public:
     void ApplyZoom(const TZoomRanges& ranges);
     // Returns the axes to their scales before the first zoom or pan.
     void UndoZoom() override;
+    // True after a zoom or a pan saved the scales, until UndoZoom restores them.
+    bool ScalesSaved() const { return !restoredScales_; }
     void SaveAxisLimits();
     void RestoreAxisLimits();
 

@@ -28,6 +28,8 @@ protected:
     {
         ASSERT_TRUE(form.SelectEvaluation(mode, std::nullopt).isEmpty());
         ASSERT_TRUE(form.Chart()->isVisible());
+        form.Chart()->Repaint(); // a running total paints only at the next paint event
+
     }
     TChart& Chart() const { return *form.Chart(); }
     // The row of the lower end of the left axis.
@@ -121,4 +123,27 @@ TEST_F(Inspection, NoEntryTogglesTheLabelSeriesAndTheLastYearStaysVisible)
     PickYear(0); // the only year: refused
     EXPECT_FALSE(form.LBox()->isVisible());
     EXPECT_TRUE(Chart().SeriesAt(1).Active());
+}
+
+// A pan saves the scales; a new evaluation must drop them, or the undo of a
+// later zoom brings back the limits of the evaluation before.
+TEST_F(Inspection, UndoAfterPanAndNewEvaluationKeepsTheNewLimits)
+{
+    Load({"2009", "2010"});
+    Mode(0);
+    const QPoint centre(Chart().width() / 2, PlotBottom() - 100);
+    Press(centre, Qt::RightButton);
+    QTest::mouseMove(&Chart(), centre + QPoint(40, 30));
+    Release(centre + QPoint(40, 30), Qt::RightButton);
+    Mode(4);
+    const double minimum = Chart().LeftAxis()->Minimum();
+    const double maximum = Chart().LeftAxis()->Maximum();
+    Press(centre);
+    QTest::mouseMove(&Chart(), centre + QPoint(60, 60));
+    Release(centre + QPoint(60, 60));
+    ASSERT_TRUE(Chart().Zoomed());
+    Chart().UndoZoom();
+    Chart().Repaint();
+    EXPECT_DOUBLE_EQ(Chart().LeftAxis()->Minimum(), minimum);
+    EXPECT_DOUBLE_EQ(Chart().LeftAxis()->Maximum(), maximum);
 }
