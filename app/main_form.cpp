@@ -118,6 +118,13 @@ void TForm1::CreateControls()
     loadButton_->setFont(ListFont());
     connect(loadButton_, &QPushButton::clicked, this, [this] { LOAD_JDataClick(); });
 
+    // Beside the lists, which a load shows right of the load button.
+    auto* importButton = new QPushButton(QStringLiteral("Export importieren"), this);
+    importButton->setObjectName(QStringLiteral("IMPORT_Export"));
+    importButton->setGeometry(640, 8, 161, 30);
+    importButton->setFont(ListFont());
+    connect(importButton, &QPushButton::clicked, this, [this] { IMPORT_ExportClick(); });
+
     CreateListsAndChart();
 }
 

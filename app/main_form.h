@@ -39,6 +39,7 @@ public:
     void FormCreate();
     void FormResize();
     void LOAD_JDataClick();
+    void IMPORT_ExportClick(); // a workout export, through the import dialog
     void CB_WahlChange();
     // The value panel while a button is pressed on the plot.
     void ChartMouseDown(TMouseButton button, TShiftState shift, int x, int y);
