@@ -1,0 +1,88 @@
+#!/bin/bash
+# The whole program on real training logs, with real input events: a metric
+# and every mode; a press on the plot shows the value panel and the release
+# hides it; the legend opens the year pick list, which hides a year and shows
+# it again; a drag zooms, the reverse drag undoes, a right drag pans, the
+# wheel scrolls. Every check is a pixel probe of colour or place.
+set -euo pipefail
+kaldoro=$1
+logs=$2
+probe=$3
+work=${KEEP:-$(mktemp -d)}
+
+"$kaldoro" "$logs"/*.csv &
+pid=$!
+trap 'kill $pid 2>/dev/null || true; [ -n "${KEEP:-}" ] || rm -rf "$work"' EXIT
+
+window=$(timeout 60 xdotool search --sync --onlyvisible --name '^Kaldoro' | head -n 1)
+sleep 1
+# Each capture gets its own file (shot runs in a subshell: no counter survives).
+shot() { local f; f=$(mktemp -p "$work" --suffix=.png); sleep 1.5; kill -0 $pid; import -window "$window" "$f"; echo "$f"; }
+fail() { echo "FAIL: $*" >&2; exit 1; }
+# The pointer off the chart, so no hover help covers what is compared.
+still() { xdotool mousemove --window "$window" 900 625; shot; }
+# The chart fills the window below the lists (from row 48); the legend is its
+# bottom band, under the plot and the axis labels.
+plot="0 48 938 644"
+legend="0 595 938 644"
+count() { "$probe" "$1" count "$2" $plot; }
+
+# A metric: the first entry of the metric list (left 176, top 8, 200 x 26).
+xdotool mousemove --window "$window" 250 21 click 1
+xdotool key Down
+[ "$(count "$(still)" ff0000)" -gt 20 ] || fail "no chart after picking a metric"
+# Every further mode (mode list: left 392, top 8), each drawn in the year colours.
+# Each evaluation gives the chart the focus: click the list before each key.
+for mode in 1 2 3 4 5; do
+  xdotool mousemove --window "$window" 450 21 click 1
+  xdotool key Down
+  [ "$(count "$(still)" ff0000)" -gt 0 ] || fail "mode $mode shows no red year"
+done
+
+# Press on the plot: the panel (its pale blue face) 40 px above the pointer.
+xdotool mousemove --window "$window" 300 300 mousedown 1
+pressed=$(shot)
+xdotool mouseup 1
+released=$(shot)
+face=b9d1ea
+# The pointer at chart pixel (298, 252): the panel's top left corner at (298, 212),
+# that is (300, 260) in the window. Probe just inside its corner and just above it.
+[ "$("$probe" "$pressed" at 306 266)" = "$face" ] || fail "no value panel above the pointer"
+[ "$("$probe" "$pressed" at 306 256)" != "$face" ] || fail "the value panel is not 40 px above the pointer"
+[ "$("$probe" "$released" at 306 266)" != "$face" ] || fail "the value panel stays after the release"
+
+# The legend below the plot: the first year's symbol is red.
+before=$(still)
+read -r lx ly < <("$probe" "$before" locate ff0000 $legend) || fail "no legend symbol"
+lime_before=$(count "$before" 00ff00)
+[ "$lime_before" -gt 0 ] || fail "the second year is not drawn"
+xdotool mousemove --window "$window" "$lx" "$ly" click 1
+listed=$(shot)
+[ "$("$probe" "$listed" count bfcddb $plot)" -gt 500 ] || fail "no year pick list after a legend click"
+# The list opens above the click; its second entry is the second year.
+xdotool mousemove --window "$window" $((lx + 20)) $((ly - 89 + 21)) click 1
+hidden=$(still)
+[ "$(count "$hidden" 00ff00)" -eq 0 ] || fail "the hidden year is still drawn"
+read -r lx ly < <("$probe" "$hidden" locate ff0000 $legend) || fail "no legend after hiding"
+xdotool mousemove --window "$window" "$lx" "$ly" click 1
+sleep 1
+xdotool mousemove --window "$window" $((lx + 20)) $((ly - 89 + 21)) click 1
+[ "$(count "$(still)" 00ff00)" -gt 0 ] || fail "the year did not come back"
+
+# Zoom in with a drag right and down, back with a drag left and up.
+start=$(still)
+xdotool mousemove --window "$window" 250 150 mousedown 1 mousemove --window "$window" 300 200 \
+        mousemove --window "$window" 450 330 mouseup 1
+zoomed=$(still)
+cmp -s "$start" "$zoomed" && fail "the drag did not zoom"
+xdotool mousemove --window "$window" 450 330 mousedown 1 mousemove --window "$window" 400 300 \
+        mousemove --window "$window" 250 150 mouseup 1
+cmp -s "$start" "$(still)" || fail "the reverse drag did not restore the chart"
+# Pan with the right button, then turn the wheel.
+xdotool mousemove --window "$window" 300 300 mousedown 3 mousemove --window "$window" 320 310 \
+        mousemove --window "$window" 360 330 mouseup 3
+panned=$(still)
+cmp -s "$start" "$panned" && fail "the right drag did not pan"
+xdotool mousemove --window "$window" 400 300 click 5
+cmp -s "$panned" "$(still)" && fail "the wheel did not scroll"
+echo "all checks passed"
