@@ -13,7 +13,7 @@ std::optional<int> Number(const QString& text)
 
 QString TCommandLine::Usage()
 {
-    return QStringLiteral("usage: kaldoro [--metric N] [--mode M] [--export-png FILE] [--export-csv FILE] [FILE...]");
+    return QStringLiteral("usage: kaldoro [--metric N] [--mode M] [--export-png FILE] [--export-csv FILE] [--compare-at DAY] [FILE...]");
 }
 
 TCommandLine TCommandLine::Parse(const QStringList& arguments)
@@ -31,7 +31,8 @@ TCommandLine TCommandLine::Parse(const QStringList& arguments)
             continue;
         }
         const bool takesValue = argument == QStringLiteral("--mode") || argument == QStringLiteral("--metric")
-            || argument == QStringLiteral("--export-png") || argument == QStringLiteral("--export-csv");
+            || argument == QStringLiteral("--export-png") || argument == QStringLiteral("--export-csv")
+            || argument == QStringLiteral("--compare-at");
         if (!takesValue) {
             result.error = QStringLiteral("unknown option '%1'").arg(argument);
             return result;
@@ -45,6 +46,13 @@ TCommandLine TCommandLine::Parse(const QStringList& arguments)
             result.exportPng = value;
         } else if (argument == QStringLiteral("--export-csv")) {
             result.exportCsv = value;
+        } else if (argument == QStringLiteral("--compare-at")) {
+            const auto day = Number(value);
+            if (!day || *day < 1 || *day > 366) {
+                result.error = QStringLiteral("--compare-at takes a day from 1 to 366, not '%1'").arg(value);
+                return result;
+            }
+            result.compareAt = day;
         } else {
             const auto number = Number(value);
             const bool isMode = argument == QStringLiteral("--mode");
@@ -56,5 +64,8 @@ TCommandLine TCommandLine::Parse(const QStringList& arguments)
             (isMode ? result.mode : result.metric) = number;
         }
     }
+    // Without a mode nothing is evaluated, and there would be no values to compare.
+    if (result.compareAt && !result.mode)
+        result.error = QStringLiteral("--compare-at needs --mode");
     return result;
 }

@@ -5,7 +5,7 @@
 
 #include <optional>
 
-// kaldoro [--metric N] [--mode M] [--export-png FILE] [--export-csv FILE] [FILE...]
+// kaldoro [--metric N] [--mode M] [--export-png FILE] [--export-csv FILE] [--compare-at DAY] [FILE...]
 struct TCommandLine
 {
     QStringList files;
@@ -13,9 +13,11 @@ struct TCommandLine
     std::optional<int> metric;  // item of the metric list the mode uses
     QString exportPng;
     QString exportCsv;
+    std::optional<int> compareAt; // day 1 to 366: print the years' values there
     QString error; // set when the arguments cannot be used
 
-    bool Exports() const { return !exportPng.isEmpty() || !exportCsv.isEmpty(); }
+    // True when the run writes files or text and shows no window.
+    bool Exports() const { return !exportPng.isEmpty() || !exportCsv.isEmpty() || compareAt.has_value(); }
 
     static TCommandLine Parse(const QStringList& arguments);
     static QString Usage();

@@ -3,6 +3,8 @@
 #include "app/command_line.h"
 #include "app/import_run.h"
 #include "app/main_form.h"
+#include "app/year_comparison.h"
+#include "chart/panel/chart.h"
 
 #include <QFileInfo>
 
@@ -14,6 +16,17 @@ int Fail(const QString& message)
 {
     std::fprintf(stderr, "kaldoro: %s\n", qPrintable(message));
     return 2;
+}
+
+// The years' values at a day, as the hover box lists them.
+int PrintComparison(const TForm1& form, int day)
+{
+    const auto comparison = CompareYearsAt(YearSeriesOf(*form.Chart()), form.EvaluationState(), day);
+    if (!comparison)
+        return Fail(QStringLiteral("--compare-at needs a mode whose x is a day (not mode 1)"));
+    for (const QString& line : comparison->Lines())
+        std::printf("%s\n", line.toUtf8().constData());
+    return std::fflush(stdout) == 0 && !std::ferror(stdout) ? 0 : Fail(QStringLiteral("cannot write the comparison"));
 }
 
 // Loads, evaluates and writes the requested files without showing a window.
@@ -34,6 +47,8 @@ int Export(TForm1& form, const TCommandLine& commandLine, const TImportedYears* 
         if (!commandLine.exportCsv.isEmpty())
             if (const QString error = ChartExport::WriteCsv(*form.Chart(), commandLine.exportCsv); !error.isEmpty())
                 return Fail(error);
+        if (commandLine.compareAt)
+            return PrintComparison(form, *commandLine.compareAt);
         return 0;
     } catch (...) {
         return Fail(TApplication::MessageOfCurrentException());

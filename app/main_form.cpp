@@ -6,6 +6,7 @@
 #include "app/load_report.h"
 #include "app/open_file_dialog.h"
 #include "app/year_chart.h"
+#include "app/year_comparison_hover.h"
 #include "app/year_evaluation.h"
 #include "chart/panel/chart.h"
 #include "chart/canvas/colour.h"
@@ -94,6 +95,7 @@ TForm1::TForm1(std::unique_ptr<TOpenFileDialog> openDialog, QWidget* parent)
     loader_ = std::make_unique<TYearFileLoader>(store_, *metricItems_);
     ConnectLists();
     ConnectInspection();
+    comparisonHover_ = std::make_unique<TYearComparisonHover>(*chart_, evaluation_);
     FormCreate();
     // A hidden window gets its first resize event only when shown; lay out now.
     FormResize();

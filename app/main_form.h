@@ -21,6 +21,7 @@ class QTextEdit;
 class TChart;
 class TComboBoxItems;
 struct TImportedYears;
+class TYearComparisonHover;
 
 // The main window: the load button, the three drop-down lists, the file
 // pane and the chart, which covers the file pane once a year comparison has
@@ -115,6 +116,8 @@ private:
     std::unique_ptr<TComboBoxItems> metricItems_;
     std::unique_ptr<TYearFileLoader> loader_;
     TEvaluationState evaluation_;
+    // The years compared at the day under the pointer (or the arrow keys).
+    std::unique_ptr<TYearComparisonHover> comparisonHover_;
     // Set by a text change until the events of that moment are handled: a
     // pick that changed the text then does not run the handler twice.
     bool textChangedByPick_ = false;

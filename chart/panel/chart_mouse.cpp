@@ -14,6 +14,7 @@ void TCustomChart::InternalDraw(const TRect& userRect)
 {
     TCustomAxisPanel::InternalDraw(userRect);
     mouseFrame_ = CalcMouseFrame(ChartRect(), Axes());
+    hoverOverlay_->Forget();
 }
 
 TChartClickedPart TCustomChart::FindClickedPart(int x, int y) const
@@ -72,6 +73,7 @@ void TCustomChart::ClickBackground(TMouseButton button, TShiftState shift, int x
 
 void TCustomChart::MouseDown(TMouseButton button, TShiftState shift, int x, int y)
 {
+    hoverOverlay_->Hide();
     Fire(OnMouseDown, *this, button, shift, x, y);
     if (ZoomRecord().Active || PanningRecord().Active)
         return;
@@ -134,6 +136,8 @@ bool TCustomChart::StartZoomOrPanning(TMouseButton button, TShiftState shift, in
 void TCustomChart::MouseMove(TShiftState shift, int x, int y)
 {
     Fire(OnMouseMove, *this, shift, x, y);
+    if (ZoomRecord().Active || PanningRecord().Active)
+        hoverOverlay_->Hide();
     if (ZoomRecord().Active)
         MoveZoomRectangle(x, y);
     else if (PanningRecord().Active)
@@ -220,4 +224,6 @@ void TCustomChart::MouseLeave()
 {
     ShowCursor(SavedCursor());
     PanningRecord().Active = false;
+    hoverOverlay_->Hide();
+    Fire(OnMouseLeave, *this);
 }

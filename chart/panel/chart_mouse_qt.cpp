@@ -37,7 +37,8 @@ void TCustomChart::RunGuarded(const std::function<void()>& handler) noexcept
 void TCustomChart::paintEvent(QPaintEvent* event)
 {
     TCustomAxisPanel::paintEvent(event);
-    // Drawn over the copied picture, so that repainting erases it.
+    // Drawn over the copied picture, so that repainting erases them.
+    hoverOverlay_->Paint(*this);
     if (ZoomRecord().Active)
         PaintRubberBand(*this, ZoomRecord(), Color());
 }

@@ -12,6 +12,7 @@ TCustomChart::TCustomChart(QWidget* parent)
       bottomWall_(std::make_unique<TChartWall>(*this, clWhite))
 {
     backWall_->Brush().SetStyle(bsClear);
+    hoverOverlay_ = std::make_unique<THoverOverlay>(*this);
     // Moves without a button pressed reach the series and the cursor too.
     setMouseTracking(true);
 }

@@ -6,6 +6,7 @@
 #include "chart/panel/chart_title.h"
 #include "chart/panel/chart_wall.h"
 #include "chart/panel/clicked_part.h"
+#include "chart/panel/hover_overlay.h"
 #include "chart/panel/chart_legend.h"
 #include "chart/panel/legend_events.h"
 #include "chart/panel/mouse_frame.h"
@@ -67,6 +68,10 @@ public:
     void WheelDown();
     void WheelUp();
     void MouseLeave();
+    // The marker the application shows while the mouse hovers: hidden by a
+    // press, by a zoom or pan, by leaving the chart and by every paint of
+    // the whole chart (its place would be stale).
+    THoverOverlay& HoverOverlay() const { return *hoverOverlay_; }
 
     // Zooms the four axes to the dragged rectangle of the zoom record.
     virtual void ZoomToDragRect();
@@ -86,6 +91,7 @@ public:
     TChartMouseEvent OnMouseDown;
     TChartMouseEvent OnMouseUp;
     TChartMouseMoveEvent OnMouseMove;
+    std::function<void(TCustomChartPanel& sender)> OnMouseLeave;
     // An error raised inside the chart's input handling; without a
     // handler it becomes a warning on the log.
     TChartExceptionEvent OnException;
@@ -140,4 +146,5 @@ private:
     TWheelNotches wheelNotches_;
     // True while no saved scales wait to be restored.
     bool restoredScales_ = true;
+    std::unique_ptr<THoverOverlay> hoverOverlay_;
 };

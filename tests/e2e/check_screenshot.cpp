@@ -5,6 +5,8 @@
 // least MIN_PIXELS pixels of exactly that colour (the year markers). With
 // gridgap, the vertical dotted grid lines must lie MIN to MAX pixels apart
 // (the narrowest gap counts): a zoom spreads them, an undo brings them back.
+// With inbox, the colour is counted only inside the pale box of the hover
+// comparison (the bounding rectangle of its fill colour), which must exist.
 #include <QGuiApplication>
 #include <QImage>
 
@@ -55,6 +57,31 @@ std::vector<int> DottedColumns(const QImage& image)
     return columns;
 }
 
+// The bounding rectangle of the hover box' pale fill; empty when there is
+// too little of it to be a box.
+QRect HoverBox(const QImage& image)
+{
+    constexpr QRgb Fill = 0xFFFFE1;
+    QRect box;
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if ((image.pixel(x, y) & 0xFFFFFF) == Fill) {
+                box |= QRect(x, y, 1, 1);
+                ++count;
+            }
+    return count >= 200 ? box : QRect();
+}
+
+int CountColourIn(const QImage& image, QRgb colour, const QRect& area)
+{
+    int count = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            count += (image.pixel(x, y) & 0xFFFFFF) == (colour & 0xFFFFFF) ? 1 : 0;
+    return count;
+}
+
 bool CheckGridGap(const QImage& image, const QString& expectation)
 {
     const int minimum = expectation.section(QLatin1Char(':'), 1, 1).toInt();
@@ -91,10 +118,21 @@ int main(int argc, char** argv)
     const int line = LongestBlackRun(image);
     std::printf("%dx%d, longest black line %d\n", image.width(), image.height(), line);
     ok &= line >= std::atoi(argv[2]);
+    const QRect box = HoverBox(image);
+    if (!box.isEmpty())
+        std::printf("box at %d %d, %d x %d\n", box.x(), box.y(), box.width(), box.height());
     for (int i = 3; i < argc; ++i) {
         const QString expectation = QString::fromLatin1(argv[i]);
         if (expectation.startsWith(QLatin1String("gridgap:"))) {
             ok &= CheckGridGap(image, expectation);
+            continue;
+        }
+        if (expectation.startsWith(QLatin1String("inbox:"))) {
+            const QRgb colour = expectation.section(QLatin1Char(':'), 1, 1).toUInt(nullptr, 16);
+            const int minimum = expectation.section(QLatin1Char(':'), 2, 2).toInt();
+            const int count = box.isEmpty() ? 0 : CountColourIn(image, colour, box);
+            std::printf("colour %06x in the box: %d pixels (at least %d)\n", colour & 0xFFFFFF, count, minimum);
+            ok &= count >= minimum;
             continue;
         }
         const QRgb colour = expectation.section(QLatin1Char(':'), 0, 0).toUInt(nullptr, 16);
