@@ -41,6 +41,8 @@ public:
     void SetLegend(std::unique_ptr<TChartLegend> legend);
     // The legend's colour of its last paint, for the series' symbols.
     TColor LegendBackColour() const override { return legendBackColour_; }
+    // Marks of the legend style write a point as the legend would.
+    TLegendTextStyle LegendTextStyle() const override { return legend_ ? legend_->TextStyle() : ltsLeftValue; }
     void SetLegendBackColour(TColor value) { legendBackColour_ = value; }
     TOnGetLegendText OnGetLegendText;
     TOnGetLegendRect OnGetLegendRect;

@@ -23,6 +23,18 @@ TEST(ChartSeriesExtras, MarksDrawnWhenVisibleInsideTheirOwnClip)
     EXPECT_EQ(ops.mid(clip, 11).join(' '), "ClipToRect" + QString(" LineTo Rectangle TextOut").repeated(3) + " RemoveClip");
 }
 
+TEST(ChartSeriesExtras, LegendStyleMarksFollowTheChartsLegend)
+{
+    TRecordedChart r;
+    TBoxSeries& s = AddBoxSeries(r.chart, {});
+    s.AddPoint(5, 25, QStringLiteral("a"));
+    s.Marks().SetStyle(smsLegend);
+    r.chart.Legend()->SetTextStyle(ltsRightValue);
+    EXPECT_EQ(s.MarkText(0), QStringLiteral("a 25"));
+    r.chart.Legend()->SetTextStyle(ltsPlain);
+    EXPECT_EQ(s.MarkText(0), QStringLiteral("a"));
+}
+
 TEST(ChartSeriesExtras, CircularDataSourceRefused)
 {
     TRecordedChart r;
