@@ -13,7 +13,9 @@ std::optional<int> Number(const QString& text)
 
 QString TCommandLine::Usage()
 {
-    return QStringLiteral("usage: kaldoro [--metric N] [--mode M] [--export-png FILE] [--export-csv FILE] [--compare-at DAY] [FILE...]");
+    return QStringLiteral("usage: kaldoro [--metric N] [--mode M] [--export-png FILE] [--export-csv FILE] [--compare-at DAY] [FILE...]\n"
+                          "       kaldoro --import FILE [--sport NAME]... [--years A-B] [--list-sports | --convert-to DIR]\n"
+                          "               [--metric N] [--mode M] [--export-png FILE] [--export-csv FILE]");
 }
 
 TCommandLine TCommandLine::Parse(const QStringList& arguments)
