@@ -6,6 +6,7 @@
 #include "chart/axes/axis_host.h"
 #include "chart/axes/chart_axis_list.h"
 #include "chart/axes/date_time_format.h"
+#include "chart/axes/number_format.h"
 #include "chart/canvas/chart_canvas3d.h"
 #include "chart/series/chart_series.h"
 #include "chart/series/chart_series_list.h"
@@ -44,6 +45,8 @@ public:
         series.SetParentChart(nullptr);
     }
     void RefreshFromSource(TChartSeries&) override {}
+    void CheckDataSource(const TChartSeries&, const TChartSeries&) const override {}
+    QString FormatValue(const QString& picture, double value) const override { return FormatNumber(picture, value); }
     bool MouseConsumed() const override { return false; }
     void SetMouseConsumed(bool) override {}
     void SetView3D(bool) override {}

@@ -27,6 +27,7 @@ public:
     double PixelToValue(int p) const override { return min_ + p * (max_ - min_) / 1000; }
     int PixelStart() const override { return 0; }
     int PixelEnd() const override { return 1000; }
+    QString LabelValue(double value) const override { return QString::number(value); }
 
 private:
     bool horizontal_;
@@ -53,6 +54,9 @@ public:
     void RemoveSeries(TChartSeries& s) override { list_.Remove(s); }
     const TChartSeriesList& SeriesList() const override { return list_; }
     void RefreshFromSource(TChartSeries&) override {}
+    void CheckDataSource(const TChartSeries&, const TChartSeries&) const override {}
+    QString FormatValue(const QString&, double value) const override { return QString::number(value); }
+    TColor ChartColor() const override { return clWhite; }
     bool MouseConsumed() const override { return false; }
     void SetMouseConsumed(bool) override {}
     bool View3D() const override { return false; }
