@@ -263,6 +263,11 @@ void TForm1::ReadChosenFiles(const QStringList& paths)
             AppendMemoLine(finding);
         memo_->repaint();
     }
+    FinishLoad();
+}
+
+void TForm1::FinishLoad()
+{
     if (const int years = loader_->SlotsFilled(); years > TEvaluation::MaxYears)
         AppendMemoLine(QStringLiteral("Nur die ersten %1 der %2 Jahre werden im Diagramm gezeigt.")
                            .arg(TEvaluation::MaxYears)

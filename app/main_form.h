@@ -90,6 +90,8 @@ private:
     void CreateChartChildren();
     void PrepareLoad();
     void ReadChosenFiles(const QStringList& paths);
+    // After the files of a load: the note on years beyond the chart's eight, and the lists.
+    void FinishLoad();
     void AppendMemoLine(const QString& text);
     void ConnectLists();
     void ConnectInspection();

@@ -105,11 +105,5 @@ void TForm1::LoadImportedYears(const TImportedYears& imported)
         AppendMemoLine(imported.source);
     for (const QString& note : imported.notes)
         AppendMemoLine(note);
-    if (const int years = loader_->SlotsFilled(); years > TEvaluation::MaxYears)
-        AppendMemoLine(QStringLiteral("Nur die ersten %1 der %2 Jahre werden im Diagramm gezeigt.")
-                           .arg(TEvaluation::MaxYears)
-                           .arg(years));
-    cbWahl_->show();
-    cbKum_->show();
-    cbArt_->show();
+    FinishLoad();
 }
