@@ -94,7 +94,7 @@ private:
     void FinishLoad();
     void AppendMemoLine(const QString& text);
     void ConnectLists();
-    void ConnectInspection();
+    void ConnectValuePanelAndPickList();
     int ActiveYearSeries() const;
     void ApplyRequest(const TEvaluationRequest& request);
     void RunEvaluation(TEvalMode mode);

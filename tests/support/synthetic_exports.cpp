@@ -8,10 +8,10 @@ namespace SyntheticExports {
 namespace {
 
 // A fixed linear congruential generator: the same files on every run.
-class TSequence
+class TRepeatableNumbers
 {
 public:
-    explicit TSequence(unsigned seed) : state_(seed) {}
+    explicit TRepeatableNumbers(unsigned start) : state_(start) {}
     unsigned Next()
     {
         state_ = state_ * 1103515245u + 12345u;
@@ -70,7 +70,7 @@ std::string StravaName(int i)
     }
 }
 
-TTruth Draw(TSequence& random, int year, const std::vector<const char*>& sports)
+TTruth Draw(TRepeatableNumbers& random, int year, const std::vector<const char*>& sports)
 {
     TTruth t;
     t.year = year;
@@ -129,7 +129,7 @@ std::string Resaved(std::string header)
 
 TExport Strava(int years, int workoutsPerYear, bool newer, bool resaved)
 {
-    TSequence random(20240601u + unsigned(years) * 7u + (newer ? 1u : 0u));
+    TRepeatableNumbers random(20240601u + unsigned(years) * 7u + (newer ? 1u : 0u));
     TExport result;
     const std::vector<const char*> sports = {"Run", "Run", "Run", "Ride", "Swim", "Weight Training", "Virtual Ride"};
     for (int y = 0; y < years; ++y)
@@ -148,7 +148,7 @@ TExport Strava(int years, int workoutsPerYear, bool newer, bool resaved)
 
 TExport TrainingPeaks(int years, int workoutsPerYear)
 {
-    TSequence random(777u + unsigned(years));
+    TRepeatableNumbers random(777u + unsigned(years));
     TExport result;
     const std::vector<const char*> sports = {"Run", "Bike", "Bike", "Swim", "Strength"};
     std::string header = "\"Title\",\"WorkoutType\",\"WorkoutDescription\",\"PlannedDuration\","

@@ -13,7 +13,7 @@
 
 namespace {
 
-class Inspection : public ::testing::Test
+class ValuePanelWindow : public ::testing::Test
 {
 protected:
     void Load(std::initializer_list<const char*> years)
@@ -60,7 +60,7 @@ protected:
 
 } // namespace
 
-TEST_F(Inspection, PressShowsTheValueUntilRelease)
+TEST_F(ValuePanelWindow, PressShowsTheValueUntilRelease)
 {
     Load({"2009", "2010", "2011", "2012"});
     Mode(0);
@@ -78,7 +78,7 @@ TEST_F(Inspection, PressShowsTheValueUntilRelease)
     EXPECT_FALSE(panel->isVisible());
 }
 
-TEST_F(Inspection, PressBelowThePlotShowsNothingAndTheRightEdgeKeepsThePanelInside)
+TEST_F(ValuePanelWindow, PressBelowThePlotShowsNothingAndTheRightEdgeKeepsThePanelInside)
 {
     Load({"2009", "2010"});
     Mode(2);
@@ -92,7 +92,7 @@ TEST_F(Inspection, PressBelowThePlotShowsNothingAndTheRightEdgeKeepsThePanelInsi
     Release(nearRight);
 }
 
-TEST_F(Inspection, LegendOpensThePickListAndAPickHidesTheYearAcrossModes)
+TEST_F(ValuePanelWindow, LegendOpensThePickListAndAPickHidesTheYearAcrossModes)
 {
     Load({"2009", "2010", "2011"});
     Mode(3);
@@ -112,7 +112,7 @@ TEST_F(Inspection, LegendOpensThePickListAndAPickHidesTheYearAcrossModes)
     EXPECT_TRUE(Chart().SeriesAt(1).Active());
 }
 
-TEST_F(Inspection, NoEntryTogglesTheLabelSeriesAndTheLastYearStaysVisible)
+TEST_F(ValuePanelWindow, NoEntryTogglesTheLabelSeriesAndTheLastYearStaysVisible)
 {
     Load({"2011"});
     Mode(0);
@@ -127,7 +127,7 @@ TEST_F(Inspection, NoEntryTogglesTheLabelSeriesAndTheLastYearStaysVisible)
 
 // A pan saves the scales; a new evaluation must drop them, or the undo of a
 // later zoom brings back the limits of the evaluation before.
-TEST_F(Inspection, UndoAfterPanAndNewEvaluationKeepsTheNewLimits)
+TEST_F(ValuePanelWindow, UndoAfterPanAndNewEvaluationKeepsTheNewLimits)
 {
     Load({"2009", "2010"});
     Mode(0);

@@ -79,7 +79,7 @@ int TForm1::ActiveYearSeries() const
     return active;
 }
 
-void TForm1::ConnectInspection()
+void TForm1::ConnectValuePanelAndPickList()
 {
     chart_->OnMouseDown = [this](TCustomChartPanel&, TMouseButton button, TShiftState shift, int x, int y) {
         ChartMouseDown(button, shift, x, y);
