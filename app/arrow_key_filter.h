@@ -9,11 +9,12 @@
 
 // Passes Left and Right key presses (without modifiers) of the watched
 // widget to a function, -1 or +1; a press the function takes is consumed.
+// The filter has no Qt parent: its owner keeps it, and Qt forgets a filter
+// when it is destroyed.
 class TArrowKeyFilter : public QObject
 {
 public:
-    TArrowKeyFilter(QObject* watched, std::function<bool(int step)> onArrow)
-        : QObject(watched), onArrow_(std::move(onArrow))
+    TArrowKeyFilter(QObject* watched, std::function<bool(int step)> onArrow) : onArrow_(std::move(onArrow))
     {
         watched->installEventFilter(this);
     }

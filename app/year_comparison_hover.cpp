@@ -34,7 +34,7 @@ TYearComparisonHover::TYearComparisonHover(TChart& chart, const TEvaluationState
     // The arrow keys need the focus: a click or Tab gives it to the chart.
     chart_.setFocusPolicy(Qt::StrongFocus);
     // Qt's event delivery must not unwind: a failure only leaves the key unused.
-    keyFilter_ = new TArrowKeyFilter(&chart_, [this](int step) noexcept {
+    keyFilter_ = std::make_unique<TArrowKeyFilter>(&chart_, [this](int step) noexcept {
         try {
             return StepDay(step);
         } catch (...) {
@@ -48,7 +48,6 @@ TYearComparisonHover::~TYearComparisonHover()
 {
     chart_.OnMouseMove = nullptr;
     chart_.OnMouseLeave = nullptr;
-    delete keyFilter_;
 }
 
 std::optional<TAxisMapping> TYearComparisonHover::DayMapping() const

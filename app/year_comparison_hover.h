@@ -5,9 +5,10 @@
 #include "chart/panel/hover_layout.h"
 #include "chart/series/mouse_input.h"
 
+#include <memory>
 #include <optional>
 
-class QObject;
+class TArrowKeyFilter;
 class TChart;
 
 // The years compared at the day under the pointer: the chart's hover
@@ -42,7 +43,7 @@ private:
     void ShowDay(int day, QPoint pointer);
 
     TChart& chart_;
-    QObject* keyFilter_ = nullptr; // a child of the chart
+    std::unique_ptr<TArrowKeyFilter> keyFilter_;
     const TEvaluationState& state_;
     std::optional<int> day_;
     std::optional<QPoint> pointer_;

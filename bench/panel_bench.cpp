@@ -74,7 +74,7 @@ void BM_BufferedRepaint(benchmark::State& state)
     canvas->SetWindow(&window);
     chart->Draw(nullptr, chart->GetRectangle());
     for (auto _ : state) {
-        if (!canvas->RepaintFromBuffer())
+        if (!canvas->RepaintFromBuffer(window.rect()))
             state.SkipWithError("buffer not valid");
     }
     canvas->SetWindow(chart.get());

@@ -115,7 +115,7 @@ void BM_YearChartBufferCopy(benchmark::State& state)
     QPaintDevice* const widget = canvas.Window();
     canvas.SetWindow(&window);
     for (auto _ : state) {
-        if (!canvas.RepaintFromBuffer()) {
+        if (!canvas.RepaintFromBuffer(window.rect())) {
             state.SkipWithError("buffer not valid");
             break;
         }

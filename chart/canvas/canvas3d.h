@@ -7,6 +7,7 @@
 #include <vector>
 
 class QPaintDevice;
+class QRegion;
 class TView3DOptions;
 
 // Adds to the 2D interface the paint frame (buffered display), the 3D
@@ -25,9 +26,9 @@ public:
     // Ends the paint: a buffered canvas copies its buffer to `destination`
     // with its top-left at rect's top-left.
     virtual void EndFrame(QPaintDevice* destination, const TRect& rect) = 0;
-    // Copies a still valid buffer to the window at (0, 0) and returns true;
-    // false when there is nothing valid to copy.
-    virtual bool RepaintFromBuffer() = 0;
+    // Copies the pieces of area (window pixels) from a still valid buffer to
+    // the window and returns true; false when there is nothing valid to copy.
+    virtual bool RepaintFromBuffer(const QRegion& area) = 0;
     // Copies the monochrome flag.
     void Assign(const TCanvas3D& other) { SetMonochromeFlag(other.IsMonochrome()); }
 

@@ -4,6 +4,7 @@
 
 #include <QPaintDevice>
 #include <QPainter>
+#include <QRegion>
 
 #include <algorithm>
 
@@ -121,12 +122,15 @@ void TChartCanvas3D::EndFrame(QPaintDevice* destination, const TRect& rect)
     SetDirty(false);
 }
 
-bool TChartCanvas3D::RepaintFromBuffer()
+bool TChartCanvas3D::RepaintFromBuffer(const QRegion& area)
 {
     if (IsDirty() || buffer_.isNull() || window_ == nullptr)
         return false;
     QPainter copy(window_);
-    copy.drawImage(0, 0, buffer_);
+    // Rectangle by rectangle: a plain copy per piece, where one copy of the
+    // whole picture through a clip of several pieces blends span by span.
+    for (const QRect& piece : area)
+        copy.drawImage(piece.topLeft(), buffer_, piece);
     return true;
 }
 

@@ -74,7 +74,7 @@ public:
     TRect StartFrame(QPaintDevice* target, const TView3DOptions* options, const TRect& destination,
                      bool is3D) override;
     void EndFrame(QPaintDevice* destination, const TRect& rect) override;
-    bool RepaintFromBuffer() override;
+    bool RepaintFromBuffer(const QRegion& area) override;
 
 private:
     enum TFill { WithBrush, NoFill };

@@ -137,11 +137,11 @@ void TCustomChartPanel::DrawToImage(QImage& image)
     canvas_->Invalidate();
 }
 
-void TCustomChartPanel::paintEvent(QPaintEvent* /*event*/)
+void TCustomChartPanel::paintEvent(QPaintEvent* event)
 {
     if (printing_)
         return;
-    if (canvas_->RepaintFromBuffer())
+    if (canvas_->RepaintFromBuffer(event->region()))
         return;
     Draw(this, GetRectangle());
 }

@@ -1,20 +1,19 @@
 #include "chart/panel/hover_layout.h"
 
-#include <QFontMetrics>
-
 #include <algorithm>
 
-THoverMetrics MeasureHover(const THoverContent& content, const QFontMetrics& metrics)
+THoverMetrics MeasureHover(const THoverContent& content, int rowHeight,
+                           const std::function<int(const QString&)>& width)
 {
     THoverMetrics result;
-    result.RowHeight = metrics.height();
-    result.HeadingWidth = metrics.horizontalAdvance(content.Heading);
+    result.RowHeight = rowHeight;
+    result.HeadingWidth = width(content.Heading);
     for (const THoverRow& row : content.Rows) {
         if (result.ColumnWidths.size() < std::size_t(row.Cells.size()))
             result.ColumnWidths.resize(std::size_t(row.Cells.size()), 0);
         for (qsizetype i = 0; i < row.Cells.size(); ++i) {
-            int& width = result.ColumnWidths[std::size_t(i)];
-            width = std::max(width, metrics.horizontalAdvance(row.Cells[i]));
+            int& column = result.ColumnWidths[std::size_t(i)];
+            column = std::max(column, width(row.Cells[i]));
         }
     }
     return result;

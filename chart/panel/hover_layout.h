@@ -8,9 +8,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <vector>
-
-class QFontMetrics;
 
 // What a hover marker shows: a vertical line through the plot at one
 // column and, beside it, a box with a heading and rows of text cells, each
@@ -63,7 +62,9 @@ constexpr int HoverSwatchSize = 10;
 constexpr int HoverColumnGap = 10;
 constexpr int HoverBoxGap = 10; // between the line and the box
 
-THoverMetrics MeasureHover(const THoverContent& content, const QFontMetrics& metrics);
+// width gives a text's width in pixels.
+THoverMetrics MeasureHover(const THoverContent& content, int rowHeight,
+                           const std::function<int(const QString&)>& width);
 
 // The line at its column; the box beside it, right of the line where it
 // fits inside `bounds`, else left of it, vertically centred on the pointer

@@ -1,29 +1,31 @@
 #include "chart/panel/hover_overlay.h"
 
-#include <QFontMetrics>
 #include <QPainter>
 #include <QWidget>
 
-bool THoverOverlay::SameTexts(const THoverContent& content) const
+THoverOverlay::THoverOverlay(QWidget& widget) : widget_(widget) {}
+
+THoverOverlay::~THoverOverlay() = default;
+
+TGlyphTexts& THoverOverlay::Texts()
 {
-    if (!content_ || content_->Heading != content.Heading || content_->Rows.size() != content.Rows.size())
-        return false;
-    for (std::size_t i = 0; i < content.Rows.size(); ++i)
-        if (content_->Rows[i].Cells != content.Rows[i].Cells)
-            return false;
-    return true;
+    if (!texts_ || texts_->Font() != widget_.font())
+        texts_ = std::make_unique<TGlyphTexts>(widget_.font());
+    return *texts_;
 }
 
 void THoverOverlay::Show(THoverContent content)
 {
     if (content_ && *content_ == content)
         return;
-    if (!SameTexts(content))
-        metrics_ = MeasureHover(content, QFontMetrics(widget_.font()));
+    TGlyphTexts& texts = Texts();
+    const THoverMetrics metrics =
+        MeasureHover(content, texts.Height(), [&texts](const QString& text) { return texts.Width(text); });
     const QRegion old = content_ ? layout_.Region() : QRegion();
-    layout_ = CalcHoverLayout(content, metrics_, widget_.rect());
+    layout_ = CalcHoverLayout(content, metrics, widget_.rect());
     content_ = std::move(content);
-    widget_.update(old + layout_.Region());
+    placed_ = PlaceTexts(texts);
+    widget_.update((old + layout_.Region()).boundingRect());
 }
 
 void THoverOverlay::Hide()
@@ -34,6 +36,26 @@ void THoverOverlay::Hide()
     widget_.update(layout_.Region());
 }
 
+// The heading left-aligned in the first row; in the others the first cell
+// left-aligned, the rest right-aligned in their columns.
+std::vector<TPlacedText> THoverOverlay::PlaceTexts(TGlyphTexts& texts) const
+{
+    std::vector<TPlacedText> placed;
+    const QRect& box = layout_.Box;
+    int baseline = box.top() + HoverPadding + texts.Ascent();
+    placed.push_back(texts.Place(content_->Heading, QPointF(box.left() + HoverPadding, baseline)));
+    for (const THoverRow& row : content_->Rows) {
+        baseline += layout_.RowHeight;
+        for (qsizetype i = 0; i < row.Cells.size() && std::size_t(i) < layout_.ColumnLeft.size(); ++i) {
+            const QString& cell = row.Cells[i];
+            const int x = i == 0 ? layout_.ColumnLeft[std::size_t(i)]
+                                 : layout_.ColumnRight[std::size_t(i)] - texts.Width(cell);
+            placed.push_back(texts.Place(cell, QPointF(x, baseline)));
+        }
+    }
+    return placed;
+}
+
 void THoverOverlay::Paint(QPaintDevice& device) const
 {
     if (!content_)
@@ -41,26 +63,22 @@ void THoverOverlay::Paint(QPaintDevice& device) const
     QPainter painter(&device);
     painter.fillRect(layout_.Line, ToQColor(LineColour));
     const QRect& box = layout_.Box;
-    painter.fillRect(box, ToQColor(BoxColour));
-    painter.setPen(ToQColor(TextColour));
-    // The outline runs along the box' last column and row, inside it.
-    painter.drawRect(box.adjusted(0, 0, -1, -1));
-    painter.setFont(widget_.font());
+    // Outlines are filled rather than stroked: a one-pixel frame inside the
+    // box, and inside each swatch, at a fraction of a stroke's cost.
+    painter.fillRect(box, ToQColor(TextColour));
+    painter.fillRect(box.adjusted(1, 1, -1, -1), ToQColor(BoxColour));
     const int h = layout_.RowHeight;
     int top = box.top() + HoverPadding;
-    painter.drawText(QRect(box.left() + HoverPadding, top, box.width() - 2 * HoverPadding, h),
-                     Qt::AlignLeft | Qt::AlignVCenter, content_->Heading);
     for (const THoverRow& row : content_->Rows) {
         top += h;
-        if (row.Swatch != clNone) {
-            const QRect swatch(layout_.SwatchLeft, top + (h - HoverSwatchSize) / 2, HoverSwatchSize, HoverSwatchSize);
-            painter.fillRect(swatch, ToQColor(ResolveColour(row.Swatch)));
-            painter.drawRect(swatch.adjusted(0, 0, -1, -1));
-        }
-        for (qsizetype i = 0; i < row.Cells.size() && std::size_t(i) < layout_.ColumnLeft.size(); ++i) {
-            const QRect cell(QPoint(layout_.ColumnLeft[std::size_t(i)], top),
-                             QPoint(layout_.ColumnRight[std::size_t(i)] - 1, top + h - 1));
-            painter.drawText(cell, (i == 0 ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter, row.Cells[i]);
-        }
+        if (row.Swatch == clNone)
+            continue;
+        const QRect swatch(layout_.SwatchLeft, top + (h - HoverSwatchSize) / 2, HoverSwatchSize, HoverSwatchSize);
+        painter.fillRect(swatch, ToQColor(TextColour));
+        painter.fillRect(swatch.adjusted(1, 1, -1, -1), ToQColor(ResolveColour(row.Swatch)));
     }
+    painter.setPen(ToQColor(TextColour));
+    painter.setFont(widget_.font());
+    for (const TPlacedText& text : placed_)
+        text.Draw(painter);
 }

@@ -1,8 +1,11 @@
 #pragma once
 
+#include "chart/canvas/glyph_texts.h"
 #include "chart/panel/hover_layout.h"
 
+#include <memory>
 #include <optional>
+#include <vector>
 
 class QPaintDevice;
 class QWidget;
@@ -14,14 +17,15 @@ class QWidget;
 class THoverOverlay
 {
 public:
-    explicit THoverOverlay(QWidget& widget) : widget_(widget) {}
+    explicit THoverOverlay(QWidget& widget);
+    ~THoverOverlay();
 
     bool Visible() const { return content_.has_value(); }
     const std::optional<THoverContent>& Content() const { return content_; }
     const THoverLayout& Layout() const { return layout_; }
 
-    // Shows the content, laid out inside the widget; texts are measured
-    // again only when they change.
+    // Shows the content, laid out inside the widget, its texts placed
+    // glyph by glyph: the marker follows every mouse move.
     void Show(THoverContent content);
     void Hide();
     // Drops the marker without a repaint request: for a paint of the
@@ -35,10 +39,12 @@ public:
     TColor TextColour = clBlack;
 
 private:
-    bool SameTexts(const THoverContent& content) const;
+    TGlyphTexts& Texts();
+    std::vector<TPlacedText> PlaceTexts(TGlyphTexts& texts) const;
 
     QWidget& widget_;
     std::optional<THoverContent> content_;
-    THoverMetrics metrics_;
+    std::unique_ptr<TGlyphTexts> texts_; // for the widget's font
     THoverLayout layout_;
+    std::vector<TPlacedText> placed_;
 };

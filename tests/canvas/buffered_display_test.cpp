@@ -1,5 +1,7 @@
 #include "canvas_test_support.h"
 
+#include <QRegion>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -40,15 +42,19 @@ TEST(BufferedDisplay, RepaintFromBufferOnlyWhileNothingChanged)
 {
     QImage window = WindowImage(20, 20);
     TChartCanvas3D canvas(&window);
-    EXPECT_FALSE(canvas.RepaintFromBuffer()); // nothing painted yet
+    EXPECT_FALSE(canvas.RepaintFromBuffer(window.rect())); // nothing painted yet
     canvas.StartFrame(&window, nullptr, {0, 0, 20, 20}, false);
     canvas.SetPixel(4, 4, clBlue);
+    canvas.SetPixel(15, 15, clBlue);
     canvas.EndFrame(&window, {0, 0, 20, 20});
     window.fill(Qt::black);
-    EXPECT_TRUE(canvas.RepaintFromBuffer());
+    // Only the asked pieces are copied: the rest of the window stays as it is.
+    EXPECT_TRUE(canvas.RepaintFromBuffer(QRegion(0, 0, 10, 10) + QRegion(12, 0, 2, 2)));
     EXPECT_EQ(Pixel(window, 4, 4), clBlue);
+    EXPECT_EQ(Pixel(window, 13, 1), clWhite);
+    EXPECT_EQ(Pixel(window, 15, 15), clBlack);
     canvas.Invalidate();
-    EXPECT_FALSE(canvas.RepaintFromBuffer());
+    EXPECT_FALSE(canvas.RepaintFromBuffer(window.rect()));
 }
 
 TEST(BufferedDisplay, BufferIsReusedAtTheSameSizeAndRecreatedOnResize)
@@ -102,7 +108,7 @@ TEST(BufferedDisplay, DrawingOutsideAnyFrameIsIgnored)
     canvas.TextOut(0, 0, QStringLiteral("x"));
     canvas.FillGradient({0, 0, 10, 10}, clRed, clBlue, gdTopBottom);
     EXPECT_EQ(canvas.DrawingSurface(), nullptr);
-    EXPECT_FALSE(canvas.RepaintFromBuffer());
+    EXPECT_FALSE(canvas.RepaintFromBuffer(QRect(0, 0, 10, 10)));
     EXPECT_EQ(canvas.StartFrame(nullptr, nullptr, {0, 0, 0, 0}, false), (TRect{0, 0, 0, 0}));
     canvas.EndFrame(nullptr, {});
 }

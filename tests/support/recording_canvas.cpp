@@ -170,7 +170,7 @@ void TRecordingCanvas::EndFrame(QPaintDevice* /*destination*/, const TRect& rect
     SetDirty(false);
 }
 
-bool TRecordingCanvas::RepaintFromBuffer()
+bool TRecordingCanvas::RepaintFromBuffer(const QRegion& /*area*/)
 {
     return !IsDirty();
 }
