@@ -1,8 +1,9 @@
 // The other end of a real drag and drop for the end-to-end scripts: a small
 // window that, like a file manager, starts a drag of the files named on its
 // command line (or of a text: --text TEXT) when a mouse button is pressed in
-// it. Prints the action the drop target took; exit code 0 when a target took
-// the drop, 1 when it was refused or went nowhere.
+// it. Prints the action the drop target took ("copy", "move" or "ignored")
+// and keeps running: the target fetches the dropped data from this program
+// after the drop, as from a file manager.
 #include <QApplication>
 #include <QDrag>
 #include <QMimeData>
@@ -34,12 +35,13 @@ protected:
                 urls << QUrl::fromLocalFile(path);
             data->setUrls(urls);
         }
-        QDrag drag(this);
-        drag.setMimeData(data.release()); // the drag owns its data
-        const Qt::DropAction action = drag.exec(Qt::CopyAction | Qt::MoveAction, Qt::CopyAction);
+        // Parented to the window: the drop target asks it for the data after
+        // exec() has returned, so it must outlive this handler.
+        auto* drag = new QDrag(this);
+        drag->setMimeData(data.release()); // the drag owns its data
+        const Qt::DropAction action = drag->exec(Qt::CopyAction | Qt::MoveAction, Qt::CopyAction);
         std::printf("%s\n", action == Qt::CopyAction ? "copy" : action == Qt::MoveAction ? "move" : "ignored");
         std::fflush(stdout);
-        QCoreApplication::exit(action == Qt::IgnoreAction ? 1 : 0);
     }
 
 private:
