@@ -18,7 +18,7 @@ constexpr TKeyRow KeyRows[] = {
     {"Strg+P", "Diagramm drucken"},
     {"Esc", "Zoom und Verschieben des Diagramms zurücknehmen"},
     {"F1", "diese Hilfe"},
-    {"Tab, Umschalt+Tab", "zum nächsten, vorigen Bedienelement: Knopf, Messgröße, Summe, Art der Auswertung"},
+    {"Tab, Umschalt+Tab", "zum nächsten, vorigen Bedienelement: Knopf, Messgröße, Diagramm, Summe, Art der Auswertung"},
     {"Links, Rechts", "bei Fokus auf dem Diagramm: den markierten Tag verschieben"},
 };
 

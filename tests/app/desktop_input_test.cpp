@@ -1,6 +1,5 @@
 // Drops, keys, tooltips and the Tab order of the main window, driven by the
 // events a window system would deliver (offscreen).
-#include "app/command_line.h"
 #include "app/dropped_items.h"
 #include "app/help_window.h"
 #include "app/main_form.h"
@@ -117,10 +116,6 @@ TEST(DroppedItems, LocalFilesLoadAndEverythingElseIsNamed)
     ASSERT_EQ(fromText.rejectedLines.size(), 2);
     EXPECT_LT(fromText.rejectedLines[0].size(), 70); // one short pane line, not the whole text
     EXPECT_FALSE(fromText.rejectedLines[0].contains(QStringLiteral("zweite")));
-
-    QMimeData image;
-    image.setData(QStringLiteral("image/png"), QByteArray("png"));
-    EXPECT_EQ(TDroppedItems::Classify(image).rejectedLines.size(), 2);
 }
 
 TEST_F(DesktopInput, DroppedFilesLoadAsTheLoadButtonDoes)
@@ -251,15 +246,6 @@ TEST_F(DesktopInput, TabVisitsTheListsInTheirOrder)
     visit({form->CB_Wahl(), form->CB_Kum(), form->CB_Art()});
     ShowChart(); // the chart takes its place between the first two lists
     visit({form->CB_Wahl(), form->Chart(), form->CB_Kum(), form->CB_Art()});
-}
-
-TEST(CommandLine, HelpAndVersionAreOptions)
-{
-    EXPECT_TRUE(TCommandLine::Parse({"--help"}).help);
-    EXPECT_TRUE(TCommandLine::Parse({"a.csv", "-h"}).help);
-    const TCommandLine version = TCommandLine::Parse({"--version"});
-    EXPECT_TRUE(version.version && version.error.isEmpty() && version.files.isEmpty());
-    EXPECT_EQ(TCommandLine::Parse({"--", "--help"}).files, QStringList({"--help"}));
 }
 
 } // namespace
