@@ -32,6 +32,11 @@ TCommandLine TCommandLine::Parse(const QStringList& arguments)
             optionsEnded = true;
             continue;
         }
+        if (argument == QStringLiteral("--help") || argument == QStringLiteral("-h")
+            || argument == QStringLiteral("--version")) {
+            (argument == QStringLiteral("--version") ? result.version : result.help) = true;
+            continue;
+        }
         const bool takesValue = argument == QStringLiteral("--mode") || argument == QStringLiteral("--metric")
             || argument == QStringLiteral("--export-png") || argument == QStringLiteral("--export-csv")
             || argument == QStringLiteral("--compare-at");

@@ -15,10 +15,14 @@ struct TCommandLine
     QString exportCsv;
     std::optional<int> compareAt; // day 1 to 366: print the years' values there
     QString error; // set when the arguments cannot be used
+    bool help = false;    // --help: print Help() and exit
+    bool version = false; // --version: print Version() and exit
 
     // True when the run writes files or text and shows no window.
     bool Exports() const { return !exportPng.isEmpty() || !exportCsv.isEmpty() || compareAt.has_value(); }
 
     static TCommandLine Parse(const QStringList& arguments);
     static QString Usage();
+    static QString Help();
+    static QString Version();
 };

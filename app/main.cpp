@@ -65,6 +65,11 @@ int main(int argc, char** argv)
         arguments << QString::fromLocal8Bit(argv[i]);
     const TImportCommand import = TImportCommand::Extract(arguments);
     TCommandLine commandLine = TCommandLine::Parse(arguments);
+    if (commandLine.error.isEmpty() && (commandLine.help || commandLine.version)) {
+        const QString text = commandLine.help ? TCommandLine::Help() : TCommandLine::Version();
+        std::printf("%s\n", text.toUtf8().constData());
+        return std::fflush(stdout) == 0 && !std::ferror(stdout) ? 0 : 1;
+    }
     if (commandLine.error.isEmpty() && import.Active() && !commandLine.files.isEmpty())
         commandLine.error = QStringLiteral("--import loads one export; year files cannot be added to it");
     if (const QString error = import.error.isEmpty() ? commandLine.error : import.error; !error.isEmpty()) {

@@ -95,6 +95,7 @@ TForm1::TForm1(std::unique_ptr<TOpenFileDialog> openDialog, QWidget* parent)
     loader_ = std::make_unique<TYearFileLoader>(store_, *metricItems_);
     ConnectLists();
     ConnectValuePanelAndPickList();
+    ConnectKeysAndDrops();
     comparisonHover_ = std::make_unique<TYearComparisonHover>(*chart_, evaluation_);
     FormCreate();
     // A hidden window gets its first resize event only when shown; lay out now.

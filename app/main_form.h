@@ -20,6 +20,8 @@ class QPushButton;
 class QTextEdit;
 class TChart;
 class TComboBoxItems;
+struct TDroppedItems;
+class THelpWindow;
 struct TImportedYears;
 class TYearComparisonHover;
 
@@ -48,6 +50,11 @@ public:
     // The year pick list, opened by a click on the legend.
     void ChartClickLegend(TMouseButton button, TShiftState shift, int x, int y);
     void LBoxClick();
+    // Keys of the whole window: Ctrl+O is the load button, Esc undoes a
+    // zoom or pan of the chart, F1 shows the help window.
+    void UndoChartZoom();
+    void ShowHelp();
+    THelpWindow* HelpWindow() const { return helpWindow_; }
 
     // The load with the given paths, exactly as if they had been chosen in
     // the open-file dialog (used for files named on the command line).
@@ -83,6 +90,10 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    // Files dropped on the window load as the load button's would.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void CreateControls();
@@ -95,6 +106,11 @@ private:
     void AppendMemoLine(const QString& text);
     void ConnectLists();
     void ConnectValuePanelAndPickList();
+    void ConnectKeysAndDrops();
+    void CreateShortcuts();
+    void SetToolTips();
+    void EnableFileDrops();
+    void LoadDropped(const TDroppedItems& items);
     int ActiveYearSeries() const;
     void ApplyRequest(const TEvaluationRequest& request);
     void RunEvaluation(TEvalMode mode);
@@ -111,6 +127,7 @@ private:
     QPlainTextEdit* memo1_ = nullptr;
     QLabel* showDat_ = nullptr;
     QListWidget* lBox_ = nullptr;
+    THelpWindow* helpWindow_ = nullptr; // made on the first F1
 
     // Year data, alive for the whole run.
     std::unique_ptr<TOpenFileDialog> openDialog_;

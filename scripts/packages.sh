@@ -2,4 +2,5 @@
 KALDORO_BUILD_PACKAGES=(build-essential cmake ninja-build qt6-base-dev libgl-dev
                         libgtest-dev libgmock-dev libbenchmark-dev libcsv-dev
                         fonts-liberation2 fonts-dejavu-core)
-KALDORO_TEST_PACKAGES=(xvfb xauth xdotool x11-utils imagemagick tzdata)
+KALDORO_TEST_PACKAGES=(xvfb xauth xdotool x11-utils imagemagick tzdata
+                       desktop-file-utils)

@@ -1,0 +1,27 @@
+// What kaldoro --help and --version print.
+#include "app/command_line.h"
+
+#include "kaldoro_version.h"
+
+QString TCommandLine::Version()
+{
+    return QStringLiteral("kaldoro %1").arg(QStringLiteral(KALDORO_VERSION));
+}
+
+QString TCommandLine::Help()
+{
+    return Version() + QStringLiteral(" - vergleicht Trainingsjahre aus Jahresdateien in einem Diagramm.\n\n")
+        + Usage()
+        + QStringLiteral("\n\n"
+                         "  FILE...              Jahresdateien, geladen wie mit dem Knopf \"LOAD Jahres Daten\"\n"
+                         "  --mode M             Art der Auswertung, Eintrag 0 bis 5 der Liste\n"
+                         "  --metric N           Eintrag N der Messgrößen-Liste, die die Auswertung nutzt\n"
+                         "  --export-png FILE    das Diagramm als PNG schreiben, ohne Fenster\n"
+                         "  --export-csv FILE    die Punkte des Diagramms als CSV schreiben, ohne Fenster\n"
+                         "  --compare-at DAY     die Werte der Jahre an Tag DAY ausgeben (braucht --mode)\n"
+                         "  --import FILE        einen Trainingsexport statt Jahresdateien lesen\n"
+                         "  -h, --help           diese Hilfe\n"
+                         "  --version            die Version\n\n"
+                         "Im Fenster: Strg+O laden, Esc Zoom zurücknehmen, F1 Hilfe; Jahresdateien\n"
+                         "lassen sich auch ins Fenster ziehen.");
+}
