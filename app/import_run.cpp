@@ -66,7 +66,7 @@ std::optional<int> Prepare(const TImportCommand& command, bool drawsChart, TImpo
         const TColumnMapping& mapping = file.DefaultMapping();
         if (mapping.dateColumn < 0)
             return Fail(QStringLiteral("%1: no column with dates found").arg(command.file));
-        const TWorkoutList list = WorkoutReader::Read(file.Table(), mapping);
+        TWorkoutList list = WorkoutReader::Read(file.Table(), mapping);
         const auto counts = ImportSelection::SportCounts(list.workouts);
         if (command.listSports) {
             for (const auto& [sport, count] : counts)
@@ -80,7 +80,7 @@ std::optional<int> Prepare(const TImportCommand& command, bool drawsChart, TImpo
         const QList<int> years = ChosenYears(command, list.workouts, sports);
         if (years.isEmpty())
             return Fail(QStringLiteral("no workouts of the chosen sports in the chosen years"));
-        imported = TImportedYears::Build(file, mapping, sports, years);
+        imported = TImportedYears::Build(file, std::move(list), sports, years);
         if (!command.convertTo.isEmpty()) {
             if (const QString error = WriteYearFiles(command.convertTo, imported); !error.isEmpty())
                 return Fail(error);

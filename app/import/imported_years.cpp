@@ -21,7 +21,12 @@ QString TImportedYears::YearLine(int year) const
 TImportedYears TImportedYears::Build(const TExportFile& file, const TColumnMapping& mapping,
                                      const QStringList& sports, const QList<int>& years)
 {
-    TWorkoutList list = WorkoutReader::Read(file.Table(), mapping);
+    return Build(file, WorkoutReader::Read(file.Table(), mapping), sports, years);
+}
+
+TImportedYears TImportedYears::Build(const TExportFile& file, TWorkoutList list, const QStringList& sports,
+                                     const QList<int>& years)
+{
     const auto chosen = ImportSelection::Apply(list.workouts, sports, years, list.report);
     TImportedYears result;
     result.source = file.Path();

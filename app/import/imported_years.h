@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/import/column_mapping.h"
+#include "app/import/workout_reader.h"
 
 #include <QList>
 #include <QString>
@@ -24,8 +25,11 @@ struct TImportedYears
     // The pane line naming one loaded year.
     QString YearLine(int year) const;
 
-    // Reads the export's rows through mapping and keeps the chosen sports
-    // and years (of more than 19 the latest).
+    // Keeps the chosen sports and years (of more than 19 the latest) of the
+    // workouts read from file.
+    static TImportedYears Build(const TExportFile& file, TWorkoutList list, const QStringList& sports,
+                                const QList<int>& years);
+    // The same, reading the export's rows through mapping first.
     static TImportedYears Build(const TExportFile& file, const TColumnMapping& mapping, const QStringList& sports,
                                 const QList<int>& years);
 };

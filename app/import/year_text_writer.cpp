@@ -112,6 +112,47 @@ std::string Trailer(int year, const std::vector<const TWorkout*>& workouts, std:
     return out;
 }
 
+// The year file weighs a day's means by the duration of all its workouts,
+// with no way to say "not measured": a strength session without a heart
+// rate would pull the day's mean heart rate towards 0. A workout without a
+// mean value is therefore written with the mean of the day's workouts that
+// have one, which leaves the day's mean at theirs.
+constexpr std::array<TQuantity, 3> MeanQuantities = {TQuantity::HeartRate, TQuantity::Power, TQuantity::Cadence};
+
+void FillDayMeans(std::vector<TWorkout>::iterator first, std::vector<TWorkout>::iterator last)
+{
+    for (TQuantity q : MeanQuantities) {
+        double weighted = 0, hours = 0;
+        for (auto w = first; w != last; ++w)
+            if (w->Value(q) > 0 && w->Value(TQuantity::Duration) > 0) {
+                weighted += w->Value(q) * w->Value(TQuantity::Duration);
+                hours += w->Value(TQuantity::Duration);
+            }
+        if (hours <= 0)
+            continue;
+        for (auto w = first; w != last; ++w)
+            if (!(w->Value(q) > 0))
+                w->SetValue(q, weighted / hours);
+    }
+}
+
+// The workouts in the order they are written, each day's means filled in.
+std::vector<TWorkout> RowsOf(const std::vector<const TWorkout*>& sorted)
+{
+    std::vector<TWorkout> rows;
+    rows.reserve(sorted.size());
+    for (const TWorkout* w : sorted)
+        rows.push_back(*w);
+    for (auto day = rows.begin(); day != rows.end();) {
+        const auto next = std::find_if(day, rows.end(), [&day](const TWorkout& w) {
+            return w.month != day->month || w.day != day->day;
+        });
+        FillDayMeans(day, next);
+        day = next;
+    }
+    return rows;
+}
+
 } // namespace
 
 std::string Duration(double seconds)
@@ -132,8 +173,8 @@ std::string YearText(int year, std::vector<const TWorkout*> workouts, std::strin
     });
     std::string out = std::string(TitleLine) + "\r\n" + UnitLine + "\r\n" + KindLine + "\r\n";
     out.reserve(out.size() + workouts.size() * 80 + MinTrailerBytes * 2);
-    for (const TWorkout* w : workouts)
-        AppendRow(out, *w);
+    for (const TWorkout& w : RowsOf(workouts))
+        AppendRow(out, w);
     out += Trailer(year, workouts, source);
     return out;
 }

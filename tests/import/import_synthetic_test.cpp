@@ -121,6 +121,23 @@ TEST(ImportSynthetic, YearFilesCarryTheTotalsIntoTheStore)
     });
 }
 
+TEST(ImportSynthetic, WorkoutsWithoutMeansLeaveEachDaysMeanToTheOthers)
+{
+    auto workout = [](int day, int hour, double heartRate, double power) {
+        TWorkout w{2021, 3, day, hour * 60, QStringLiteral("Run"), {}};
+        w.SetValue(TQuantity::Duration, 3600);
+        w.SetValue(TQuantity::HeartRate, heartRate);
+        w.SetValue(TQuantity::Power, power);
+        return w;
+    };
+    // Day 10: a run with a heart rate, then a session without; day 11 has none at all.
+    TImportedStore imported;
+    imported.Load(YearTextWriter::YearTexts({workout(10, 8, 150, 0), workout(10, 18, 0, 200), workout(11, 9, 0, 0)},
+                                            "test"));
+    EXPECT_NEAR(imported.Total(2021, 5), 150.0, 0.01); // not 75
+    EXPECT_NEAR(imported.Total(2021, 6), 200.0, 0.01);
+}
+
 TEST(ImportSynthetic, NewYearsEveInUtcMinusThreeBelongsToTheOldYear)
 {
     std::string text = SyntheticExports::Strava(1, 1).text;
