@@ -250,7 +250,10 @@ void TChartCanvas3D::LineTo(int x, int y)
     }
     if (TryDirectLine(from, to) || !Prepare(WithPen, NoFill))
         return;
-    DrawSegment(*painter_, from, to, Pen().Width <= 1 || Pen().Alternate);
+    const bool onePixel = Pen().Width <= 1 || Pen().Alternate;
+    if (onePixel)
+        ShiftStrokes(OnePixelStrokeOffset(true, std::abs(to.X - from.X) >= std::abs(to.Y - from.Y)));
+    DrawSegment(*painter_, from, to, onePixel);
 }
 
 void TChartCanvas3D::SetPixel(int x, int y, TColor c)
@@ -263,6 +266,7 @@ void TChartCanvas3D::SetPixel(int x, int y, TColor c)
         FillPixels(*directPixels_, pixel, clipRect_.value_or(pixel), PixelOf(c));
         return;
     }
+    ShiftStrokes({});
     TPainterSaver saver(*painter_);
     painter_->setCompositionMode(QPainter::CompositionMode_SourceOver);
     painter_->fillRect(ToQRect(pixel), ToQColor(c));
@@ -270,14 +274,18 @@ void TChartCanvas3D::SetPixel(int x, int y, TColor c)
 
 void TChartCanvas3D::Draw(int x, int y, const QImage& picture)
 {
-    if (painter_ && !picture.isNull())
-        painter_->drawImage(x, y, picture);
+    if (!painter_ || picture.isNull())
+        return;
+    ShiftStrokes({});
+    painter_->drawImage(x, y, picture);
 }
 
 void TChartCanvas3D::DrawScaled(const TRect& r, const QImage& picture)
 {
-    if (painter_ && !picture.isNull())
-        painter_->drawImage(ToQRect(r.Normalised()), picture);
+    if (!painter_ || picture.isNull())
+        return;
+    ShiftStrokes({});
+    painter_->drawImage(ToQRect(r.Normalised()), picture);
 }
 
 void TChartCanvas3D::FillGradient(const TRect& r, TColor start, TColor end, TGradientDirection direction)
@@ -289,6 +297,7 @@ void TChartCanvas3D::FillGradient(const TRect& r, TColor start, TColor end, TGra
 
 void TChartCanvas3D::PaintGradientSteps(const TGradientPlan& plan)
 {
+    ShiftStrokes({});
     TPainterSaver saver(*painter_);
     ForgetAppliedState();
     painter_->setCompositionMode(QPainter::CompositionMode_SourceOver);
