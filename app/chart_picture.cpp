@@ -26,7 +26,9 @@ std::optional<TFormat> FormatOfFile(const QString& path)
 QImage Image(TChart& chart, double ratio)
 {
     const QSize size = chart.size();
-    QImage image(std::lround(size.width() * ratio), std::lround(size.height() * ratio), QImage::Format_RGB32);
+    // Halves to even, as every pixel of the chart is rounded.
+    QImage image(int(std::nearbyint(size.width() * ratio)), int(std::nearbyint(size.height() * ratio)),
+                 QImage::Format_RGB32);
     image.setDevicePixelRatio(ratio);
     chart.DrawToImage(image);
     return image;

@@ -6,6 +6,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <cmath>
 
 // Frame, buffer, device and painter state. Shapes and text live in
 // chart_canvas3d_shapes.cpp and chart_canvas3d_text.cpp.
@@ -121,7 +122,8 @@ TRect TChartCanvas3D::StartFrame(QPaintDevice* target, const TView3DOptions* opt
     const QSize size(std::max(0, destination.Width()), std::max(0, destination.Height()));
     QPaintDevice* screen = target != nullptr ? target : window_;
     const qreal ratio = screen != nullptr ? std::max<qreal>(1.0, screen->devicePixelRatio()) : 1.0;
-    const QSize pixels(qRound(size.width() * ratio), qRound(size.height() * ratio));
+    // Halves to even, as every pixel of the chart is rounded.
+    const QSize pixels(int(std::nearbyint(size.width() * ratio)), int(std::nearbyint(size.height() * ratio)));
     if (!buffer_.isNull() && (buffer_.size() != pixels || buffer_.devicePixelRatio() != ratio))
         buffer_ = QImage();
     if (buffer_.isNull() && !size.isEmpty()) {
@@ -165,7 +167,12 @@ bool TChartCanvas3D::Prepare(TOutline outline, TFill fill)
     if (outline == NoOutline)
         pen.Style = psClear;
     if (pen != appliedPen_) {
-        painter_->setPen(ToQPen(pen));
+        QPen qpen = ToQPen(pen);
+        // The alternate-pixel pen is one device pixel thin; on a finer device
+        // it keeps the width and dots of one logical pixel instead.
+        if (shiftOnePixelStrokes_ && pen.Alternate && pen.IsVisible())
+            qpen.setWidth(1);
+        painter_->setPen(qpen);
         painter_->setCompositionMode(ToCompositionMode(pen.Mode));
         appliedPen_ = pen;
     }
