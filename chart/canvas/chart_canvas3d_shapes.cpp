@@ -116,7 +116,10 @@ QRect TChartCanvas3D::ShapeRect(int left, int top, int right, int bottom) const
 
 bool TChartCanvas3D::CanSetPixelsDirectly() const
 {
-    return directPixels_.has_value() && !clipIsRegion_ && painter_->transform().isIdentity();
+    // The stroke offset may be left from a stroke: the direct fills place
+    // their pixels where the 1:1 drawing has them anyway.
+    return directPixels_.has_value() && !clipIsRegion_
+           && painter_->transform() == QTransform::fromTranslate(strokeOffset_.x(), strokeOffset_.y());
 }
 
 bool TChartCanvas3D::TryDirectRectangle(const TRect& r)
