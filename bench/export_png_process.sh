@@ -19,7 +19,7 @@ read -r w h <<<"$("$build/kaldoro" --mode 3 --metric 1 --export-png "$out/chart.
                   && identify -format '%w %h' "$out/chart.png")"
 hyperfine -N --warmup 3 --runs "$runs" --export-json "$out/times.json" \
   -n kaldoro "$build/kaldoro --mode 3 --metric 1 --export-png $out/k.png $(echo "$root"/samples/*.csv)" \
-  -n bare "$build/bare_png $out/b.png $w $h"
+  -n bare "$build/bench/bare_png $out/b.png $w $h"
 python3 - "$out/times.json" <<'PY'
 import json, sys
 results = {r["command"]: r["median"] for r in json.load(open(sys.argv[1]))["results"]}
