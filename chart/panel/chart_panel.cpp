@@ -145,14 +145,18 @@ void TCustomChartPanel::DrawOnDevice(QPaintDevice* device, const TRect& rect, do
     // text rather than one picture of pixels.
     const bool buffered = canvas_->GetUseBuffer();
     const double oldScale = canvas_->DeviceScale();
-    canvas_->SetBuffered(false);
-    canvas_->SetDeviceScale(scale);
-    TScopeExit restore([&] {
-        canvas_->SetDeviceScale(oldScale);
-        canvas_->SetBuffered(buffered);
-        canvas_->Invalidate();
-    });
-    Draw(device, rect);
+    {
+        canvas_->SetBuffered(false);
+        canvas_->SetDeviceScale(scale);
+        TScopeExit restore([&] {
+            canvas_->SetDeviceScale(oldScale);
+            canvas_->SetBuffered(buffered);
+        });
+        Draw(device, rect);
+    }
+    // The layout of the page must not outlive it: the mouse handling and
+    // the application read the plot and the axes of the last paint.
+    Repaint();
 }
 
 void TCustomChartPanel::paintEvent(QPaintEvent* /*event*/)

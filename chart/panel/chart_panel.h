@@ -114,7 +114,7 @@ public:
     void DrawToImage(QImage& image);
     // Paints the whole chart, laid out in `rect` (logical pixels), straight
     // onto `device` with `scale` device units per logical pixel: printers
-    // and vector files.
+    // and vector files. The chart is then painted anew for the window.
     void DrawOnDevice(QPaintDevice* device, const TRect& rect, double scale);
     // The control's client rectangle.
     virtual TRect GetRectangle() const { return {0, 0, width(), height()}; }

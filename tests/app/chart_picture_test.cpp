@@ -19,6 +19,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace {
 
 QByteArray ReadAll(const QString& path)
@@ -155,7 +157,12 @@ TEST_F(ChartPictures, PrintFillsOneLandscapePage)
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(path);
     printer.setPageOrientation(QPageLayout::Landscape);
+    Chart().Repaint();
+    const TRect windowLayout = Chart().ChartRect();
+    std::vector<TRect> painted;
+    Chart().OnAfterDraw = [&](TCustomChartPanel& chart) { painted.push_back(chart.PaintBounds()); };
     ChartPicture::DrawOnPage(Chart(), printer);
+    Chart().OnAfterDraw = nullptr;
     const QByteArray bytes = ReadAll(path);
     EXPECT_TRUE(bytes.startsWith("%PDF"));
     EXPECT_EQ(PageCount(bytes), 1);
@@ -163,8 +170,12 @@ TEST_F(ChartPictures, PrintFillsOneLandscapePage)
     EXPECT_GT(page.width(), page.height());
     // Laid out on the printable part of the page, in the chart's pixels.
     const QRectF printable = printer.pageLayout().paintRect(QPageLayout::Inch);
-    EXPECT_NEAR(Chart().PaintBounds().Width(), printable.width() * 96, 1.5);
-    EXPECT_NEAR(Chart().PaintBounds().Height(), printable.height() * 96, 1.5);
+    ASSERT_FALSE(painted.empty());
+    EXPECT_NEAR(painted.front().Width(), printable.width() * 96, 1.5);
+    EXPECT_NEAR(painted.front().Height(), printable.height() * 96, 1.5);
+    // Afterwards the chart is laid out for the window again, before any
+    // mouse event reads its axes.
+    EXPECT_EQ(Chart().ChartRect(), windowLayout);
 }
 
 TEST_F(ChartPictures, WindowSavesCopiesAndPrints)
