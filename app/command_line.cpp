@@ -13,15 +13,18 @@ std::optional<int> Number(const QString& text)
 
 QString TCommandLine::Usage()
 {
-    return QStringLiteral("usage: kaldoro [--metric N] [--mode M] [--export-png FILE] [--export-csv FILE] [--compare-at DAY] [FILE...]\n"
+    return QStringLiteral("usage: kaldoro [--metric N] [--mode M] [--export-png FILE [--scale N]] [--export-svg FILE]\n"
+                          "               [--export-pdf FILE] [--export-csv FILE] [--compare-at DAY] [FILE...]\n"
                           "       kaldoro --import FILE [--sport NAME]... [--years A-B] [--list-sports | --convert-to DIR]\n"
-                          "               [--metric N] [--mode M] [--export-png FILE] [--export-csv FILE]");
+                          "               [--metric N] [--mode M] [--export-png FILE [--scale N]] [--export-svg FILE]\n"
+                          "               [--export-pdf FILE] [--export-csv FILE]");
 }
 
 TCommandLine TCommandLine::Parse(const QStringList& arguments)
 {
     TCommandLine result;
     bool optionsEnded = false;
+    bool scaleGiven = false;
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString& argument = arguments[i];
         if (optionsEnded || argument.size() < 2 || !argument.startsWith(QLatin1Char('-'))) {
@@ -39,7 +42,8 @@ TCommandLine TCommandLine::Parse(const QStringList& arguments)
         }
         const bool takesValue = argument == QStringLiteral("--mode") || argument == QStringLiteral("--metric")
             || argument == QStringLiteral("--export-png") || argument == QStringLiteral("--export-csv")
-            || argument == QStringLiteral("--compare-at");
+            || argument == QStringLiteral("--compare-at") || argument == QStringLiteral("--export-svg")
+            || argument == QStringLiteral("--export-pdf") || argument == QStringLiteral("--scale");
         if (!takesValue) {
             result.error = QStringLiteral("unknown option '%1'").arg(argument);
             return result;
@@ -51,6 +55,18 @@ TCommandLine TCommandLine::Parse(const QStringList& arguments)
         const QString value = arguments[++i];
         if (argument == QStringLiteral("--export-png")) {
             result.exportPng = value;
+        } else if (argument == QStringLiteral("--export-svg")) {
+            result.exportSvg = value;
+        } else if (argument == QStringLiteral("--export-pdf")) {
+            result.exportPdf = value;
+        } else if (argument == QStringLiteral("--scale")) {
+            const auto scale = Number(value);
+            if (!scale || *scale < 1 || *scale > 4) {
+                result.error = QStringLiteral("--scale takes a number from 1 to 4, not '%1'").arg(value);
+                return result;
+            }
+            result.scale = *scale;
+            scaleGiven = true;
         } else if (argument == QStringLiteral("--export-csv")) {
             result.exportCsv = value;
         } else if (argument == QStringLiteral("--compare-at")) {
@@ -74,5 +90,8 @@ TCommandLine TCommandLine::Parse(const QStringList& arguments)
     // Without a mode nothing is evaluated, and there would be no values to compare.
     if (result.compareAt && !result.mode)
         result.error = QStringLiteral("--compare-at needs --mode");
+    // Only the PNG has pixels to multiply; saying so beats ignoring it.
+    else if (scaleGiven && result.exportPng.isEmpty())
+        result.error = QStringLiteral("--scale needs --export-png");
     return result;
 }

@@ -5,13 +5,17 @@
 
 #include <optional>
 
-// kaldoro [--metric N] [--mode M] [--export-png FILE] [--export-csv FILE] [--compare-at DAY] [FILE...]
+// kaldoro [--metric N] [--mode M] [--export-png FILE [--scale N]] [--export-svg FILE] [--export-pdf FILE]
+//         [--export-csv FILE] [--compare-at DAY] [FILE...]
 struct TCommandLine
 {
     QStringList files;
     std::optional<int> mode;    // item of the mode list, 0 to 5
     std::optional<int> metric;  // item of the metric list the mode uses
     QString exportPng;
+    int scale = 1; // the PNG is this many times the chart's size, 1 to 4
+    QString exportSvg;
+    QString exportPdf;
     QString exportCsv;
     std::optional<int> compareAt; // day 1 to 366: print the years' values there
     QString error; // set when the arguments cannot be used
@@ -19,7 +23,11 @@ struct TCommandLine
     bool version = false; // --version: print Version() and exit
 
     // True when the run writes files or text and shows no window.
-    bool Exports() const { return !exportPng.isEmpty() || !exportCsv.isEmpty() || compareAt.has_value(); }
+    bool Exports() const
+    {
+        return !exportPng.isEmpty() || !exportSvg.isEmpty() || !exportPdf.isEmpty() || !exportCsv.isEmpty()
+               || compareAt.has_value();
+    }
 
     static TCommandLine Parse(const QStringList& arguments);
     static QString Usage();

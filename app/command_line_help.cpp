@@ -17,11 +17,14 @@ QString TCommandLine::Help()
                          "  --mode M             Art der Auswertung, Eintrag 0 bis 5 der Liste\n"
                          "  --metric N           Eintrag N der Messgrößen-Liste, die die Auswertung nutzt\n"
                          "  --export-png FILE    das Diagramm als PNG schreiben, ohne Fenster\n"
+                         "  --scale N            das PNG N-mal so groß (1 bis 4), gleich aufgeteilt\n"
+                         "  --export-svg FILE    das Diagramm als SVG schreiben, ohne Fenster\n"
+                         "  --export-pdf FILE    das Diagramm als PDF schreiben, ohne Fenster\n"
                          "  --export-csv FILE    die Punkte des Diagramms als CSV schreiben, ohne Fenster\n"
                          "  --compare-at DAY     die Werte der Jahre an Tag DAY ausgeben (braucht --mode)\n"
                          "  --import FILE        einen Trainingsexport statt Jahresdateien lesen\n"
                          "  -h, --help           diese Hilfe\n"
                          "  --version            die Version\n\n"
-                         "Im Fenster: Strg+O laden, Esc Zoom zurücknehmen, F1 Hilfe; Jahresdateien\n"
-                         "lassen sich auch ins Fenster ziehen.");
+                         "Im Fenster: Strg+O laden, Strg+S speichern, Strg+C kopieren, Strg+P drucken,\n"
+                         "Esc Zoom zurücknehmen, F1 Hilfe; Jahresdateien lassen sich auch ins Fenster ziehen.");
 }

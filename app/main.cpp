@@ -1,5 +1,6 @@
 #include "app/application.h"
 #include "app/chart_export.h"
+#include "app/chart_picture.h"
 #include "app/command_line.h"
 #include "app/import_run.h"
 #include "app/main_form.h"
@@ -29,6 +30,19 @@ int PrintComparison(const TForm1& form, int day)
     return std::fflush(stdout) == 0 && !std::ferror(stdout) ? 0 : Fail(QStringLiteral("cannot write the comparison"));
 }
 
+// The pictures the command line asks for; the first error, if any.
+QString WritePictures(TChart& chart, const TCommandLine& commandLine)
+{
+    QString error;
+    if (!commandLine.exportPng.isEmpty())
+        error = ChartPicture::WritePng(chart, commandLine.exportPng, commandLine.scale);
+    if (error.isEmpty() && !commandLine.exportSvg.isEmpty())
+        error = ChartPicture::WriteSvg(chart, commandLine.exportSvg);
+    if (error.isEmpty() && !commandLine.exportPdf.isEmpty())
+        error = ChartPicture::WritePdf(chart, commandLine.exportPdf);
+    return error;
+}
+
 // Loads, evaluates and writes the requested files without showing a window.
 int Export(TForm1& form, const TCommandLine& commandLine, const TImportedYears* imported)
 {
@@ -41,9 +55,8 @@ int Export(TForm1& form, const TCommandLine& commandLine, const TImportedYears* 
             form.LoadFiles(commandLine.files);
         if (const QString error = form.SelectEvaluation(commandLine.mode, commandLine.metric); !error.isEmpty())
             return Fail(error);
-        if (!commandLine.exportPng.isEmpty())
-            if (const QString error = ChartExport::WritePng(*form.Chart(), commandLine.exportPng); !error.isEmpty())
-                return Fail(error);
+        if (const QString error = WritePictures(*form.Chart(), commandLine); !error.isEmpty())
+            return Fail(error);
         if (!commandLine.exportCsv.isEmpty())
             if (const QString error = ChartExport::WriteCsv(*form.Chart(), commandLine.exportCsv); !error.isEmpty())
                 return Fail(error);

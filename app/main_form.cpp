@@ -97,6 +97,7 @@ TForm1::TForm1(std::unique_ptr<TOpenFileDialog> openDialog, QWidget* parent)
     ConnectValuePanelAndPickList();
     ConnectKeysAndDrops();
     comparisonHover_ = std::make_unique<TYearComparisonHover>(*chart_, evaluation_);
+    CreatePictureActions();
     FormCreate();
     // A hidden window gets its first resize event only when shown; lay out now.
     FormResize();

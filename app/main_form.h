@@ -2,6 +2,8 @@
 
 #include "app/evaluation_selection.h"
 #include "app/open_file_dialog.h"
+#include "app/print_preview.h"
+#include "app/save_picture_dialog.h"
 #include "app/year_file_loader.h"
 #include "app/year_store.h"
 #include "chart/series/mouse_input.h"
@@ -56,6 +58,16 @@ public:
     void ShowHelp();
     THelpWindow* HelpWindow() const { return helpWindow_; }
 
+    // The chart as a picture (main_form_picture.cpp): saved as PNG, SVG or
+    // PDF through the save dialog (Ctrl+S), copied to the clipboard (Ctrl+C),
+    // printed through the print preview (Ctrl+P). Each does nothing while
+    // no chart is shown.
+    void SaveChartPicture();
+    void CopyChartPicture();
+    void PrintChart();
+    // Replaces the dialogs of the picture commands (tests answer them).
+    void SetPictureDialogs(std::unique_ptr<TSavePictureDialog> save, std::unique_ptr<TPrintPreview> print);
+
     // The load with the given paths, exactly as if they had been chosen in
     // the open-file dialog (used for files named on the command line).
     void LoadFiles(const QStringList& paths);
@@ -97,6 +109,7 @@ protected:
 
 private:
     void CreateControls();
+    void CreatePictureActions();
     void CreateListsAndChart();
     void CreateChartChildren();
     void PrepareLoad();
@@ -131,6 +144,8 @@ private:
 
     // Year data, alive for the whole run.
     std::unique_ptr<TOpenFileDialog> openDialog_;
+    std::unique_ptr<TSavePictureDialog> saveDialog_;
+    std::unique_ptr<TPrintPreview> printPreview_;
     TYearStore store_;
     std::unique_ptr<TComboBoxItems> metricItems_;
     std::unique_ptr<TYearFileLoader> loader_;

@@ -1,6 +1,6 @@
 # Package lists shared by run.sh and test.sh.
-KALDORO_BUILD_PACKAGES=(build-essential cmake ninja-build qt6-base-dev libgl-dev
+KALDORO_BUILD_PACKAGES=(build-essential cmake ninja-build qt6-base-dev qt6-svg-dev libgl-dev
                         libgtest-dev libgmock-dev libbenchmark-dev libcsv-dev
                         fonts-liberation2 fonts-dejavu-core)
-KALDORO_TEST_PACKAGES=(xvfb xauth xdotool x11-utils imagemagick tzdata
+KALDORO_TEST_PACKAGES=(xvfb xauth xdotool x11-utils imagemagick xclip tzdata
                        desktop-file-utils)

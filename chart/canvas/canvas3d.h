@@ -31,6 +31,11 @@ public:
     virtual bool RepaintFromBuffer(const QRegion& area) = 0;
     // Copies the monochrome flag.
     void Assign(const TCanvas3D& other) { SetMonochromeFlag(other.IsMonochrome()); }
+    // Device units per logical pixel when drawing straight onto a device
+    // (printers, vector files); 1 on the screen, whose buffer follows the
+    // screen's own pixel ratio.
+    double DeviceScale() const { return deviceScale_; }
+    void SetDeviceScale(double value) { deviceScale_ = value; }
 
     // --- projection ---------------------------------------------------
     virtual bool SupportsFull3D() const { return false; }
@@ -107,4 +112,5 @@ private:
 
     TProjection projection_;
     bool saved3D_ = false;
+    double deviceScale_ = 1.0;
 };

@@ -7,6 +7,7 @@
 #include <QRegion>
 
 #include <algorithm>
+#include <cmath>
 
 // Frame, buffer, device and painter state. Shapes and text live in
 // chart_canvas3d_shapes.cpp and chart_canvas3d_text.cpp.
@@ -29,9 +30,32 @@ void TChartCanvas3D::OpenPainter(QPaintDevice* device)
     painter->setRenderHint(QPainter::Antialiasing, false);
     painter->setRenderHint(QPainter::TextAntialiasing, true);
     painter->setRenderHint(QPainter::SmoothPixmapTransform, false);
+    baseTransform_ = QTransform::fromScale(DeviceScale(), DeviceScale());
+    painter->setWorldTransform(baseTransform_);
+    strokeOffset_ = {};
+    const int type = device->devType();
+    const bool raster = type == QInternal::Image || type == QInternal::Pixmap || type == QInternal::Widget;
+    shiftOnePixelStrokes_ = !raster || device->devicePixelRatio() != 1.0 || DeviceScale() != 1.0;
     painter_ = std::move(painter);
-    if (device->devType() == QInternal::Image)
+    if (type == QInternal::Image && DeviceScale() == 1.0)
         directPixels_ = DirectPixels(*static_cast<QImage*>(device));
+}
+
+void TChartCanvas3D::ShiftStrokes(QPointF offset)
+{
+    if (!painter_ || offset == strokeOffset_)
+        return;
+    painter_->setWorldTransform(QTransform::fromTranslate(offset.x(), offset.y()) * baseTransform_);
+    strokeOffset_ = offset;
+}
+
+QPointF TChartCanvas3D::OnePixelStrokeOffset(bool isLine, bool xMajor) const
+{
+    if (!shiftOnePixelStrokes_)
+        return {};
+    if (!isLine)
+        return {0.5, 0.5};
+    return xMajor ? QPointF(0, 0.5) : QPointF(0.5, 0);
 }
 
 void TChartCanvas3D::ClosePainter()
@@ -97,12 +121,17 @@ TRect TChartCanvas3D::StartFrame(QPaintDevice* target, const TView3DOptions* opt
         return destination;
     }
     const QSize size(std::max(0, destination.Width()), std::max(0, destination.Height()));
-    if (!buffer_.isNull() && buffer_.size() != size)
+    QPaintDevice* screen = target != nullptr ? target : window_;
+    const qreal ratio = screen != nullptr ? std::max<qreal>(1.0, screen->devicePixelRatio()) : 1.0;
+    // Halves to even, as every pixel of the chart is rounded.
+    const QSize pixels(int(std::nearbyint(size.width() * ratio)), int(std::nearbyint(size.height() * ratio)));
+    if (!buffer_.isNull() && (buffer_.size() != pixels || buffer_.devicePixelRatio() != ratio))
         buffer_ = QImage();
     if (buffer_.isNull() && !size.isEmpty()) {
         // A monochrome chart is drawn in grey levels: QPainter cannot paint
         // on 1-bit images.
-        buffer_ = QImage(size, IsMonochrome() ? QImage::Format_Grayscale8 : QImage::Format_RGB32);
+        buffer_ = QImage(pixels, IsMonochrome() ? QImage::Format_Grayscale8 : QImage::Format_RGB32);
+        buffer_.setDevicePixelRatio(ratio);
         buffer_.fill(Qt::white);
     }
     if (!buffer_.isNull())
@@ -129,8 +158,11 @@ bool TChartCanvas3D::RepaintFromBuffer(const QRegion& area)
     QPainter copy(window_);
     // Rectangle by rectangle: a plain copy per piece, where one copy of the
     // whole picture through a clip of several pieces blends span by span.
+    // The buffer may hold several device pixels per window pixel.
+    const qreal ratio = buffer_.devicePixelRatio();
     for (const QRect& piece : area)
-        copy.drawImage(piece.topLeft(), buffer_, piece);
+        copy.drawImage(QRectF(piece), buffer_,
+                       QRectF(piece.x() * ratio, piece.y() * ratio, piece.width() * ratio, piece.height() * ratio));
     return true;
 }
 
@@ -142,7 +174,12 @@ bool TChartCanvas3D::Prepare(TOutline outline, TFill fill)
     if (outline == NoOutline)
         pen.Style = psClear;
     if (pen != appliedPen_) {
-        painter_->setPen(ToQPen(pen));
+        QPen qpen = ToQPen(pen);
+        // The alternate-pixel pen is one device pixel thin; on a finer device
+        // it keeps the width and dots of one logical pixel instead.
+        if (shiftOnePixelStrokes_ && pen.Alternate && pen.IsVisible())
+            qpen.setWidth(1);
+        painter_->setPen(qpen);
         painter_->setCompositionMode(ToCompositionMode(pen.Mode));
         appliedPen_ = pen;
     }
@@ -151,6 +188,8 @@ bool TChartCanvas3D::Prepare(TOutline outline, TFill fill)
         painter_->setBrush(ToQBrush(brush));
         appliedBrush_ = std::move(brush);
     }
+    const bool onePixelStroke = outline == WithPen && pen.Style != psClear && (pen.Width <= 1 || pen.Alternate);
+    ShiftStrokes(onePixelStroke ? OnePixelStrokeOffset(false, false) : QPointF());
     const std::pair background{BackgroundMode(), BackgroundColour()};
     if (background != appliedBackground_) {
         painter_->setBackgroundMode(background.first == bmOpaque ? Qt::OpaqueMode : Qt::TransparentMode);
@@ -164,9 +203,11 @@ void TChartCanvas3D::ClipToRect(const TRect& r)
 {
     if (!painter_)
         return;
+    ShiftStrokes({});
     const bool clipped = clipRect_.has_value() || clipIsRegion_;
     painter_->setClipRect(ToQRect(r), clipped ? Qt::IntersectClip : Qt::ReplaceClip);
-    // Drawing never leaves a transform behind, so these are device pixels.
+    // Drawing leaves no transform behind but the device scale, so these
+    // are logical pixels, the ones the direct fills use (only at scale 1).
     const TRect area = r.Normalised();
     clipRect_ = clipRect_ ? IntersectRect(*clipRect_, area) : area;
 }
@@ -175,6 +216,7 @@ void TChartCanvas3D::ClipToPolygon(std::span<const TPoint> points)
 {
     if (!painter_)
         return;
+    ShiftStrokes({});
     QPolygon polygon;
     for (const TPoint& p : points)
         polygon << ToQPoint(p);

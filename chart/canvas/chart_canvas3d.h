@@ -6,6 +6,8 @@
 #include "chart/canvas/raster_fill.h"
 
 #include <QImage>
+#include <QPointF>
+#include <QTransform>
 
 #include <memory>
 #include <optional>
@@ -24,6 +26,14 @@ class QPaintDevice;
 // nothing changed. Unbuffered, it draws straight onto the target device.
 // BeginDrawing()/EndDrawing() draw onto any device a caller gives (image
 // export, tests).
+//
+// The buffer follows the device pixel ratio of the target (the window's
+// screen, or an image made for a sharper picture): the chart is laid out in
+// logical pixels and drawn with that many device pixels per logical one.
+// Wherever logical and device pixels differ (such a buffer, printers,
+// vector files), one-pixel strokes are moved half a logical pixel right and
+// down: that is where the aliased 1:1 drawing puts them, so the picture is
+// the 1:1 picture made finer, not shifted.
 //
 // Outlined and filled rectangles on a 32-bit image with a plain one-pixel
 // pen, a solid brush and at most a rectangular clip are filled directly,
@@ -81,6 +91,12 @@ private:
     enum TOutline { WithPen, NoOutline };
 
     void OpenPainter(QPaintDevice* device);
+    // Moves the following strokes by offset logical pixels (0 to undo),
+    // where one-pixel strokes need it (see above).
+    void ShiftStrokes(QPointF offset);
+    // The offset for a one-pixel stroke: both ways for outlines, across the
+    // line only for a line (its ends stay where the 1:1 drawing has them).
+    QPointF OnePixelStrokeOffset(bool isLine, bool xMajor) const;
     void ClosePainter();
     void DropBuffer();
     // Hands the canvas state to the painter; false when there is no painter.
@@ -99,6 +115,10 @@ private:
 
     QPaintDevice* window_ = nullptr;
     QImage buffer_;
+    // The painter's transform without the stroke offset: the device scale.
+    QTransform baseTransform_;
+    bool shiftOnePixelStrokes_ = false;
+    QPointF strokeOffset_;
     std::unique_ptr<QPainter> painter_;
     // The pixels of the painter's target when direct fills may write them.
     std::optional<TRasterPixels> directPixels_;

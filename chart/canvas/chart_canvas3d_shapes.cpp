@@ -116,7 +116,10 @@ QRect TChartCanvas3D::ShapeRect(int left, int top, int right, int bottom) const
 
 bool TChartCanvas3D::CanSetPixelsDirectly() const
 {
-    return directPixels_.has_value() && !clipIsRegion_ && painter_->transform().isIdentity();
+    // The stroke offset may be left from a stroke: the direct fills place
+    // their pixels where the 1:1 drawing has them anyway.
+    return directPixels_.has_value() && !clipIsRegion_
+           && painter_->transform() == QTransform::fromTranslate(strokeOffset_.x(), strokeOffset_.y());
 }
 
 bool TChartCanvas3D::TryDirectRectangle(const TRect& r)
@@ -250,7 +253,10 @@ void TChartCanvas3D::LineTo(int x, int y)
     }
     if (TryDirectLine(from, to) || !Prepare(WithPen, NoFill))
         return;
-    DrawSegment(*painter_, from, to, Pen().Width <= 1 || Pen().Alternate);
+    const bool onePixel = Pen().Width <= 1 || Pen().Alternate;
+    if (onePixel)
+        ShiftStrokes(OnePixelStrokeOffset(true, std::abs(to.X - from.X) >= std::abs(to.Y - from.Y)));
+    DrawSegment(*painter_, from, to, onePixel);
 }
 
 void TChartCanvas3D::SetPixel(int x, int y, TColor c)
@@ -263,6 +269,7 @@ void TChartCanvas3D::SetPixel(int x, int y, TColor c)
         FillPixels(*directPixels_, pixel, clipRect_.value_or(pixel), PixelOf(c));
         return;
     }
+    ShiftStrokes({});
     TPainterSaver saver(*painter_);
     painter_->setCompositionMode(QPainter::CompositionMode_SourceOver);
     painter_->fillRect(ToQRect(pixel), ToQColor(c));
@@ -270,14 +277,18 @@ void TChartCanvas3D::SetPixel(int x, int y, TColor c)
 
 void TChartCanvas3D::Draw(int x, int y, const QImage& picture)
 {
-    if (painter_ && !picture.isNull())
-        painter_->drawImage(x, y, picture);
+    if (!painter_ || picture.isNull())
+        return;
+    ShiftStrokes({});
+    painter_->drawImage(x, y, picture);
 }
 
 void TChartCanvas3D::DrawScaled(const TRect& r, const QImage& picture)
 {
-    if (painter_ && !picture.isNull())
-        painter_->drawImage(ToQRect(r.Normalised()), picture);
+    if (!painter_ || picture.isNull())
+        return;
+    ShiftStrokes({});
+    painter_->drawImage(ToQRect(r.Normalised()), picture);
 }
 
 void TChartCanvas3D::FillGradient(const TRect& r, TColor start, TColor end, TGradientDirection direction)
@@ -289,6 +300,7 @@ void TChartCanvas3D::FillGradient(const TRect& r, TColor start, TColor end, TGra
 
 void TChartCanvas3D::PaintGradientSteps(const TGradientPlan& plan)
 {
+    ShiftStrokes({});
     TPainterSaver saver(*painter_);
     ForgetAppliedState();
     painter_->setCompositionMode(QPainter::CompositionMode_SourceOver);

@@ -55,6 +55,7 @@ void TChartCanvas3D::TextOut(int x, int y, const QString& text)
 {
     if (!painter_ || text.isEmpty())
         return;
+    ShiftStrokes({});
     DrawTextLine(x, y, text, Font(), BackgroundMode() == bmOpaque);
     ForgetAppliedState();
 }
@@ -64,6 +65,7 @@ void TChartCanvas3D::TextAtAngle(int x, int y, const QString& text, int angle)
     Brush().Style = bsClear;
     if (!painter_ || text.isEmpty())
         return;
+    ShiftStrokes({});
     TPainterSaver saver(*painter_);
     painter_->translate(x, y);
     // Counter-clockwise on the screen, where Y grows downwards.

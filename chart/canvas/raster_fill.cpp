@@ -1,16 +1,18 @@
 #include "chart/canvas/raster_fill.h"
 
 #include <algorithm>
+#include <cmath>
 
 std::optional<TRasterPixels> DirectPixels(QImage& image)
 {
-    if (image.isNull() || image.devicePixelRatio() != 1.0)
+    const qreal ratio = image.devicePixelRatio();
+    if (image.isNull() || ratio < 1.0 || ratio != std::floor(ratio))
         return std::nullopt;
     switch (image.format()) {
     case QImage::Format_RGB32:
     case QImage::Format_ARGB32:
     case QImage::Format_ARGB32_Premultiplied:
-        return TRasterPixels{image.bits(), image.bytesPerLine(), image.width(), image.height()};
+        return TRasterPixels{image.bits(), image.bytesPerLine(), image.width(), image.height(), int(ratio)};
     default: return std::nullopt;
     }
 }
@@ -18,9 +20,10 @@ std::optional<TRasterPixels> DirectPixels(QImage& image)
 void FillPixels(const TRasterPixels& image, const TRect& r, const TRect& clip, std::uint32_t pixel)
 {
     const TRect area = IntersectRect(IntersectRect(r, clip), image.Bounds());
-    for (int y = area.Top; y < area.Bottom; ++y) {
+    const int s = image.Scale;
+    for (int y = area.Top * s; y < area.Bottom * s; ++y) {
         std::uint32_t* line = image.Line(y);
-        std::fill(line + area.Left, line + area.Right, pixel);
+        std::fill(line + area.Left * s, line + area.Right * s, pixel);
     }
 }
 
@@ -43,11 +46,17 @@ void FillStraightLine(const TRasterPixels& image, TPoint from, TPoint to, const 
     }
     const int first = horizontal ? area.Left : area.Top;
     const int last = horizontal ? area.Right : area.Bottom;
+    // The first dot at or after `first`, on the pattern that starts at `start`.
+    const int offset = ((start - first) % 3 + 3) % 3;
+    if (image.Scale != 1) {
+        for (int p = first + offset; p < last; p += 3)
+            FillPixels(image, horizontal ? TRect{p, area.Top, p + 1, area.Bottom} : TRect{area.Left, p, area.Right, p + 1},
+                       area, pixel);
+        return;
+    }
     // Pixel steps between neighbouring positions along the line.
     const qsizetype step = horizontal ? 1 : image.BytesPerLine / qsizetype(sizeof(std::uint32_t));
     std::uint32_t* origin = image.Line(area.Top) + area.Left;
-    // The first dot at or after `first`, on the pattern that starts at `start`.
-    const int offset = ((start - first) % 3 + 3) % 3;
     for (qsizetype i = offset; i < last - first; i += 3)
         origin[i * step] = pixel;
 }

@@ -16,19 +16,25 @@
 
 // The pixels of a 32-bit image, taken once for a whole paint: asking the
 // image for them checks for shared data on every call.
+//
+// Scale is the image's device pixels per logical pixel (a whole number):
+// the fills take logical rectangles and set Scale x Scale device pixels for
+// each logical one, the picture QPainter draws on such an image.
 struct TRasterPixels
 {
     uchar* Bits = nullptr;
     qsizetype BytesPerLine = 0;
-    int Width = 0;
-    int Height = 0;
+    int Width = 0;  // device pixels
+    int Height = 0; // device pixels
+    int Scale = 1;
 
-    TRect Bounds() const { return {0, 0, Width, Height}; }
+    // In logical pixels.
+    TRect Bounds() const { return {0, 0, Width / Scale, Height / Scale}; }
     std::uint32_t* Line(int y) const { return reinterpret_cast<std::uint32_t*>(Bits + y * BytesPerLine); }
 };
 
 // The pixels of image when the fills below can write it: 32 bits per
-// pixel, one device pixel per logical pixel. Taken while a QPainter is
+// pixel, a whole number of device pixels per logical pixel. Taken while a QPainter is
 // open on the image, they are the very pixels the painter draws on.
 std::optional<TRasterPixels> DirectPixels(QImage& image);
 

@@ -132,9 +132,31 @@ void TCustomChartPanel::DrawToImage(QImage& image)
 {
     if (image.isNull())
         return;
-    Draw(&image, {0, 0, image.width(), image.height()});
+    // An image with a pixel ratio above 1 gets the same layout, finer.
+    const QSize size = image.deviceIndependentSize().toSize();
+    Draw(&image, {0, 0, size.width(), size.height()});
     // The buffer now holds the image's picture, not the window's.
     canvas_->Invalidate();
+}
+
+void TCustomChartPanel::DrawOnDevice(QPaintDevice* device, const TRect& rect, double scale)
+{
+    // Straight onto the device, so that a vector device records lines and
+    // text rather than one picture of pixels.
+    const bool buffered = canvas_->GetUseBuffer();
+    const double oldScale = canvas_->DeviceScale();
+    {
+        canvas_->SetBuffered(false);
+        canvas_->SetDeviceScale(scale);
+        TScopeExit restore([&] {
+            canvas_->SetDeviceScale(oldScale);
+            canvas_->SetBuffered(buffered);
+        });
+        Draw(device, rect);
+    }
+    // The layout of the page must not outlive it: the mouse handling and
+    // the application read the plot and the axes of the last paint.
+    Repaint();
 }
 
 void TCustomChartPanel::paintEvent(QPaintEvent* event)

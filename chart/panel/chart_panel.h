@@ -109,8 +109,13 @@ public:
     void Repaint();
     // Paints the whole chart onto `target` at `rect`.
     void Draw(QPaintDevice* target, const TRect& rect);
-    // Paints the whole chart into `image`, at the image's size.
+    // Paints the whole chart into `image`, laid out at the image's size in
+    // logical pixels (its device pixel ratio makes it finer, not larger).
     void DrawToImage(QImage& image);
+    // Paints the whole chart, laid out in `rect` (logical pixels), straight
+    // onto `device` with `scale` device units per logical pixel: printers
+    // and vector files. The chart is then painted anew for the window.
+    void DrawOnDevice(QPaintDevice* device, const TRect& rect, double scale);
     // The control's client rectangle.
     virtual TRect GetRectangle() const { return {0, 0, width(), height()}; }
 

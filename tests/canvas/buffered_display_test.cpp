@@ -57,6 +57,21 @@ TEST(BufferedDisplay, RepaintFromBufferOnlyWhileNothingChanged)
     EXPECT_FALSE(canvas.RepaintFromBuffer(window.rect()));
 }
 
+TEST(BufferedDisplay, RepaintFromBufferCopiesPiecesOfAFinerBuffer)
+{
+    QImage window = WindowImage(40, 40);
+    window.setDevicePixelRatio(2);
+    TChartCanvas3D canvas(&window);
+    canvas.StartFrame(&window, nullptr, {0, 0, 20, 20}, false);
+    canvas.SetPixel(15, 15, clBlue);
+    canvas.EndFrame(&window, {0, 0, 20, 20});
+    window.fill(Qt::black);
+    EXPECT_TRUE(canvas.RepaintFromBuffer(QRect(10, 10, 10, 10)));
+    EXPECT_EQ(Pixel(window, 31, 31), clBlue); // window pixel (15, 15) at twice the pixels
+    EXPECT_EQ(Pixel(window, 21, 21), clWhite);
+    EXPECT_EQ(Pixel(window, 19, 19), clBlack);
+}
+
 TEST(BufferedDisplay, BufferIsReusedAtTheSameSizeAndRecreatedOnResize)
 {
     QImage window = WindowImage(100, 100);

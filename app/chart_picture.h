@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+#include <optional>
+
+class QPagedPaintDevice;
+class TChart;
+
+// Pictures of the chart: all of them are drawn by the chart's own paint, as
+// on the screen. The file writers return an error text, empty on success; a
+// file is either written whole or not at all.
+namespace ChartPicture {
+
+enum class TFormat { Png, Svg, Pdf };
+
+// The chart's logical pixels per inch: its fonts and lines are sized for a
+// screen of 96 dots per inch, and pages are laid out in those pixels.
+inline constexpr double PixelsPerInch = 96.0;
+
+// The format a file name asks for by its suffix (any case), if any.
+std::optional<TFormat> FormatOfFile(const QString& path);
+
+// The chart at its current layout, `ratio` device pixels per pixel: a
+// picture `ratio` times as large, with the same layout, only finer.
+QImage Image(TChart& chart, double ratio = 1.0);
+
+// PNG, `scale` times the chart's size.
+QString WritePng(TChart& chart, const QString& path, int scale = 1);
+// SVG of the chart's size, with lines and text as vectors.
+QString WriteSvg(TChart& chart, const QString& path);
+// PDF of one page the chart's size (96 pixels to the inch), as vectors.
+QString WritePdf(TChart& chart, const QString& path);
+// One of the three, as FormatOfFile tells; PNG when the suffix is none of them.
+QString Write(TChart& chart, const QString& path);
+
+// Lays the chart out to fill the device's page and draws it there, at the
+// device's resolution (printers, PDF).
+void DrawOnPage(TChart& chart, QPagedPaintDevice& page);
+
+} // namespace ChartPicture

@@ -1,0 +1,100 @@
+#include "app/main_form.h"
+
+#include "app/application.h"
+#include "app/chart_picture.h"
+#include "app/picture_exception.h"
+#include "app/picture_shortcuts.h"
+#include "chart/panel/chart.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QPrinter>
+#include <QTextEdit>
+
+// The chart's picture commands: save, copy, print.
+
+namespace {
+
+// Runs a command of the window; its error is shown like any other error of
+// an event handler, and never travels on through Qt's event delivery.
+void ReportErrors(const std::function<void()>& command) noexcept
+{
+    try {
+        command();
+    } catch (...) {
+        if (auto* app = dynamic_cast<TApplication*>(QCoreApplication::instance()))
+            app->ShowException(std::current_exception());
+    }
+}
+
+} // namespace
+
+void TForm1::CreatePictureActions()
+{
+    saveDialog_ = std::make_unique<TQtSavePictureDialog>();
+    printPreview_ = std::make_unique<TQtPrintPreview>();
+    const struct
+    {
+        QString text;
+        QKeySequence key;
+        void (TForm1::*command)();
+    } commands[] = {
+        {PictureShortcuts::SaveText(), PictureShortcuts::Save(), &TForm1::SaveChartPicture},
+        {PictureShortcuts::CopyText(), PictureShortcuts::Copy(), &TForm1::CopyChartPicture},
+        {PictureShortcuts::PrintText(), PictureShortcuts::Print(), &TForm1::PrintChart},
+    };
+    for (const auto& c : commands) {
+        auto* action = new QAction(c.text, this);
+        action->setShortcut(c.key);
+        action->setShortcutContext(Qt::WindowShortcut);
+        action->setToolTip(PictureShortcuts::WithKey(c.text, c.key));
+        connect(action, &QAction::triggered, this, [this, command = c.command] {
+            ReportErrors([this, command] { (this->*command)(); });
+        });
+        addAction(action);
+    }
+}
+
+void TForm1::SetPictureDialogs(std::unique_ptr<TSavePictureDialog> save, std::unique_ptr<TPrintPreview> print)
+{
+    if (save)
+        saveDialog_ = std::move(save);
+    if (print)
+        printPreview_ = std::move(print);
+}
+
+void TForm1::SaveChartPicture()
+{
+    if (!chart_->isVisible())
+        return;
+    const auto path = saveDialog_->Execute(this, QStringLiteral("Kaldoro.png"));
+    if (!path)
+        return;
+    if (!ChartPicture::Write(*chart_, *path).isEmpty())
+        throw PictureException::NotSaved(*path);
+}
+
+void TForm1::CopyChartPicture()
+{
+    // The file pane's own copy, for a selection in it: the key is the same.
+    if (memo_->hasFocus() && memo_->textCursor().hasSelection()) {
+        memo_->copy();
+        return;
+    }
+    if (!chart_->isVisible())
+        return;
+    QGuiApplication::clipboard()->setImage(ChartPicture::Image(*chart_, chart_->devicePixelRatio()));
+}
+
+void TForm1::PrintChart()
+{
+    if (!chart_->isVisible())
+        return;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageOrientation(QPageLayout::Landscape);
+    printer.setDocName(QStringLiteral("Kaldoro"));
+    printPreview_->Execute(this, printer, [this](QPrinter& target) {
+        ReportErrors([&] { ChartPicture::DrawOnPage(*chart_, target); });
+    });
+}

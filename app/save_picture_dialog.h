@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+class QWidget;
+
+// The dialog that asks where to save the chart's picture, behind an
+// interface so that tests can answer it without a window.
+class TSavePictureDialog
+{
+public:
+    virtual ~TSavePictureDialog() = default;
+
+    // Shows the dialog with a suggested file name; returns the chosen path,
+    // or nothing when cancelled. The suffix names the format (png, svg, pdf).
+    virtual std::optional<QString> Execute(QWidget* parent, const QString& suggestedName) = 0;
+};
+
+class TQtSavePictureDialog : public TSavePictureDialog
+{
+public:
+    std::optional<QString> Execute(QWidget* parent, const QString& suggestedName) override;
+};
