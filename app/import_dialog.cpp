@@ -56,9 +56,11 @@ TImportDialog::TImportDialog(const TExportFile& file, const TColumnMapping& mapp
     RereadWorkouts();
     // Signal handlers: what they throw must not unwind through Qt.
     for (QComboBox* box : {dateBox_, sportBox_})
-        connect(box, &QComboBox::currentIndexChanged, this, [this] { RunGuardedHandler([this] { RereadWorkouts(); }); });
+        connect(box, &QComboBox::currentIndexChanged, this,
+                [this] { RunGuardedHandler([this] { RereadWorkouts(); }); });
     for (QComboBox* box : quantityBoxes_)
-        connect(box, &QComboBox::currentIndexChanged, this, [this] { RunGuardedHandler([this] { mapping_ = Mapping(); }); });
+        connect(box, &QComboBox::currentIndexChanged, this,
+                [this] { RunGuardedHandler([this] { mapping_ = Mapping(); }); });
     connect(sports_, &QListWidget::itemChanged, this, [this] { RunGuardedHandler([this] { FillYears(); }); });
 }
 

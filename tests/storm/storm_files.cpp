@@ -28,9 +28,9 @@ TStormFiles::TStormFiles(std::mt19937& random)
     for (const QFileInfo& entry :
          QDir(QStringLiteral(KALDORO_SOURCE_DIR "/samples")).entryInfoList({QStringLiteral("*.csv")}, QDir::Files))
         good_ << entry.absoluteFilePath();
-    for (const QString& folder : QDir(QStringLiteral(KALDORO_REALDATA_DIR)).entryList(QDir::Dirs | QDir::NoDotAndDotDot))
-        for (const QFileInfo& entry : QDir(QStringLiteral(KALDORO_REALDATA_DIR "/") + folder)
-                                          .entryInfoList({QStringLiteral("*.csv")}, QDir::Files))
+    const QDir real(QStringLiteral(KALDORO_REALDATA_DIR));
+    for (const QString& folder : real.entryList(QDir::Dirs | QDir::NoDotAndDotDot))
+        for (const QFileInfo& entry : QDir(real.filePath(folder)).entryInfoList({QStringLiteral("*.csv")}, QDir::Files))
             good_ << entry.absoluteFilePath();
     WriteBadFiles(random);
     exports_ << temp_.Write(QStringLiteral("activities.csv"), SyntheticExports::Strava(2, 60).text)

@@ -249,12 +249,11 @@ void TWindowStorm::ClickPickList()
 
 void TWindowStorm::Resize()
 {
-    const int minWidth = form_.minimumWidth();
-    const int minHeight = form_.minimumHeight();
+    // Mostly small and ordinary sizes; a large one is slow to paint.
     const int n = Below(10);
-    const int width = n < 3 ? minWidth + Below(200) : n < 8 ? minWidth + Below(800) : minWidth + Below(4000 - minWidth + 1);
-    const int height = n < 3 ? minHeight + Below(200) : n < 8 ? minHeight + Below(900) : minHeight + Below(3000 - minHeight + 1);
-    form_.resize(width, height);
+    const int widthRange = n < 3 ? 200 : n < 8 ? 800 : 4000 - form_.minimumWidth() + 1;
+    const int heightRange = n < 3 ? 200 : n < 8 ? 900 : 3000 - form_.minimumHeight() + 1;
+    form_.resize(form_.minimumWidth() + Below(widthRange), form_.minimumHeight() + Below(heightRange));
 }
 
 void TWindowStorm::Load()
