@@ -1,5 +1,6 @@
 #include "app/import_dialog.h"
 
+#include "app/guarded_handler.h"
 #include "app/import/export_file.h"
 #include "app/import/import_selection.h"
 #include "app/import/workout_reader.h"
@@ -53,11 +54,14 @@ TImportDialog::TImportDialog(const TExportFile& file, const TColumnMapping& mapp
     layout->addWidget(buttons);
 
     RereadWorkouts();
+    // Signal handlers: what they throw must not unwind through Qt.
     for (QComboBox* box : {dateBox_, sportBox_})
-        connect(box, &QComboBox::currentIndexChanged, this, [this] { RereadWorkouts(); });
+        connect(box, &QComboBox::currentIndexChanged, this,
+                [this] { RunGuardedHandler([this] { RereadWorkouts(); }); });
     for (QComboBox* box : quantityBoxes_)
-        connect(box, &QComboBox::currentIndexChanged, this, [this] { mapping_ = Mapping(); });
-    connect(sports_, &QListWidget::itemChanged, this, [this] { FillYears(); });
+        connect(box, &QComboBox::currentIndexChanged, this,
+                [this] { RunGuardedHandler([this] { mapping_ = Mapping(); }); });
+    connect(sports_, &QListWidget::itemChanged, this, [this] { RunGuardedHandler([this] { FillYears(); }); });
 }
 
 QComboBox* TImportDialog::ColumnBox(int selected)

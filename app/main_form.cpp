@@ -1,8 +1,8 @@
 #include "app/main_form.h"
 
-#include "app/application.h"
 #include "app/combo_box_items.h"
 #include "app/fixed_height_delegate.h"
+#include "app/guarded_handler.h"
 #include "app/load_report.h"
 #include "app/open_file_dialog.h"
 #include "app/year_chart.h"
@@ -120,14 +120,15 @@ void TForm1::CreateControls()
     loadButton_->setObjectName(QStringLiteral("LOAD_JData"));
     loadButton_->setGeometry(8, 8, 161, 30);
     loadButton_->setFont(ListFont());
-    connect(loadButton_, &QPushButton::clicked, this, [this] { LOAD_JDataClick(); });
+    connect(loadButton_, &QPushButton::clicked, this, [this] { RunGuardedHandler([this] { LOAD_JDataClick(); }); });
 
     // Beside the lists, which a load shows right of the load button.
     auto* importButton = new QPushButton(QStringLiteral("Export importieren"), this);
     importButton->setObjectName(QStringLiteral("IMPORT_Export"));
     importButton->setGeometry(640, 8, 161, 30);
     importButton->setFont(ListFont());
-    connect(importButton, &QPushButton::clicked, this, [this] { IMPORT_ExportClick(); });
+    connect(importButton, &QPushButton::clicked, this,
+            [this] { RunGuardedHandler([this] { IMPORT_ExportClick(); }); });
 
     CreateListsAndChart();
 }
@@ -143,10 +144,9 @@ void TForm1::CreateListsAndChart()
     chart_->setObjectName(QStringLiteral("Chart"));
     chart_->setGeometry(2, 48, 831, 553);
     YearChart::Configure(*chart_);
-    // The chart catches what its mouse handling throws; it is shown like
-    // any other error of an event handler.
-    if (auto* app = dynamic_cast<TApplication*>(QCoreApplication::instance()))
-        chart_->OnException = [app](std::exception_ptr error) { app->ShowException(error); };
+    // The chart catches what its mouse handling and its paint throw; it is
+    // shown like any other error of an event handler.
+    chart_->OnException = [](std::exception_ptr error) { ReportHandlerError(error); };
     chart_->hide();
     CreateChartChildren();
 
@@ -216,7 +216,7 @@ void TForm1::FormCreate()
 void TForm1::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
-    FormResize();
+    RunGuardedHandler([this] { FormResize(); });
 }
 
 void TForm1::FormResize()
@@ -314,7 +314,7 @@ void TForm1::ConnectLists()
     for (QComboBox* box : {cbWahl_, cbKum_, cbArt_}) {
         // A typed or set text runs the handler when it changes.
         connect(box, &QComboBox::currentTextChanged, this, [this] {
-            CB_WahlChange();
+            RunGuardedHandler([this] { CB_WahlChange(); });
             textChangedByPick_ = true;
             QTimer::singleShot(0, this, [this] { textChangedByPick_ = false; });
         });
@@ -324,7 +324,7 @@ void TForm1::ConnectLists()
         // same event; then the handler has run already.
         connect(box, &QComboBox::activated, this, [this] {
             if (!std::exchange(textChangedByPick_, false))
-                CB_WahlChange();
+                RunGuardedHandler([this] { CB_WahlChange(); });
         });
     }
 }

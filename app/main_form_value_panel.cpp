@@ -4,6 +4,7 @@
 #include "app/main_form.h"
 
 #include "app/click_filter.h"
+#include "app/guarded_handler.h"
 #include "app/value_readout.h"
 #include "chart/panel/chart.h"
 #include "chart/series/chart_series.h"
@@ -91,5 +92,5 @@ void TForm1::ConnectValuePanelAndPickList()
         ChartClickLegend(button, shift, x, y);
     };
     // Qt reports clicks on entries only; the list also reacts where it has none.
-    new TClickFilter(lBox_->viewport(), [this] { LBoxClick(); });
+    new TClickFilter(lBox_->viewport(), [this] { RunGuardedHandler([this] { LBoxClick(); }); });
 }

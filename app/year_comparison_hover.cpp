@@ -1,6 +1,7 @@
 #include "app/year_comparison_hover.h"
 
 #include "app/arrow_key_filter.h"
+#include "app/guarded_handler.h"
 #include "app/year_comparison.h"
 #include "chart/panel/chart.h"
 #include "chart/series/chart_series.h"
@@ -33,12 +34,12 @@ TYearComparisonHover::TYearComparisonHover(TChart& chart, const TEvaluationState
     chart_.OnMouseLeave = [this](TCustomChartPanel&) { pointer_.reset(); };
     // The arrow keys need the focus: a click or Tab gives it to the chart.
     chart_.setFocusPolicy(Qt::StrongFocus);
-    // Qt's event delivery must not unwind: a failure only leaves the key unused.
+    // Qt's event delivery must not unwind: a failure is shown and leaves the key unused.
     keyFilter_ = std::make_unique<TArrowKeyFilter>(&chart_, [this](int step) noexcept {
         try {
             return StepDay(step);
         } catch (...) {
-            qWarning("Kaldoro: the day could not be moved");
+            ReportHandlerError(std::current_exception());
             return false;
         }
     });

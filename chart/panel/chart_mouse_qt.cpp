@@ -8,9 +8,11 @@
 #include <QWheelEvent>
 #include <QtGlobal>
 
-// Qt's input events of the chart widget, turned into the chart's mouse
-// handling. Nothing thrown inside gets past these handlers: Qt's event
-// delivery must not unwind.
+#include <utility>
+
+// Qt's input and paint events of the chart widget, turned into the chart's
+// mouse handling and drawing. Nothing thrown inside gets past these
+// handlers: Qt's event delivery must not unwind.
 
 void TCustomChart::RunGuarded(const std::function<void()>& handler) noexcept
 {
@@ -36,11 +38,28 @@ void TCustomChart::RunGuarded(const std::function<void()>& handler) noexcept
 
 void TCustomChart::paintEvent(QPaintEvent* event)
 {
-    TCustomAxisPanel::paintEvent(event);
-    // Drawn over the copied picture, so that repainting erases them.
-    hoverOverlay_->Paint(*this);
-    if (ZoomRecord().Active)
-        PaintRubberBand(*this, ZoomRecord(), Color());
+    try {
+        TCustomAxisPanel::paintEvent(event);
+        // Drawn over the copied picture, so that repainting erases them.
+        hoverOverlay_->Paint(*this);
+        if (ZoomRecord().Active)
+            PaintRubberBand(*this, ZoomRecord(), Color());
+        paintFailed_ = false;
+    } catch (...) {
+        ReportPaintError(std::current_exception());
+    }
+}
+
+void TCustomChart::ReportPaintError(std::exception_ptr error) noexcept
+{
+    // A chart that cannot be drawn fails at every paint until its cause is
+    // gone: one report for the whole run of failures, not a flood of them.
+    if (std::exchange(paintFailed_, true))
+        return;
+    // A message box must not open inside a paint (its event loop would
+    // paint the window again from within): reported once the paint is over.
+    QMetaObject::invokeMethod(
+        this, [this, error] { RunGuarded([error] { std::rethrow_exception(error); }); }, Qt::QueuedConnection);
 }
 
 void TCustomChart::mousePressEvent(QMouseEvent* event)

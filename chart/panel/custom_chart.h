@@ -94,8 +94,8 @@ public:
     TChartMouseEvent OnMouseUp;
     TChartMouseMoveEvent OnMouseMove;
     std::function<void(TCustomChartPanel& sender)> OnMouseLeave;
-    // An error raised inside the chart's input handling; without a
-    // handler it becomes a warning on the log.
+    // An error raised inside the chart's input handling or its paint (told
+    // after the paint); without a handler it becomes a warning on the log.
     TChartExceptionEvent OnException;
 
 protected:
@@ -131,6 +131,7 @@ private:
     void ShowCursor(const QCursor& cursor);
     void SaveAxisLimitsOnce();
     void RunGuarded(const std::function<void()>& handler) noexcept;
+    void ReportPaintError(std::exception_ptr error) noexcept;
 
     std::unique_ptr<TChartTitle> title_;
     std::unique_ptr<TChartTitle> foot_;
@@ -148,5 +149,7 @@ private:
     TWheelNotches wheelNotches_;
     // True while no saved scales wait to be restored.
     bool restoredScales_ = true;
+    // Set by a failed paint until a paint succeeds.
+    bool paintFailed_ = false;
     std::unique_ptr<THoverOverlay> hoverOverlay_;
 };

@@ -7,6 +7,7 @@
 #include "chart/canvas/hit_tests.h"
 #include "chart/series/series_host.h"
 
+#include <algorithm>
 #include <array>
 #include <utility>
 
@@ -155,9 +156,11 @@ int TCustomSeries::PointAt(int x, int y) const
 {
     if (TCanvas3D* canvas = Canvas())
         canvas->UnprojectPoint(x, y, StartZ());
+    // The visible range is the last paint's: points removed since then
+    // (a new evaluation not painted yet) are no longer there to be hit.
     const int first = FirstVisible();
-    const int last = LastVisible();
-    if (first < 0 || last < 0)
+    const int last = std::min(LastVisible(), PointCount() - 1);
+    if (first < 0 || last < first)
         return -1;
     const TPoint mouse{x, y};
     TPoint previous;

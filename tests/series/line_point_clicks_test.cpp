@@ -58,6 +58,17 @@ TEST(PointSeriesClicks, MarkerHitIsStrictlyWithinTheHalfSize)
     f.ExpectClicks({{50, 50, 0}, {51, 50, -1}, {70, 50, 1}});
 }
 
+// A press between a change of the points and the next paint tests the
+// points that are left, not the last paint's range.
+TEST(PointSeriesClicks, PointsRemovedSinceThePaintAreNotHit)
+{
+    Fixture<TPointSeries> f({{50, 50}, {70, 50}});
+    f.series.DeletePoint(1);
+    f.ExpectClicks({{50, 50, 0}, {70, 50, -1}});
+    f.series.ClearPoints();
+    f.ExpectClicks({{50, 50, -1}});
+}
+
 TEST(LineSeriesClicks, SegmentsReturnTheIndexWhereTheyStart)
 {
     Fixture<TLineSeries> f({{10, 80}, {30, 60}, {50, 60}});
