@@ -30,6 +30,7 @@ struct TFileLoadReport
     bool endedEarly = false;        // shorter than when opened: only the bytes still there were read
 
     bool HasFindings() const;
+    bool operator==(const TFileLoadReport&) const = default;
 };
 
 // One plain German line for the file pane, or an empty text when there is

@@ -113,6 +113,10 @@ TRowDate TYearFileLoader::DayIndexOfRow(std::string_view row)
         return pos < row.size() ? CsvText::LeadingInteger(row.substr(pos, length)) : 0;
     };
     TRowDate date;
+    // Titles and comments ("Notiz0315;...") are no rows, whatever their
+    // characters 5 to 8 would give.
+    if (!StartsLikeDate(row))
+        return date;
     date.year = group(0, 4);
     const int month = group(4, 2);
     const int dayOfMonth = group(6, 2);
@@ -120,7 +124,7 @@ TRowDate TYearFileLoader::DayIndexOfRow(std::string_view row)
     // the year may carry a sign, so that years before 1 are told as such.
     const bool dateForm = IsDateGroup(row, 0, 4, true) && IsDateGroup(row, 4, 2, false)
         && IsDateGroup(row, 6, 2, false);
-    date.malformed = StartsLikeDate(row) && !dateForm;
+    date.malformed = !dateForm;
     if (month < 0 || month >= int(MonthStartDay.size())) {
         date.monthKnown = false;
         return date;
@@ -129,7 +133,7 @@ TRowDate TYearFileLoader::DayIndexOfRow(std::string_view row)
     if (month > 2 && date.year % 4 == 0) // no century rule
         ++date.day;
     const bool comment = month == 0 && dayOfMonth == 0;
-    if (StartsLikeDate(row) && !comment && (date.day < 1 || date.day > TYearStore::MaxDayIndex))
+    if (!comment && (date.day < 1 || date.day > TYearStore::MaxDayIndex))
         date.malformed = true;
     return date;
 }

@@ -84,13 +84,13 @@ const std::vector<TBadFile> BadFiles = {
     {"number-hex.csv", TOutcome::Read, 3, "", DistanceOn76(0.0f)},
     {"number-decimal-comma.csv", TOutcome::Read, 3, "", DistanceOn76(1.5f)},
     {"number-thousands-point.csv", TOutcome::Read, 3, "", DistanceOn76(1.0f)},
-    // Among a comment, a blank line, a rest day and every kind of bad row:
+    // Among a comment, a note, a blank line, a rest day and every kind of bad row:
     // a second workout on 15 March folds into the first.
     {"mixed.csv", TOutcome::Read, 5,
      "    -> 1 Zeile mit ungültigem Monat übersprungen; 2 Zeilen mit ungültigem Datum übersprungen; "
      "1 Zeile mit Jahr vor 1 übersprungen; 1 Zahl außerhalb des Wertebereichs als 0 gelesen; "
      "1 Dauerangabe unlesbar, als 0 gelesen.",
-     {{74, 0, 1.5f}, {74, 1, 15.5f}, {74, 2, 140.0f}, {80, 0, 0.0f}, {80, 1, 0.0f}, {81, 0, 0.0f}, {81, 1, 0.0f}}},
+     {{74, 0, 1.5f}, {74, 1, 15.5f}, {74, 2, 140.0f}, {76, 1, 0.0f}, {80, 0, 0.0f}, {80, 1, 0.0f}, {81, 0, 0.0f}, {81, 1, 0.0f}}},
 };
 
 class BadInputCorpus : public ::testing::Test
