@@ -195,7 +195,10 @@ void TYearFilesHarness::CompareWithReturnLineEnds(std::string_view input, const 
         for (int day = 0; day < TYearStore::DayCount; ++day)
             for (int column = 0; column < TYearStore::ColumnCount; ++column)
                 if (mirror_->Cell(slot, day, column) != store_->Cell(slot, day, column))
-                    violations << QStringLiteral("cell %1/%2/%3 differs with carriage returns").arg(slot).arg(day).arg(column);
+                    violations << QStringLiteral("cell %1/%2/%3 differs with carriage returns")
+                                      .arg(slot)
+                                      .arg(day)
+                                      .arg(column);
     for (int metric = 0; metric < TYearStore::SumMetricCount; ++metric)
         if (mirror_->SumColumn(metric) != store_->SumColumn(metric))
             violations << QStringLiteral("total %1 differs with carriage returns").arg(metric);

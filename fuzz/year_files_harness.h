@@ -11,12 +11,12 @@
 #include <string_view>
 #include <vector>
 
+class TYearStore;
+
 // Feeds arbitrary bytes through the real year-file loader and every
 // evaluation mode, the way one load of the window does, and names every
 // broken promise of the result. Shared by the fuzzer and the replay of the
 // inputs it once broke on.
-class TYearStore;
-
 class TYearFilesHarness
 {
 public:
@@ -34,7 +34,9 @@ public:
     static std::vector<std::string_view> SplitIntoFiles(std::string_view input);
 
     // Loads the files of input and evaluates them in every mode for a few
-    // metrics. Returns the violated expectations, none when all is well.
+    // metrics; input with line feeds but no carriage return is loaded once
+    // more with lone carriage returns instead, which must change nothing.
+    // Returns the violated expectations, none when all is well.
     QStringList Run(std::string_view input);
 
 private:

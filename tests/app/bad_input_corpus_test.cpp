@@ -90,7 +90,8 @@ const std::vector<TBadFile> BadFiles = {
      "    -> 1 Zeile mit ungültigem Monat übersprungen; 2 Zeilen mit ungültigem Datum übersprungen; "
      "1 Zeile mit Jahr vor 1 übersprungen; 1 Zahl außerhalb des Wertebereichs als 0 gelesen; "
      "1 Dauerangabe unlesbar, als 0 gelesen.",
-     {{74, 0, 1.5f}, {74, 1, 15.5f}, {74, 2, 140.0f}, {76, 1, 0.0f}, {80, 0, 0.0f}, {80, 1, 0.0f}, {81, 0, 0.0f}, {81, 1, 0.0f}}},
+     {{74, 0, 1.5f}, {74, 1, 15.5f}, {74, 2, 140.0f}, {76, 1, 0.0f}, {80, 0, 0.0f}, {80, 1, 0.0f}, {81, 0, 0.0f},
+      {81, 1, 0.0f}}},
 };
 
 class BadInputCorpus : public ::testing::Test

@@ -126,13 +126,16 @@ TEST_F(SpecialInputFiles, SameFileThirtyTimesAndFortyFilesFillNineteenSlots)
     const QString same = files.Write("same.csv", Header + Row74 + Trailer);
     const auto sameReports = Load(std::vector<QString>(30, same));
     std::vector<QString> forty;
-    for (int i = 0; i < 40; ++i)
-        forty.push_back(files.Write(QStringLiteral("y%1.csv").arg(i), Header + std::to_string(1990 + i) + "0315;x;01:00:00;1;1;1;\n"));
+    for (int i = 0; i < 40; ++i) {
+        const std::string row = std::to_string(1990 + i) + "0315;x;01:00:00;1;1;1;\n";
+        forty.push_back(files.Write(QStringLiteral("y%1.csv").arg(i), Header + row));
+    }
     const auto fortyReports = Load(forty);
+    const QString refused = QStringLiteral("    -> nicht gelesen: höchstens 19 Dateien je Ladevorgang.");
     for (const auto* reports : {&sameReports, &fortyReports})
         for (std::size_t i = 0; i < reports->size(); ++i) {
             EXPECT_EQ((*reports)[i].slot, i < 19 ? int(i) + 1 : 0) << i;
-            EXPECT_EQ(Pane((*reports)[i]), i < 19 ? QString() : QStringLiteral("    -> nicht gelesen: höchstens 19 Dateien je Ladevorgang.")) << i;
+            EXPECT_EQ(Pane((*reports)[i]), i < 19 ? QString() : refused) << i;
         }
     EXPECT_EQ(store.Year(19), 2008.0f);
     EXPECT_EQ(loader.SlotsFilled(), 19);
@@ -153,7 +156,8 @@ TEST_F(SpecialInputFiles, FileThatShrinksWhileReadKeepsWhatIsLeft)
     loader.OnOpened = [&](const QString& opened) { ASSERT_TRUE(QFile::resize(opened, qint64(half))); };
     const auto report = Load({path}).front();
     EXPECT_EQ(report.acceptedRows, 150);
-    EXPECT_EQ(Pane(report), QStringLiteral("    -> Datei beim Lesen kürzer geworden, nur der vorhandene Teil gelesen."));
+    EXPECT_EQ(Pane(report),
+              QStringLiteral("    -> Datei beim Lesen kürzer geworden, nur der vorhandene Teil gelesen."));
     for (int n = 0; n < 300; ++n)
         EXPECT_EQ(store.Cell(1, TYearFileLoader::DayIndexOfRow(DateOfDay(n)).day, 1), n < 150 ? 1.0f : 0.0f) << n;
 }
