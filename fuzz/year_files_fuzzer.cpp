@@ -15,7 +15,9 @@
 
 namespace {
 
-// Shared memory keeps the many small writes off the disk where it exists.
+// The folder for the year files: the one fuzz/run-fuzzer.sh made (and
+// removes, since libFuzzer may end the process without running any exit
+// handler), or else a new one in shared memory or the temporary folder.
 QString TempRoot()
 {
     const QString shm = QStringLiteral("/dev/shm");
@@ -24,15 +26,27 @@ QString TempRoot()
         : QDir::tempPath() + QStringLiteral("/kaldoro-fuzz-XXXXXX");
 }
 
+std::unique_ptr<QTemporaryDir> FolderUnlessGiven()
+{
+    return qEnvironmentVariableIsEmpty("KALDORO_FUZZ_FILES") ? std::make_unique<QTemporaryDir>(TempRoot()) : nullptr;
+}
+
 struct TFuzzState
 {
-    QTemporaryDir folder{TempRoot()};
-    TYearFilesHarness harness{folder.path()};
+    TFuzzState()
+        : folder(FolderUnlessGiven()),
+          path(folder ? folder->path() : qEnvironmentVariable("KALDORO_FUZZ_FILES")),
+          harness(path)
+    {
+    }
+
+    std::unique_ptr<QTemporaryDir> folder;
+    QString path;
+    TYearFilesHarness harness;
 };
 
 std::unique_ptr<TFuzzState> state;
 
-// libFuzzer leaves through exit(): the folder must go then, too.
 void DropState() { state.reset(); }
 
 } // namespace
@@ -41,7 +55,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     if (!state) {
         state = std::make_unique<TFuzzState>();
-        if (!state->folder.isValid()) {
+        if (state->path.isEmpty() || !QDir(state->path).exists()) {
             std::fprintf(stderr, "no temporary folder\n");
             std::abort();
         }
