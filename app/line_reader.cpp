@@ -22,6 +22,40 @@ bool TLineReader::Refill()
     return end_ > 0;
 }
 
+// Where the line that starts at text ends within the available bytes: past
+// its line feed, past a carriage return that no line feed follows, or, with
+// neither, at the end of the bytes, where the line goes on in the next block.
+TLineReader::TLineEnd TLineReader::FindLineEnd(const char* text, std::size_t available)
+{
+    const void* feed = std::memchr(text, '\n', available);
+    const std::size_t feedAt = feed ? static_cast<std::size_t>(static_cast<const char*>(feed) - text) : available;
+    const void* ret = std::memchr(text, '\r', feedAt);
+    if (ret) {
+        const std::size_t retAt = static_cast<std::size_t>(static_cast<const char*>(ret) - text);
+        if (retAt + 1 == available)
+            return {available, true, true}; // the next block may start with its line feed
+        if (retAt + 1 != feedAt)
+            return {retAt + 1, true, false};
+    }
+    if (feed)
+        return {feedAt + 1, true, false};
+    return {available, false, false};
+}
+
+void TLineReader::Take(std::size_t count, std::string& line, bool& tooLong)
+{
+    if (!tooLong) {
+        if (line.size() + count > maxLineLength_) {
+            tooLong = true;
+            std::string().swap(line);
+        } else {
+            line.append(buffer_.get() + begin_, count);
+        }
+    }
+    begin_ += count;
+    position_ += static_cast<std::int64_t>(count);
+}
+
 TLineReader::TStatus TLineReader::ReadLine(std::string& line)
 {
     if (begin_ == end_ && !Refill())
@@ -31,22 +65,14 @@ TLineReader::TStatus TLineReader::ReadLine(std::string& line)
     line.clear();
     bool tooLong = false;
     for (;;) {
-        const char* start = buffer_.get() + begin_;
-        const std::size_t available = end_ - begin_;
-        const void* feed = std::memchr(start, '\n', available);
-        const std::size_t take = feed ? static_cast<std::size_t>(static_cast<const char*>(feed) - start) + 1
-                                      : available;
-        if (!tooLong) {
-            if (line.size() + take > maxLineLength_) {
-                tooLong = true;
-                std::string().swap(line);
-            } else {
-                line.append(start, take);
-            }
+        const TLineEnd lineEnd = FindLineEnd(buffer_.get() + begin_, end_ - begin_);
+        Take(lineEnd.length, line, tooLong);
+        if (lineEnd.returnAtBlockEnd) {
+            if ((begin_ < end_ || Refill()) && buffer_[begin_] == '\n')
+                Take(1, line, tooLong);
+            break;
         }
-        begin_ += take;
-        position_ += static_cast<std::int64_t>(take);
-        if (feed || (begin_ == end_ && !Refill()))
+        if (lineEnd.complete || (begin_ == end_ && !Refill()))
             break;
     }
     return tooLong ? TStatus::TooLong : TStatus::Line;

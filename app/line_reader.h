@@ -6,8 +6,9 @@
 #include <memory>
 
 // Reads a file line by line through a block buffer. A line runs up to and
-// including its line feed (or to the end of the file); carriage returns stay
-// part of the line. Lines longer than the cap are consumed whole but their
+// including its line feed, or its carriage return where no line feed follows
+// (old Mac files), or to the end of the file; line-end bytes stay part of
+// the line. Lines longer than the cap are consumed whole but their
 // bytes are not kept, so junk without line feeds cannot exhaust memory.
 class TLineReader
 {
@@ -27,6 +28,15 @@ public:
     std::int64_t Position() const { return position_; }
 
 private:
+    struct TLineEnd
+    {
+        std::size_t length;    // bytes of the line in the block
+        bool complete;         // the line ends there
+        bool returnAtBlockEnd; // ends in a carriage return, the block's last byte
+    };
+
+    static TLineEnd FindLineEnd(const char* text, std::size_t available);
+    void Take(std::size_t count, std::string& line, bool& tooLong);
     bool Refill();
 
     std::FILE* file_;

@@ -13,9 +13,9 @@ QString Count(int n, const char* singular, const char* plural)
 
 bool TFileLoadReport::HasFindings() const
 {
-    return outcome != TOutcome::Read || rowsWithTooManyColumns > 0 || rowsWithBadMonth > 0 || rowsBeforeYearOne > 0
+    return outcome != TOutcome::Read || rowsWithTooManyColumns > 0 || rowsWithBadMonth > 0 || rowsWithBadDate > 0 || rowsBeforeYearOne > 0
         || overlongLines > 0 || kindNumbersOutOfRange > 0 || valuesOutOfRange > 0
-        || unreadableDurations > 0;
+        || unreadableDurations > 0 || endedEarly;
 }
 
 QString DescribeLoadReport(const TFileLoadReport& report, int slotLimit)
@@ -34,6 +34,9 @@ QString DescribeLoadReport(const TFileLoadReport& report, int slotLimit)
     case TFileLoadReport::TOutcome::NoDataRows:
         parts << QStringLiteral("keine Datenzeile mit gültigem Datum, übersprungen");
         break;
+    case TFileLoadReport::TOutcome::Utf16:
+        parts << QStringLiteral("UTF-16-kodiert, übersprungen (als UTF-8 speichern)");
+        break;
     case TFileLoadReport::TOutcome::Read:
         break;
     }
@@ -47,6 +50,7 @@ QString DescribeLoadReport(const TFileLoadReport& report, int slotLimit)
     const TCountedFinding findings[] = {
         {report.rowsWithTooManyColumns, "Zeile", "Zeilen", " mit mehr als 28 Spalten, überzählige Spalten ignoriert"},
         {report.rowsWithBadMonth, "Zeile", "Zeilen", " mit ungültigem Monat übersprungen"},
+        {report.rowsWithBadDate, "Zeile", "Zeilen", " mit ungültigem Datum übersprungen"},
         {report.rowsBeforeYearOne, "Zeile", "Zeilen", " mit Jahr vor 1 übersprungen"},
         {report.overlongLines, "Zeile", "Zeilen", " länger als 1 MiB übersprungen"},
         {report.kindNumbersOutOfRange, "Spaltennummer", "Spaltennummern", " der Kennzeile außerhalb 0 bis 28 ignoriert"},
@@ -56,6 +60,8 @@ QString DescribeLoadReport(const TFileLoadReport& report, int slotLimit)
     for (const TCountedFinding& finding : findings)
         if (finding.count > 0)
             parts << Count(finding.count, finding.singular, finding.plural) + QString::fromUtf8(finding.text);
+    if (report.endedEarly)
+        parts << QStringLiteral("Datei beim Lesen kürzer geworden, nur der vorhandene Teil gelesen");
     if (parts.isEmpty())
         return {};
     return QStringLiteral("    -> ") + parts.join(QStringLiteral("; ")) + QLatin1Char('.');

@@ -27,6 +27,16 @@ std::int64_t FileSize(std::FILE* file)
     return size < 0 ? 0 : size;
 }
 
+// A UTF-16 byte-order mark: every other byte of such a file is 0, so no row
+// would ever show a date, and the file pane would blame the rows.
+bool StartsWithUtf16Mark(std::FILE* file)
+{
+    unsigned char mark[2] = {0, 0};
+    const std::size_t got = std::fread(mark, 1, 2, file);
+    fseeko(file, 0, SEEK_SET);
+    return got == 2 && ((mark[0] == 0xFF && mark[1] == 0xFE) || (mark[0] == 0xFE && mark[1] == 0xFF));
+}
+
 // Fields of a header line from field 3 on; the last one is cut at the line end.
 std::vector<std::string_view> FieldsFromThird(std::string_view line)
 {
@@ -49,6 +59,41 @@ std::vector<std::string_view> FieldsFromThird(std::string_view line)
     }
 }
 
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
+// Titles, comments, blank and trailer lines start otherwise: they are no
+// rows at all and pass unremarked.
+bool StartsLikeDate(std::string_view row)
+{
+    std::size_t i = 0;
+    while (i < row.size() && IsBlank(row[i]))
+        ++i;
+    if (i < row.size() && (row[i] == '-' || row[i] == '+'))
+        ++i;
+    return i < row.size() && IsDigit(row[i]);
+}
+
+// A group of the date as the integer reading takes it, with nothing else
+// inside: blanks, a sign where one is allowed, digits up to the group's end.
+bool IsDateGroup(std::string_view row, std::size_t pos, std::size_t length, bool signAllowed)
+{
+    if (pos >= row.size())
+        return false;
+    const std::string_view group = row.substr(pos, length);
+    std::size_t i = 0;
+    while (i < group.size() && IsBlank(group[i]))
+        ++i;
+    if (signAllowed && i < group.size() && (group[i] == '-' || group[i] == '+'))
+        ++i;
+    if (i == group.size())
+        return false;
+    for (; i < group.size(); ++i)
+        if (!IsDigit(group[i]))
+            return false;
+    return true;
+}
+
 } // namespace
 
 TYearFileLoader::TYearFileLoader(TYearStore& store, TStringItems& metricItems)
@@ -68,9 +113,18 @@ TRowDate TYearFileLoader::DayIndexOfRow(std::string_view row)
         return pos < row.size() ? CsvText::LeadingInteger(row.substr(pos, length)) : 0;
     };
     TRowDate date;
+    // Titles and comments ("Notiz0315;...") are no rows, whatever their
+    // characters 5 to 8 would give.
+    if (!StartsLikeDate(row))
+        return date;
     date.year = group(0, 4);
     const int month = group(4, 2);
     const int dayOfMonth = group(6, 2);
+    // Reading the groups alone would put "2011-03-15" on 3 January. Only
+    // the year may carry a sign, so that years before 1 are told as such.
+    const bool dateForm = IsDateGroup(row, 0, 4, true) && IsDateGroup(row, 4, 2, false)
+        && IsDateGroup(row, 6, 2, false);
+    date.malformed = !dateForm;
     if (month < 0 || month >= int(MonthStartDay.size())) {
         date.monthKnown = false;
         return date;
@@ -78,6 +132,9 @@ TRowDate TYearFileLoader::DayIndexOfRow(std::string_view row)
     date.day = dayOfMonth + MonthStartDay[std::size_t(month)];
     if (month > 2 && date.year % 4 == 0) // no century rule
         ++date.day;
+    const bool comment = month == 0 && dayOfMonth == 0;
+    if (!comment && (date.day < 1 || date.day > TYearStore::MaxDayIndex))
+        date.malformed = true;
     return date;
 }
 
@@ -95,7 +152,13 @@ TFileLoadReport TYearFileLoader::ReadYearFile(const QString& csvFileName)
                                                            : TFileLoadReport::TOutcome::NotOpened;
         return report;
     }
+    if (StartsWithUtf16Mark(file.get())) {
+        report.outcome = TFileLoadReport::TOutcome::Utf16;
+        return report;
+    }
     const std::int64_t limit = FileSize(file.get()) - TrailerBytes;
+    if (OnOpened)
+        OnOpened(csvFileName);
 
     // A file without a single dated row must neither take a slot (it would
     // hide the years after it) nor impose its header on the load.
@@ -213,27 +276,48 @@ void TYearFileLoader::CollectRows(TLineReader& reader, std::int64_t limit, int s
                                   TFileLoadReport& report)
 {
     // The first row is always read; the last bytes of a file are a trailer.
+    bool first = true;
     do {
-        if (reader.ReadLine(line_) == TLineReader::TStatus::TooLong) {
+        const TLineReader::TStatus status = reader.ReadLine(line_);
+        if (status == TLineReader::TStatus::End) {
+            // The file ended before the size taken at its opening: it shrank
+            // while being read, or could not be read on. Going on would read
+            // the last line again and again.
+            if (reader.Position() < limit)
+                report.endedEarly = true;
+            if (!first)
+                break;
+        }
+        first = false;
+        if (status == TLineReader::TStatus::TooLong) {
             ++report.overlongLines;
             continue;
         }
-        const TRowDate date = DayIndexOfRow(line_);
-        if (!date.monthKnown) {
-            ++report.rowsWithBadMonth;
-            continue;
-        }
-        // Lines without a usable day (blank lines, comments, trailer lines)
-        // neither touch the year nor split or merge the days around them.
-        if (date.day < 1 || date.day > TYearStore::MaxDayIndex)
-            continue;
-        // Such a year would unload the whole file when its row is the last one.
-        if (date.year < 1) {
-            ++report.rowsBeforeYearOne;
-            continue;
-        }
-        store_.SetYear(slot, static_cast<float>(date.year));
-        rows.Add(date.day, line_);
-        ++report.acceptedRows;
+        CollectRow(slot, rows, report);
     } while (reader.Position() < limit);
+}
+
+void TYearFileLoader::CollectRow(int slot, TDayOrderedRows& rows, TFileLoadReport& report)
+{
+    const TRowDate date = DayIndexOfRow(line_);
+    if (date.malformed) {
+        ++report.rowsWithBadDate;
+        return;
+    }
+    if (!date.monthKnown) {
+        ++report.rowsWithBadMonth;
+        return;
+    }
+    // Lines without a usable day (blank lines, comments, trailer lines)
+    // neither touch the year nor split or merge the days around them.
+    if (date.day < 1 || date.day > TYearStore::MaxDayIndex)
+        return;
+    // Such a year would unload the whole file when its row is the last one.
+    if (date.year < 1) {
+        ++report.rowsBeforeYearOne;
+        return;
+    }
+    store_.SetYear(slot, static_cast<float>(date.year));
+    rows.Add(date.day, line_);
+    ++report.acceptedRows;
 }

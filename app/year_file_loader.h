@@ -7,7 +7,7 @@
 #include <QStringList>
 
 #include <array>
-
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -21,6 +21,10 @@ struct TRowDate
     int year = 0;
     int day = 0;             // day of the year, 1 January = 1
     bool monthKnown = true;  // false: month outside 0..13, the row has no day
+    // Starts like a date, yet is none: a letter or separator among the first
+    // eight characters ("2011-03-15"), or a day index outside 1 to 369. The
+    // comment form with month and day 00 ("20110000;#") is no such row.
+    bool malformed = false;
 };
 
 // Reads year files into the year store. One load is BeginLoad() followed by
@@ -46,6 +50,10 @@ public:
 
     static TRowDate DayIndexOfRow(std::string_view row);
 
+    // Raised once a file is open and its size taken, before its first line
+    // is read; the file may still change on disk from then on.
+    std::function<void(const QString& path)> OnOpened;
+
 private:
     // What a header sets up: the metric list and the column kinds.
     struct THeaderSnapshot
@@ -63,6 +71,7 @@ private:
     void ReadRows(TLineReader& reader, std::int64_t limit, int slot, TFileLoadReport& report);
     void CollectRows(TLineReader& reader, std::int64_t limit, int slot, TDayOrderedRows& rows,
                      TFileLoadReport& report);
+    void CollectRow(int slot, TDayOrderedRows& rows, TFileLoadReport& report);
 
     TYearStore& store_;
     TStringItems& metricItems_;

@@ -2,5 +2,6 @@
 KALDORO_BUILD_PACKAGES=(build-essential cmake ninja-build qt6-base-dev qt6-svg-dev libgl-dev
                         libgtest-dev libgmock-dev libbenchmark-dev libcsv-dev
                         fonts-liberation2 fonts-dejavu-core)
-KALDORO_TEST_PACKAGES=(xvfb xauth xdotool x11-utils imagemagick xclip tzdata
-                       desktop-file-utils)
+# clang, libFuzzer and compiler-rt build the loader fuzzer; valgrind runs memcheck.
+KALDORO_TEST_PACKAGES=(xvfb xauth xdotool x11-utils imagemagick xclip tzdata desktop-file-utils
+                       clang libfuzzer-14-dev libclang-rt-14-dev valgrind)
