@@ -1,14 +1,16 @@
 #include "app/import/export_file.h"
 
-#include "app/csv_text.h"
 #include "app/import/csv_reader.h"
 #include "app/import/generic_recogniser.h"
 #include "app/regular_file.h"
 
+#include <QByteArrayView>
 #include <QFileInfo>
 #include <QStringList>
 
 #include <algorithm>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -21,6 +23,10 @@ std::string ReadAll(const QString& path)
                                ? QStringLiteral("keine reguläre Datei, nicht importiert")
                                : QStringLiteral("Datei kann nicht geöffnet werden, nicht importiert"));
     std::string bytes;
+    // Grown once to the size the file has now; the loop still stops at its real end.
+    struct stat info {};
+    if (::fstat(::fileno(file.get()), &info) == 0 && info.st_size > 0)
+        bytes.reserve(std::size_t(std::min<qint64>(info.st_size, TExportFile::MaxBytes)));
     char block[1 << 16];
     for (;;) {
         const std::size_t n = std::fread(block, 1, sizeof block, file.get());
@@ -44,9 +50,9 @@ TExportFile TExportFile::FromBytes(std::string bytes, const QString& path)
     if (bytes.find('\0') != std::string::npos)
         throw TImportError(QStringLiteral("keine Textdatei (enthält Nullbytes), nicht importiert"));
     // The rest of the import reads UTF-8: Latin-1 text is converted.
-    if (std::any_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; }))
-        if (std::string utf8 = CsvText::Decode(bytes).toStdString(); utf8 != bytes)
-            bytes = std::move(utf8);
+    const QByteArrayView view(bytes.data(), qsizetype(bytes.size()));
+    if (!view.isValidUtf8())
+        bytes = QString::fromLatin1(view).toStdString();
 
     TExportFile file;
     file.path_ = path;

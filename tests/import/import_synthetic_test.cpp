@@ -188,3 +188,16 @@ TEST(ImportSelection, DefaultsToTheLatestEightYearsOfTheMostFrequentSport)
 }
 
 } // namespace
+
+TEST(ExportFile, ReadsBytesThatAreNoUtf8AsLatin1)
+{
+    const std::string latin1 = "Activity ID,Activity Date,Activity Name,Activity Type\n"
+                               "1,\"Jan 1, 2020, 10:00:00 AM\",Lauf am M\xFChlbach,Run\n";
+    const TExportFile file = TExportFile::FromBytes(latin1, QStringLiteral("activities.csv"));
+    ASSERT_EQ(file.Table().rows.size(), 1u);
+    EXPECT_EQ(file.Table().rows[0].Field(2), "Lauf am M\xC3\xBChlbach");
+    // Valid UTF-8 stays as it is.
+    const TExportFile utf8 = TExportFile::FromBytes(
+        "a,b\n\xC3\xA4,\xF0\x9F\x8F\x83\n", QStringLiteral("x.csv"));
+    EXPECT_EQ(utf8.Table().rows.at(0).Field(1), "\xF0\x9F\x8F\x83");
+}
