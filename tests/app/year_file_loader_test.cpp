@@ -2,6 +2,7 @@
 #include "app/year_evaluation.h"
 #include "app/year_file_loader.h"
 #include "app/year_store.h"
+#include "support/loader_fixture.h"
 #include "support/temp_files.h"
 
 #include <QFile>
@@ -25,27 +26,15 @@ const std::string ExampleRow5 = "20110315;18:00;00:30:00;10.0;120;150;\r\n";
 
 std::string Trailer() { return std::string(230, '#') + "\r\n"; }
 
-class LoaderTest : public ::testing::Test
+class LoaderTest : public TLoaderFixture
 {
 protected:
-    std::vector<TFileLoadReport> Load(const std::vector<QString>& paths)
-    {
-        loader.BeginLoad();
-        std::vector<TFileLoadReport> reports;
-        for (const QString& path : paths)
-            reports.push_back(loader.ReadYearFile(path));
-        return reports;
-    }
     TFileLoadReport LoadOne(const std::string& content)
     {
         return Load({files.Write(QStringLiteral("f%1.csv").arg(counter++), content)}).front();
     }
     float Cell(int day, int column, int slot = 1) const { return store.Cell(slot, day, column); }
 
-    TempFiles files;
-    TYearStore store;
-    TStringListItems metrics;
-    TYearFileLoader loader{store, metrics};
     int counter = 0;
 };
 

@@ -2,12 +2,8 @@
 # --compare-at prints the years' values at a day without a display, the
 # same values the data export holds, and refuses what it cannot answer.
 set -uo pipefail
-kaldoro=$1
+source "$(dirname "$0")/headless_helpers.sh"
 samples=$2
-out=$(mktemp -d)
-trap 'rm -rf "$out"' EXIT
-run() { env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$kaldoro" "$@"; }
-fail() { echo "FAIL: $*" >&2; exit 1; }
 
 # Running distance ("Strecke  [km]") on day 100, and the points behind it.
 run --mode 4 --metric 1 --compare-at 100 --export-csv "$out/chart.csv" "$samples"/*.csv >"$out/lines" \

@@ -3,12 +3,8 @@
 # a scale (the same layout, N times the pixels), an SVG and a one-page PDF;
 # bad values and unwritable files end with exit code 2 and nothing behind.
 set -uo pipefail
-kaldoro=$1
+source "$(dirname "$0")/headless_helpers.sh"
 samples=$2
-out=$(mktemp -d)
-trap 'rm -rf "$out"' EXIT
-run() { env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$kaldoro" "$@"; }
-fail() { echo "FAIL: $*" >&2; exit 1; }
 png_size() { identify -format '%w %h' "$1"; }
 
 run --mode 3 --metric 1 --export-png "$out/one.png" "$samples"/*.csv || fail "1x export exited with $?"

@@ -2,12 +2,8 @@
 # The picture and data exports run without any display, write whole files,
 # and refuse bad input with exit code 2 and nothing left behind.
 set -uo pipefail
-kaldoro=$1
+source "$(dirname "$0")/headless_helpers.sh"
 samples=$2
-out=$(mktemp -d)
-trap 'rm -rf "$out"' EXIT
-run() { env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$kaldoro" "$@"; }
-fail() { echo "FAIL: $*" >&2; exit 1; }
 
 run --mode 3 --metric 1 --export-png "$out/chart.png" --export-csv "$out/chart.csv" "$samples"/*.csv \
   || fail "export exited with $?"

@@ -3,12 +3,8 @@
 # chart drawn from an import equals the chart of the year files --convert-to
 # writes, --list-sports counts the sports, and bad requests exit with 2.
 set -uo pipefail
-kaldoro=$1
+source "$(dirname "$0")/headless_helpers.sh"
 data=$2
-out=$(mktemp -d)
-trap 'rm -rf "$out"' EXIT
-run() { env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$kaldoro" "$@"; }
-fail() { echo "FAIL: $*" >&2; exit 1; }
 
 garmin=$data/garmin/Activities.csv
 runkeeper=$data/runkeeper/cardioActivities.csv

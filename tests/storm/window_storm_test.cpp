@@ -1,6 +1,7 @@
 // The main window under a storm of random input. KALDORO_STORM_EVENTS and
-// KALDORO_STORM_SEED choose the length and the seed (tests/storm.sh runs a
-// long one); the seed is printed so that a failing storm can be replayed.
+// KALDORO_STORM_START choose the length and the start value of the random
+// numbers (tests/storm.sh runs a long one); the start value is printed so
+// that a failing storm can be replayed.
 #include "app/application.h"
 #include "app/main_form.h"
 #include "app/series_csv.h"
@@ -53,8 +54,8 @@ std::vector<QByteArray> EvaluationsOf(TForm1& form)
 TEST(WindowStorm, RandomInputLeavesTheWindowSound)
 {
     const int events = int(EnvNumber("KALDORO_STORM_EVENTS", 2000));
-    const unsigned seed = EnvNumber("KALDORO_STORM_SEED", 20261208);
-    std::printf("storm: %d events, seed %u (KALDORO_STORM_EVENTS, KALDORO_STORM_SEED)\n", events, seed);
+    const unsigned start = EnvNumber("KALDORO_STORM_START", 20261208);
+    std::printf("storm: %d events, start %u (KALDORO_STORM_EVENTS, KALDORO_STORM_START)\n", events, start);
     std::fflush(stdout);
 
     // The import remembers column choices; not in the user's settings.
@@ -64,7 +65,7 @@ TEST(WindowStorm, RandomInputLeavesTheWindowSound)
     auto* app = static_cast<TApplication*>(QCoreApplication::instance());
     app->OnShowException = [&reports](const QString& message) { reports.push_back(message); };
 
-    std::mt19937 random(seed);
+    std::mt19937 random(start);
     const TStormFiles files(random);
     auto dialog = std::make_unique<TStormDialog>(files, random);
     TStormDialog& answers = *dialog;

@@ -25,4 +25,4 @@ cmake --build "$build"
 exec valgrind --tool=memcheck --error-exitcode=1 --leak-check=full --show-leak-kinds=definite,indirect \
   --errors-for-leak-kinds=definite,indirect \
   "$build/loader_memcheck_tests" \
-  --gtest_filter='-SpecialInputFiles.TenMegabyteLine*:SpecialInputFiles.FiftyMegabyteFile*' "$@"
+  --gtest_filter='-UnusualInputFiles.TenMegabyteLine*:UnusualInputFiles.FiftyMegabyteFile*' "$@"

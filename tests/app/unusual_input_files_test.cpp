@@ -5,6 +5,7 @@
 #include "app/string_items.h"
 #include "app/year_file_loader.h"
 #include "app/year_store.h"
+#include "support/loader_fixture.h"
 #include "support/temp_files.h"
 
 #include <QDir>
@@ -39,26 +40,13 @@ std::string DateOfDay(int n)
 
 QString Pane(const TFileLoadReport& report) { return DescribeLoadReport(report, TYearStore::LastYearSlot); }
 
-class SpecialInputFiles : public ::testing::Test
+class UnusualInputFiles : public TLoaderFixture
 {
 protected:
-    std::vector<TFileLoadReport> Load(const std::vector<QString>& paths)
-    {
-        loader.BeginLoad();
-        std::vector<TFileLoadReport> reports;
-        for (const QString& path : paths)
-            reports.push_back(loader.ReadYearFile(path));
-        return reports;
-    }
     QByteArray Name(const QString& path) const { return QFile::encodeName(path); }
-
-    TempFiles files;
-    TYearStore store;
-    TStringListItems metrics;
-    TYearFileLoader loader{store, metrics};
 };
 
-TEST_F(SpecialInputFiles, TenMegabyteLineIsSkippedAndTheRowsAroundItKept)
+TEST_F(UnusualInputFiles, TenMegabyteLineIsSkippedAndTheRowsAroundItKept)
 {
     const std::string huge = "20110317;08:00;01:00:00;" + std::string(10 * 1024 * 1024, '7') + ";\n";
     const auto report = Load({files.Write("long.csv", Header + Row74 + huge + Row75 + Trailer)}).front();
@@ -69,7 +57,7 @@ TEST_F(SpecialInputFiles, TenMegabyteLineIsSkippedAndTheRowsAroundItKept)
     EXPECT_EQ(store.Cell(1, 76, 1), 0.0f);
 }
 
-TEST_F(SpecialInputFiles, FiftyMegabyteFileKeepsEveryRow)
+TEST_F(UnusualInputFiles, FiftyMegabyteFileKeepsEveryRow)
 {
     // Rows padded to about 340 bytes, one kilometre and ten minutes each.
     const std::string padding(300, ' ');
@@ -90,7 +78,7 @@ TEST_F(SpecialInputFiles, FiftyMegabyteFileKeepsEveryRow)
     EXPECT_NEAR(hours, rows / 6.0, rows * 1e-5);
 }
 
-TEST_F(SpecialInputFiles, FoldersPipesAndLinkLoopsTakeNoSlotAndDoNotHang)
+TEST_F(UnusualInputFiles, FoldersPipesAndLinkLoopsTakeNoSlotAndDoNotHang)
 {
     ASSERT_TRUE(QDir().mkpath(files.PathOf("folder.csv")));
     ASSERT_EQ(::mkfifo(Name(files.PathOf("pipe.csv")).constData(), 0600), 0);
@@ -105,7 +93,7 @@ TEST_F(SpecialInputFiles, FoldersPipesAndLinkLoopsTakeNoSlotAndDoNotHang)
     EXPECT_EQ(reports[3].slot, 1);
 }
 
-TEST_F(SpecialInputFiles, FileWithoutReadPermission)
+TEST_F(UnusualInputFiles, FileWithoutReadPermission)
 {
     const QString path = files.Write("secret.csv", Header + Row74 + Trailer);
     ASSERT_EQ(::chmod(Name(path).constData(), 0), 0);
@@ -121,7 +109,7 @@ TEST_F(SpecialInputFiles, FileWithoutReadPermission)
     }
 }
 
-TEST_F(SpecialInputFiles, SameFileThirtyTimesAndFortyFilesFillNineteenSlots)
+TEST_F(UnusualInputFiles, SameFileThirtyTimesAndFortyFilesFillNineteenSlots)
 {
     const QString same = files.Write("same.csv", Header + Row74 + Trailer);
     const auto sameReports = Load(std::vector<QString>(30, same));
@@ -141,7 +129,7 @@ TEST_F(SpecialInputFiles, SameFileThirtyTimesAndFortyFilesFillNineteenSlots)
     EXPECT_EQ(loader.SlotsFilled(), 19);
 }
 
-TEST_F(SpecialInputFiles, FileThatShrinksWhileReadKeepsWhatIsLeft)
+TEST_F(UnusualInputFiles, FileThatShrinksWhileReadKeepsWhatIsLeft)
 {
     std::string text = Header;
     std::size_t half = 0;
