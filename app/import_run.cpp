@@ -3,9 +3,9 @@
 #include "app/import/export_file.h"
 #include "app/import/import_selection.h"
 #include "app/import/workout_reader.h"
+#include "app/output_writer.h"
 
 #include <QDir>
-#include <QSaveFile>
 
 #include <cstdio>
 
@@ -43,23 +43,9 @@ QList<int> ChosenYears(const TImportCommand& command, const std::vector<TWorkout
     return years;
 }
 
-QString WriteYearFiles(const QString& folder, const TImportedYears& imported)
-{
-    if (!QDir().mkpath(folder))
-        return QStringLiteral("cannot create folder '%1'").arg(folder);
-    for (const auto& [year, text] : imported.texts) {
-        const QString path = QDir(folder).filePath(QString::number(year) + QStringLiteral(".csv"));
-        QSaveFile file(path);
-        if (!file.open(QIODevice::WriteOnly)
-            || file.write(text.data(), qint64(text.size())) != qint64(text.size()) || !file.commit())
-            return QStringLiteral("cannot write '%1': %2").arg(path, file.errorString());
-    }
-    return {};
-}
-
 } // namespace
 
-std::optional<int> Prepare(const TImportCommand& command, bool drawsChart, TImportedYears& imported)
+std::optional<int> Prepare(const TImportCommand& command, TImportedYears& imported)
 {
     try {
         const TExportFile file = TExportFile::Open(command.file);
@@ -81,18 +67,22 @@ std::optional<int> Prepare(const TImportCommand& command, bool drawsChart, TImpo
         if (years.isEmpty())
             return Fail(QStringLiteral("no workouts of the chosen sports in the chosen years"));
         imported = TImportedYears::Build(file, std::move(list), sports, years);
-        if (!command.convertTo.isEmpty()) {
-            if (const QString error = WriteYearFiles(command.convertTo, imported); !error.isEmpty())
-                return Fail(error);
-            for (const QString& note : imported.notes)
-                std::fprintf(stderr, "kaldoro: %s\n", qPrintable(note));
-            if (!drawsChart)
-                return 0;
-        }
         return std::nullopt;
     } catch (const TImportError& error) {
         return Fail(QStringLiteral("%1: %2").arg(command.file, error.Text()));
     }
+}
+
+QString StageYearFiles(const QString& folder, const TImportedYears& imported, TOutputWriter& writer)
+{
+    if (const QString error = writer.StageFolder(folder); !error.isEmpty())
+        return error;
+    for (const auto& [year, text] : imported.texts) {
+        const QString path = QDir(folder).filePath(QString::number(year) + QStringLiteral(".csv"));
+        if (const QString error = writer.Stage(path, QByteArray::fromStdString(text)); !error.isEmpty())
+            return error;
+    }
+    return {};
 }
 
 } // namespace ImportRun
