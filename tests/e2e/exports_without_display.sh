@@ -49,7 +49,7 @@ expect_refusal "$out/e.png" run --mode 0 --export-png "$out/e.png" --export-csv 
 expect_refusal "$out/same.csv" run --mode 0 --export-csv "$out/same.csv" "$out/same.csv"
 expect_refusal "$out/same.csv" run --mode 0 --export-png "$out/link.csv" "$out/same.csv"
 expect_refusal "$out/folder" run --mode 0 --export-csv "$out/folder" "$samples/2011.csv"
-expect_refusal "$out/full.csv" full --mode 3 --metric 1 --export-csv "$out/full.csv" "$samples"/*.csv
+expect_refusal "$out/full.csv" full --mode 3 --metric 1 --export-csv "$out/full.csv" "$samples/2011.csv"
 grep -qF "cannot write '$out/full.csv'" "$out/stderr" || fail "no message naming the file: $(cat "$out/stderr")"
 expect_refusal "$out/full.png" full --mode 3 --metric 1 --export-png "$out/full.png" "$samples"/*.csv
 expect_refusal "$out/fresh.png" run --mode 0 --export-png "$out/fresh.png" --export-csv "$out/folder" "$samples/2011.csv"
