@@ -44,6 +44,10 @@ bool WriteAll(int fd, const QByteArray& bytes)
     return true;
 }
 
+// On the disk before it replaces the old file; a file system that cannot
+// sync says so with EINVAL, which is no failure of the write.
+bool Synced(int fd) { return ::fsync(fd) == 0 || errno == EINVAL || errno == ENOTSUP; }
+
 // /dev/stdout, /dev/fd/1 and /proc/self/fd/1 lead to a file someone else
 // opened for us; replacing it would leave their descriptor on the old one.
 bool NamesDescriptor(const QString& path)
@@ -111,7 +115,7 @@ QString TOutputWriter::StageTemporary(const QString& path, const QString& target
     staged_.push_back({path, QFile::encodeName(target), temporary, false, {}});
     // Not every file system keeps modes; the bytes matter more.
     ::fchmod(fd, mode);
-    bool written = WriteAll(fd, bytes) && ::fsync(fd) == 0;
+    bool written = WriteAll(fd, bytes) && Synced(fd);
     int error = errno;
     if (::close(fd) != 0 && written) {
         written = false;
