@@ -79,8 +79,6 @@ QByteArray Pdf(TChart& chart)
     return buffer.data();
 }
 
-} // namespace
-
 QByteArray Encode(TChart& chart, TFormat format, int scale)
 {
     switch (format) {
@@ -91,12 +89,21 @@ QByteArray Encode(TChart& chart, TFormat format, int scale)
     return Png(chart, scale);
 }
 
-QString Write(TChart& chart, const QString& path, int scale)
+} // namespace
+
+QString Stage(TChart& chart, const QString& path, TFormat format, int scale, TOutputWriter& writer)
 {
-    const QByteArray bytes = Encode(chart, FormatOfFile(path).value_or(TFormat::Png), scale);
+    const QByteArray bytes = Encode(chart, format, scale);
     if (bytes.isEmpty())
         return QStringLiteral("cannot write '%1': drawing failed").arg(path);
-    return TOutputWriter::WriteFile(path, bytes);
+    return writer.Stage(path, bytes);
+}
+
+QString Write(TChart& chart, const QString& path, int scale)
+{
+    TOutputWriter writer;
+    const QString error = Stage(chart, path, FormatOfFile(path).value_or(TFormat::Png), scale, writer);
+    return error.isEmpty() ? writer.Commit() : error;
 }
 
 void DrawOnPage(TChart& chart, QPagedPaintDevice& page)

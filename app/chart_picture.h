@@ -7,6 +7,7 @@
 
 class QPagedPaintDevice;
 class TChart;
+class TOutputWriter;
 
 // Pictures of the chart: all of them are drawn by the chart's own paint, as
 // on the screen. The file writer returns an error text, empty on success.
@@ -25,10 +26,10 @@ std::optional<TFormat> FormatOfFile(const QString& path);
 // picture `ratio` times as large, with the same layout, only finer.
 QImage Image(TChart& chart, double ratio = 1.0);
 
-// The picture as the bytes of its file, empty when it cannot be drawn:
-// a PNG `scale` times the chart's size; an SVG of the chart's size, or a PDF
-// of one page that size (96 pixels to the inch), with lines and text as vectors.
-QByteArray Encode(TChart& chart, TFormat format, int scale = 1);
+// Draws the picture into memory and stages it as path's bytes: a PNG
+// `scale` times the chart's size; an SVG of the chart's size, or a PDF of
+// one page that size (96 pixels to the inch), with lines and text as vectors.
+QString Stage(TChart& chart, const QString& path, TFormat format, int scale, TOutputWriter& writer);
 // The picture FormatOfFile tells (PNG when the suffix is none of them),
 // encoded first, then written whole or not at all.
 QString Write(TChart& chart, const QString& path, int scale = 1);

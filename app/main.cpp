@@ -38,15 +38,11 @@ QString StageChartFiles(TChart& chart, const TCommandLine& commandLine, TOutputW
     const std::pair<const QString&, TFormat> pictures[] = {{commandLine.exportPng, TFormat::Png},
                                                            {commandLine.exportSvg, TFormat::Svg},
                                                            {commandLine.exportPdf, TFormat::Pdf}};
-    for (const auto& [path, format] : pictures) {
-        if (path.isEmpty())
-            continue;
-        const QByteArray bytes = ChartPicture::Encode(chart, format, commandLine.scale);
-        const QString error = bytes.isEmpty() ? QStringLiteral("cannot write '%1': drawing failed").arg(path)
-                                              : writer.Stage(path, bytes);
-        if (!error.isEmpty())
-            return error;
-    }
+    for (const auto& [path, format] : pictures)
+        if (!path.isEmpty())
+            if (const QString error = ChartPicture::Stage(chart, path, format, commandLine.scale, writer);
+                !error.isEmpty())
+                return error;
     return commandLine.exportCsv.isEmpty() ? QString() : writer.Stage(commandLine.exportCsv, ChartExport::Csv(chart));
 }
 
