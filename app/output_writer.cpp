@@ -95,6 +95,9 @@ QString TOutputWriter::Stage(const QString& path, const QByteArray& bytes)
         return Failure(path, QStringLiteral("it is one of the files read"));
     if (S_ISDIR(info.st_mode))
         return Failure(path, QStringLiteral("it is a folder"));
+    // A file its owner made read-only is not replaced behind their back.
+    if (::access(QFile::encodeName(path).constData(), W_OK) != 0)
+        return Failure(path, SystemReason(errno));
     if (S_ISREG(info.st_mode) && !NamesDescriptor(path))
         return StageTemporary(path, QFileInfo(path).canonicalFilePath(), info.st_mode & 07777, bytes);
     staged_.push_back({path, QFile::encodeName(path), {}, true, bytes});

@@ -44,6 +44,7 @@ expect_refusal --import "$garmin" --years 2030-2019 --convert-to "$out/none"
 expect_refusal --import "$garmin" --years 1990-1995 --convert-to "$out/none"
 expect_refusal --sport Running "$garmin"
 expect_refusal --import "$garmin" "$garmin"
+expect_refusal --import "$garmin" --convert-to ""
 expect_refusal --import "$garmin" --convert-to "$out/none" --mode 0 --metric 99 --export-csv "$out/none.csv"
 ( trap '' XFSZ; ulimit -f 4; expect_refusal --import "$garmin" --convert-to "$out/none" )
 [ ! -e "$out/none" ] || fail "a refused run left a folder behind"
