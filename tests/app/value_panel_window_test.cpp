@@ -1,13 +1,17 @@
 // Reading values off the chart and hiding years, driven by real mouse events
 // on the window's chart (offscreen).
 #include "app/main_form.h"
+#include "chart/canvas/colour.h"
 #include "chart/panel/chart.h"
 #include "chart/series/chart_series.h"
 
 #include <QComboBox>
+#include <QLineEdit>
 #include <QLabel>
 #include <QListWidget>
 #include <QTest>
+
+#include <functional>
 
 #include <gtest/gtest.h>
 
@@ -45,14 +49,11 @@ protected:
                     return QPoint(x, y);
         return std::nullopt;
     }
-    // Clicks an entry of the pick list (or its empty part for row -1).
+    // Clicks an entry of the pick list.
     void PickYear(int row)
     {
         QListWidget* box = form.LBox();
-        QPoint p(5, box->viewport()->height() - 3);
-        if (row >= 0)
-            p = box->visualItemRect(box->item(row)).center();
-        QTest::mouseClick(box->viewport(), Qt::LeftButton, {}, p);
+        QTest::mouseClick(box->viewport(), Qt::LeftButton, {}, box->visualItemRect(box->item(row)).center());
     }
 
     TForm1 form;
@@ -117,12 +118,52 @@ TEST_F(ValuePanelWindow, NoEntryTogglesTheLabelSeriesAndTheLastYearStaysVisible)
     Load({"2011"});
     Mode(0);
     form.ChartClickLegend(mbLeft, 0, 100, 300);
-    PickYear(-1);
+    // The list is as tall as its rows: only Return without a current row picks no entry.
+    form.LBox()->setCurrentRow(-1);
+    QTest::keyClick(form.LBox(), Qt::Key_Return);
     EXPECT_FALSE(Chart().SeriesAt(0).Active());
     form.ChartClickLegend(mbLeft, 0, 100, 300);
     PickYear(0); // the only year: refused
     EXPECT_FALSE(form.LBox()->isVisible());
     EXPECT_TRUE(Chart().SeriesAt(1).Active());
+}
+
+TEST_F(ValuePanelWindow, PickListShowsEveryRowWithItsStateAndClosesLikeAPopup)
+{
+    Load({"2009", "2010", "2011", "2012", "2009", "2010", "2011", "2012"}); // eight years
+    Mode(4);
+    QListWidget* box = form.LBox();
+    const auto open = [&] {
+        form.ChartClickLegend(mbLeft, 0, 100, Chart().height() - 10);
+        return box->isVisible();
+    };
+    ASSERT_TRUE(open());
+    for (int row = 0; row < 8; ++row) {
+        EXPECT_TRUE(box->viewport()->rect().contains(box->visualItemRect(box->item(row)))) << row;
+        EXPECT_EQ(box->item(row)->checkState(), Qt::Checked);
+    }
+    EXPECT_EQ(box->item(2)->icon().pixmap(9).toImage().pixelColor(4, 4), ToQColor(Chart().SeriesAt(3).SeriesColor()));
+    // Space toggles the current year and keeps the list open; a pick closes
+    // it and hands the keyboard to the chart.
+    box->setCurrentRow(1);
+    QTest::keyClick(box, Qt::Key_Space);
+    EXPECT_FALSE(Chart().SeriesAt(2).Active());
+    EXPECT_EQ(box->item(1)->checkState(), Qt::Unchecked);
+    PickYear(1);
+    EXPECT_TRUE(Chart().SeriesAt(2).Active());
+    EXPECT_FALSE(box->isVisible());
+    EXPECT_EQ(form.focusWidget(), &Chart());
+    // Esc, a press elsewhere and a change of the lists close it.
+    const std::function<void()> closers[] = {
+        [&] { QTest::keyClick(box, Qt::Key_Escape); },
+        [&] { QTest::mouseClick(form.CB_Art()->lineEdit(), Qt::LeftButton); },
+        [&] { Mode(0); },
+    };
+    for (const auto& close : closers) {
+        ASSERT_TRUE(open());
+        close();
+        EXPECT_FALSE(box->isVisible());
+    }
 }
 
 // A pan saves the scales; a new evaluation must drop them, or the undo of a
