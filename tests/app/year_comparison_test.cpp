@@ -116,22 +116,6 @@ TEST_F(YearComparison, ValuesAndDifferencesFollowTheYearStore)
     }
 }
 
-TEST_F(YearComparison, AYearPastItsLastRowHasNoValueAndNoDifference)
-{
-    Mode(4, 1);
-    TEvaluationState state = form.EvaluationState();
-    state.LastDataDay[2] = 100; // 2010 not over, its last row on day 100
-    for (const int day : {100, 101}) {
-        const auto box = CompareYearsAt(YearSeriesOf(*form.Chart()), state, day);
-        ASSERT_TRUE(box && box->Rows.size() == 4u);
-        const bool ended = day > 100;
-        EXPECT_EQ(box->Rows[1].ValueText == QStringLiteral("—"), ended) << day;
-        EXPECT_EQ(box->Rows[1].DifferenceText.isEmpty(), ended) << day;
-        EXPECT_EQ(box->Rows[2].DifferenceText.isEmpty(), ended) << day;
-        EXPECT_TRUE(box->Rows[3].Value) << day;
-    }
-}
-
 TEST_F(YearComparison, LeapDayCountsOnlyInTheLeapYear)
 {
     // 2012 has a workout on 31 December, day 366; 2010 on day 365.
