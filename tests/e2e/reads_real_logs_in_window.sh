@@ -2,8 +2,9 @@
 # The whole program on real training logs, with real input events: a metric
 # and every mode; a press on the plot shows the value panel and the release
 # hides it; the legend opens the year pick list, which keeps the wheel to
-# itself, hides a year and shows it again by Space and closes on Esc; a drag zooms, the reverse drag undoes, a right drag pans, the
-# wheel scrolls. Every check is a pixel probe of colour or place.
+# itself, hides a year and shows it again by Space and closes on Esc; a drag
+# zooms, the reverse drag undoes, a right drag pans, the wheel scrolls. Every
+# check is a pixel probe of colour or place.
 set -euo pipefail
 kaldoro=$1
 logs=$2
