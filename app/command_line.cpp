@@ -1,5 +1,7 @@
 #include "app/command_line.h"
 
+#include <QRegularExpression>
+
 namespace {
 
 std::optional<int> Number(const QString& text)
@@ -9,12 +11,20 @@ std::optional<int> Number(const QString& text)
     return ok ? std::optional<int>(value) : std::nullopt;
 }
 
+// Exactly YYYY-MM-DD, and a day the calendar has.
+QDate IsoDate(const QString& text)
+{
+    static const QRegularExpression form(QStringLiteral("^[0-9]{4}-[0-9]{2}-[0-9]{2}$"));
+    return form.match(text).hasMatch() ? QDate::fromString(text, Qt::ISODate) : QDate();
+}
+
 } // namespace
 
 QString TCommandLine::Usage()
 {
     return QStringLiteral("usage: kaldoro [--metric N] [--mode M] [--export-png FILE [--scale N]] [--export-svg FILE]\n"
-                          "               [--export-pdf FILE] [--export-csv FILE] [--compare-at DAY] [FILE...]\n"
+                          "               [--export-pdf FILE] [--export-csv FILE] [--compare-at DAY] [--today YYYY-MM-DD]\n"
+                          "               [FILE...]\n"
                           "       kaldoro --import FILE [--sport NAME]... [--years A-B] [--list-sports | --convert-to DIR]\n"
                           "               [--metric N] [--mode M] [--export-png FILE [--scale N]] [--export-svg FILE]\n"
                           "               [--export-pdf FILE] [--export-csv FILE]");
@@ -43,7 +53,8 @@ TCommandLine TCommandLine::Parse(const QStringList& arguments)
         const bool takesValue = argument == QStringLiteral("--mode") || argument == QStringLiteral("--metric")
             || argument == QStringLiteral("--export-png") || argument == QStringLiteral("--export-csv")
             || argument == QStringLiteral("--compare-at") || argument == QStringLiteral("--export-svg")
-            || argument == QStringLiteral("--export-pdf") || argument == QStringLiteral("--scale");
+            || argument == QStringLiteral("--export-pdf") || argument == QStringLiteral("--scale")
+            || argument == QStringLiteral("--today");
         if (!takesValue) {
             result.error = QStringLiteral("unknown option '%1'").arg(argument);
             return result;
@@ -76,6 +87,12 @@ TCommandLine TCommandLine::Parse(const QStringList& arguments)
             scaleGiven = true;
         } else if (argument == QStringLiteral("--export-csv")) {
             result.exportCsv = value;
+        } else if (argument == QStringLiteral("--today")) {
+            result.today = IsoDate(value);
+            if (!result.today.isValid()) {
+                result.error = QStringLiteral("--today takes a date YYYY-MM-DD, not '%1'").arg(value);
+                return result;
+            }
         } else if (argument == QStringLiteral("--compare-at")) {
             const auto day = Number(value);
             if (!day || *day < 1 || *day > 366) {

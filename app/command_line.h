@@ -1,12 +1,13 @@
 #pragma once
 
+#include <QDate>
 #include <QString>
 #include <QStringList>
 
 #include <optional>
 
 // kaldoro [--metric N] [--mode M] [--export-png FILE [--scale N]] [--export-svg FILE] [--export-pdf FILE]
-//         [--export-csv FILE] [--compare-at DAY] [FILE...]
+//         [--export-csv FILE] [--compare-at DAY] [--today YYYY-MM-DD] [FILE...]
 struct TCommandLine
 {
     QStringList files;
@@ -18,6 +19,7 @@ struct TCommandLine
     QString exportPdf;
     QString exportCsv;
     std::optional<int> compareAt; // day 1 to 366: print the years' values there
+    QDate today; // the date taken as today; invalid: the system's
     QString error; // set when the arguments cannot be used
     bool help = false;    // --help: print Help() and exit
     bool version = false; // --version: print Version() and exit

@@ -14,6 +14,9 @@ struct TEvaluationState
     int SelectedColumn = 0;    // column of the year store that is evaluated
     bool DurationMetric = false; // values are hours: shown as hours and minutes
     QString UnitText = QStringLiteral(" ");
+    // Per series, the day a year not over yet has its last row: it has no
+    // value after it. 0 for a year whose values run to 31 December.
+    std::array<int, TEvaluation::SeriesCount> LastDataDay{};
 };
 
 // A drop-down list as the change handler reads it.

@@ -16,7 +16,7 @@ constexpr TKeyRow KeyRows[] = {
     {"Strg+S", "Diagramm speichern"},
     {"Strg+C", "Diagramm kopieren"},
     {"Strg+P", "Diagramm drucken"},
-    {"Esc", "Zoom und Verschieben des Diagramms zurücknehmen"},
+    {"Esc", "die Jahresliste schließen, sonst Zoom und Verschieben des Diagramms zurücknehmen"},
     {"F1", "diese Hilfe"},
     {"Tab, Umschalt+Tab", "zum nächsten, vorigen Bedienelement: Knopf, Messgröße, Diagramm, Summe, Art der Auswertung"},
     {"Links, Rechts", "bei Fokus auf dem Diagramm: den markierten Tag verschieben"},
@@ -63,7 +63,7 @@ const char* const Mouse = R"(
 <ul>
 <li><b>Taste drücken</b> auf dem Diagramm: Tag und Wert unter dem Zeiger, bis zum Loslassen.</li>
 <li><b>Zeiger über dem Diagramm</b>: eine Linie markiert den Tag, ein Kasten nennt den Wert jedes Jahres dort.</li>
-<li><b>Klick auf die Legende</b>: die Liste der Jahre; ein Klick auf ein Jahr blendet es aus oder wieder ein.</li>
+<li><b>Klick auf die Legende</b>: die Liste der Jahre, jedes in seiner Farbe, angehakt solange es gezeigt wird; ein Klick auf ein Jahr (oder Pfeiltasten und Leertaste) blendet es aus oder wieder ein.</li>
 <li><b>Mit der linken Taste</b> ein Rechteck nach rechts unten ziehen: Zoom hinein;
 nach links oder oben ziehen: zurück.</li>
 <li><b>Mit der rechten Taste ziehen</b>: das Diagramm verschieben.</li>

@@ -132,10 +132,12 @@ int main(int argc, char** argv)
     TApplication app(argc, argv);
     if (commandLine.Exports()) {
         TForm1 form;
+        form.SetToday(commandLine.today);
         return Export(form, commandLine, import, importedYears, writer);
     }
     return app.RunGuarded([&] {
         TForm1 form;
+        form.SetToday(commandLine.today);
         form.show();
         if (importedYears)
             form.LoadImportedYears(*importedYears);

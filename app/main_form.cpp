@@ -10,6 +10,7 @@
 #include "app/year_evaluation.h"
 #include "chart/panel/chart.h"
 #include "chart/canvas/colour.h"
+#include "kaldoro_version.h"
 
 #include <QComboBox>
 #include <QGuiApplication>
@@ -22,6 +23,7 @@
 #include <QTextEdit>
 #include <QTimer>
 
+#include <algorithm>
 #include <utility>
 
 namespace {
@@ -82,7 +84,6 @@ TForm1::TForm1(std::unique_ptr<TOpenFileDialog> openDialog, QWidget* parent)
     setWindowTitle(QStringLiteral("Kaldoro"));
     setFont(FormFont());
     SetBackground(this, QPalette::Window, clGray);
-    setMinimumWidth(MinWidth);
     resize(DesignWidth, DesignHeight);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         QRect frame(QPoint(), size());
@@ -91,6 +92,7 @@ TForm1::TForm1(std::unique_ptr<TOpenFileDialog> openDialog, QWidget* parent)
     }
 
     CreateControls();
+    SetMinimumSizeForControls();
     metricItems_ = std::make_unique<TComboBoxItems>(cbWahl_);
     loader_ = std::make_unique<TYearFileLoader>(store_, *metricItems_);
     ConnectLists();
@@ -207,9 +209,21 @@ void TForm1::CreateChartChildren()
     lBox_->hide();
 }
 
+// Every control of the top row whole, and the chart below it with room to draw.
+void TForm1::SetMinimumSizeForControls()
+{
+    constexpr int margin = 8;
+    int right = 0;
+    for (const QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        // The totals list takes the metric list's place once a load shows it.
+        if (child->y() < ChartTop && child != cbKum_)
+            right = std::max(right, child->geometry().right() + 1);
+    setMinimumSize(right + margin, ChartTop + MinChartHeight + ChartMargin);
+}
+
 void TForm1::FormCreate()
 {
-    setWindowTitle(QStringLiteral("Kaldoro     (V 20120128)"));
+    setWindowTitle(QStringLiteral("Kaldoro     (V %1)").arg(QStringLiteral(KALDORO_VERSION)));
     // Qt widgets paint through an off-screen buffer already: nothing to switch on.
 }
 
@@ -224,11 +238,12 @@ void TForm1::FormResize()
     const int cw = width();
     const int ch = height();
     memo_->resize(cw - 15, ch - 55);
-    chart_->setGeometry(5, 45, cw - 10, ch - 50);
+    chart_->setGeometry(ChartMargin, ChartTop, cw - 2 * ChartMargin, ch - ChartTop - ChartMargin);
 }
 
 void TForm1::PrepareLoad()
 {
+    ClosePickList();
     chart_->hide();
     cbWahl_->hide();
     cbKum_->hide();
@@ -331,6 +346,7 @@ void TForm1::ConnectLists()
 
 void TForm1::CB_WahlChange()
 {
+    ClosePickList();
     std::array<int, TYearStore::SumMetricCount> sumColumns{};
     for (int i = 0; i < TYearStore::SumMetricCount; ++i)
         sumColumns[std::size_t(i)] = store_.SumColumn(i);
@@ -357,9 +373,11 @@ void TForm1::ApplyRequest(const TEvaluationRequest& request)
 void TForm1::RunEvaluation(TEvalMode mode)
 {
     const int column = evaluation_.SelectedColumn;
+    const int thisYear = Today().year();
     const TEvaluation result = mode == TEvalMode::Sorted       ? EvaluateSorted(store_, column)
-                               : mode == TEvalMode::Cumulative ? EvaluateCumulative(store_, column)
-                                                               : EvaluateDaily(store_, column, mode);
+                               : mode == TEvalMode::Cumulative ? EvaluateCumulative(store_, column, thisYear)
+                                                               : EvaluateDaily(store_, column, mode, thisYear);
+    evaluation_.LastDataDay = result.lastDataDay;
     YearChart::PrepareSeries(*chart_);
     YearChart::Fill(*chart_, result);
     lBox_->clear();

@@ -8,6 +8,7 @@
 #include "app/year_store.h"
 #include "chart/series/mouse_input.h"
 
+#include <QDate>
 #include <QWidget>
 
 #include <functional>
@@ -35,7 +36,11 @@ class TForm1 : public QWidget
 public:
     static constexpr int DesignWidth = 939;
     static constexpr int DesignHeight = 645;
-    static constexpr int MinWidth = 620;
+    // The chart fills the window below the top row, but for a small margin.
+    static constexpr int ChartTop = 45;
+    static constexpr int ChartMargin = 5;
+    // The chart needs this much height for its title, legend, axes and a plot.
+    static constexpr int MinChartHeight = 300;
 
     explicit TForm1(std::unique_ptr<TOpenFileDialog> openDialog = nullptr, QWidget* parent = nullptr);
     ~TForm1() override;
@@ -49,11 +54,14 @@ public:
     // The value panel while a button is pressed on the plot.
     void ChartMouseDown(TMouseButton button, TShiftState shift, int x, int y);
     void ChartMouseUp(TMouseButton button, TShiftState shift, int x, int y);
-    // The year pick list, opened by a click on the legend.
+    // The year pick list, opened by a click on the legend; a pick (a click,
+    // Return) toggles a year and closes the list, Space toggles and keeps it.
     void ChartClickLegend(TMouseButton button, TShiftState shift, int x, int y);
     void LBoxClick();
-    // Keys of the whole window: Ctrl+O is the load button, Esc undoes a
-    // zoom or pan of the chart, F1 shows the help window.
+    void ClosePickList();
+    // Keys of the whole window: Ctrl+O is the load button, Esc closes the
+    // pick list or else undoes a zoom or pan of the chart, F1 shows the help window.
+    void EscapePressed();
     void UndoChartZoom();
     void ShowHelp();
     THelpWindow* HelpWindow() const { return helpWindow_; }
@@ -96,6 +104,12 @@ public:
 
     QStringList MemoLines() const;
 
+    // The date taken as today: the system's, unless one is fixed (scripts
+    // and tests must not depend on the day they run). Years from today's on
+    // are not over, and their running lines end at their last row.
+    QDate Today() const { return today_.isValid() ? today_ : QDate::currentDate(); }
+    void SetToday(const QDate& today) { today_ = today; }
+
     // Raised with every line written to the file pane: a run without a
     // window passes them on, since nobody sees the pane there.
     std::function<void(const QString& line)> OnFilePaneLine;
@@ -124,7 +138,13 @@ private:
     void SetToolTips();
     void EnableFileDrops();
     void LoadDropped(const TDroppedItems& items);
+    void ConnectPickList();
+    void SyncPickList();
+    void PickYear(int row);
+    void ToggleYearInPickList(int row);
+    void ToggleYear(int row);
     int ActiveYearSeries() const;
+    void SetMinimumSizeForControls();
     void ApplyRequest(const TEvaluationRequest& request);
     void RunEvaluation(TEvalMode mode);
 
@@ -155,4 +175,5 @@ private:
     // Set by a text change until the events of that moment are handled: a
     // pick that changed the text then does not run the handler twice.
     bool textChangedByPick_ = false;
+    QDate today_; // invalid: the system's date
 };

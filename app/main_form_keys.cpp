@@ -7,6 +7,7 @@
 
 #include <QComboBox>
 #include <QKeySequence>
+#include <QListWidget>
 #include <QPushButton>
 #include <QShortcut>
 
@@ -25,7 +26,7 @@ void TForm1::CreateShortcuts()
         connect(shortcut, &QShortcut::activated, this, [this, handler] { GuardHandler([&] { (this->*handler)(); }); });
     };
     bind(QKeySequence(Qt::CTRL | Qt::Key_O), &TForm1::LOAD_JDataClick);
-    bind(QKeySequence(Qt::Key_Escape), &TForm1::UndoChartZoom);
+    bind(QKeySequence(Qt::Key_Escape), &TForm1::EscapePressed);
     bind(QKeySequence(Qt::Key_F1), &TForm1::ShowHelp);
 }
 
@@ -39,6 +40,14 @@ void TForm1::SetToolTips()
                                       "Esc: Zoom des Diagramms zurücknehmen, F1: Hilfe"));
     cbKum_->setToolTip(QStringLiteral("Summe für die kumulierten Auswertungen.\n"
                                       "Tab: nächste Liste, F1: Hilfe"));
+}
+
+void TForm1::EscapePressed()
+{
+    if (lBox_->isVisible())
+        ClosePickList();
+    else
+        UndoChartZoom();
 }
 
 void TForm1::UndoChartZoom()

@@ -78,6 +78,14 @@ std::optional<double> ValueOnDay(const TChartSeries& series, TEvalMode mode, int
     return std::nullopt;
 }
 
+// A year not over yet has no value after its last row: its running value
+// there is not known, and a difference against it would be meaningless.
+bool EndedBefore(const TEvaluationState& state, std::size_t seriesIndex, int day)
+{
+    const int last = seriesIndex < state.LastDataDay.size() ? state.LastDataDay[seriesIndex] : 0;
+    return last > 0 && day > last;
+}
+
 QString SignOf(double value) { return value < 0 ? Minus : QStringLiteral("+"); }
 
 // The readout's formats, applied to the magnitude: a negative duration
@@ -116,13 +124,14 @@ std::optional<TYearComparison> CompareYearsAt(const std::vector<const TChartSeri
     result.Day = day;
     result.Heading = QStringLiteral("Tag %1").arg(day);
     std::optional<double> previous;
-    for (const TChartSeries* series : yearSeries) {
+    for (std::size_t i = 0; i < yearSeries.size(); ++i) {
+        const TChartSeries* series = yearSeries[i];
         if (series == nullptr || !series->Active() || !series->ShowInLegend())
             continue;
         TComparisonRow row;
         row.Colour = series->SeriesColor();
         row.Year = series->Title();
-        row.Value = ValueOnDay(*series, mode, day);
+        row.Value = EndedBefore(state, i + 1, day) ? std::nullopt : ValueOnDay(*series, mode, day);
         row.ValueText = row.Value ? ValueText(*row.Value, state) : NoValue;
         if (row.Value && previous && !result.Rows.empty())
             row.DifferenceText = ComparisonDifferenceText(*row.Value - *previous, state.DurationMetric);

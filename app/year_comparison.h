@@ -38,8 +38,8 @@ struct TYearComparison
 bool ComparesDays(int evalMode);
 
 // The comparison at `day` from the year series (series 1 on, in slot
-// order): series that are hidden or carry no year are left out. None for
-// a mode whose x is no day.
+// order): series that are hidden or carry no year are left out, and a year
+// past its last data day has no value. None for a mode whose x is no day.
 std::optional<TYearComparison> CompareYearsAt(const std::vector<const TChartSeries*>& yearSeries,
                                               const TEvaluationState& state, int day);
 

@@ -45,6 +45,22 @@ int LastDayShown(const TYearStore& store, int slot)
     return TYearStore::DaysOfYear(static_cast<int>(store.Year(slot)));
 }
 
+// The last day of a running line: 31 December for a year that is over, the
+// last dated row for one that is not, whose line is noted as ending early.
+int LastRunningDay(const TYearStore& store, int slot, int firstRunningYear, TEvaluation& result)
+{
+    const int last = LastDayShown(store, slot);
+    if (store.Year(slot) < float(firstRunningYear) || store.LastRowDay(slot) >= last)
+        return last;
+    result.lastDataDay[std::size_t(slot)] = store.LastRowDay(slot);
+    return store.LastRowDay(slot);
+}
+
+bool IsRunningMode(TEvalMode mode)
+{
+    return mode == TEvalMode::RunningMean || mode == TEvalMode::MonthlyCumulative;
+}
+
 // Titles, legend flags and pick-list entries of the year series.
 void NameYearSeries(const TYearStore& store, int slot, TEvaluation& result)
 {
@@ -91,13 +107,16 @@ float MonthMean(const TYearStore& store, int slot, int day, int column, TEvaluat
     return mean;
 }
 
-void EvaluateYearDaily(const TYearStore& store, int slot, int column, TEvalMode mode, TEvaluation& result)
+void EvaluateYearDaily(const TYearStore& store, int slot, int column, TEvalMode mode, int firstRunningYear,
+                       TEvaluation& result)
 {
     auto& points = result.series[std::size_t(slot)].points;
     float sum = 0.0f;
     int count = 0;
     float monthMean = 0.0f;
-    for (int d = 1, last = LastDayShown(store, slot); d <= last; ++d) {
+    const int last = IsRunningMode(mode) ? LastRunningDay(store, slot, firstRunningYear, result)
+                                         : LastDayShown(store, slot);
+    for (int d = 1; d <= last; ++d) {
         float v = Cell(store, slot, d, column);
         if (!(v > 0.0f || mode == TEvalMode::MonthlyMean || mode == TEvalMode::MonthlyCumulative))
             continue;
@@ -167,14 +186,14 @@ int LoadedYearCount(const TYearStore& store)
     return count;
 }
 
-TEvaluation EvaluateDaily(const TYearStore& store, int column, TEvalMode mode)
+TEvaluation EvaluateDaily(const TYearStore& store, int column, TEvalMode mode, int firstRunningYear)
 {
     TEvaluation result;
     for (const auto& [x, text] : MonthLabels)
         result.series[0].points.push_back({double(x), 0.0, QString::fromUtf8(text)});
     const int years = LoadedYearCount(store);
     for (int slot = 1; slot <= years; ++slot) {
-        EvaluateYearDaily(store, slot, column, mode, result);
+        EvaluateYearDaily(store, slot, column, mode, firstRunningYear, result);
         NameYearSeries(store, slot, result);
     }
     result.tightenLeftAxis = true;
@@ -206,7 +225,7 @@ TEvaluation EvaluateSorted(const TYearStore& store, int column)
     return result;
 }
 
-TEvaluation EvaluateCumulative(const TYearStore& store, int column)
+TEvaluation EvaluateCumulative(const TYearStore& store, int column, int firstRunningYear)
 {
     TEvaluation result;
     for (int x = 1; x <= 361; x += 30)
@@ -215,7 +234,7 @@ TEvaluation EvaluateCumulative(const TYearStore& store, int column)
     for (int slot = 1; slot <= years; ++slot) {
         auto& points = result.series[std::size_t(slot)].points;
         float total = 0.0f;
-        for (int d = 1, last = LastDayShown(store, slot); d <= last; ++d) {
+        for (int d = 1, last = LastRunningDay(store, slot, firstRunningYear, result); d <= last; ++d) {
             total += Cell(store, slot, d, column);
             AddPoint(points, d, total);
         }

@@ -4,6 +4,7 @@
 #include <QStringList>
 
 #include <array>
+#include <limits>
 #include <vector>
 
 class TYearStore;
@@ -51,7 +52,15 @@ struct TEvaluation
     // been drawn; minPlotted is the smallest plotted value above 0.
     bool tightenLeftAxis = false;
     float minPlotted = 5000000.0f;
+    // Per series, the last day of a running line that ends before
+    // 31 December because its year is not over; 0 for a line to the end.
+    std::array<int, SeriesCount> lastDataDay{};
 };
+
+// Years from this one on are not over yet: in the running modes their lines
+// end at their last dated row instead of running on flat to 31 December.
+// The default takes every year as over.
+constexpr int NoYearRunning = std::numeric_limits<int>::max();
 
 // Days 1, 32, 60, 90, ...: the month starts used by the monthly modes,
 // indexed by day div 30.
@@ -60,9 +69,9 @@ extern const std::array<int, 13> MonthBucketStart;
 // Slots 1 to 8 that hold a year: the walk stops at the first empty slot.
 int LoadedYearCount(const TYearStore& store);
 
-TEvaluation EvaluateDaily(const TYearStore& store, int column, TEvalMode mode);
+TEvaluation EvaluateDaily(const TYearStore& store, int column, TEvalMode mode, int firstRunningYear = NoYearRunning);
 TEvaluation EvaluateSorted(const TYearStore& store, int column);
-TEvaluation EvaluateCumulative(const TYearStore& store, int column);
+TEvaluation EvaluateCumulative(const TYearStore& store, int column, int firstRunningYear = NoYearRunning);
 
 // Formats like a general number with up to 15 significant digits ("2011", "15.5").
 QString GeneralNumber(double value);

@@ -8,6 +8,7 @@
 #include "app/string_items.h"
 #include "app/year_store.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <memory>
@@ -319,6 +320,9 @@ void TYearFileLoader::CollectRow(int slot, TDayOrderedRows& rows, TFileLoadRepor
         ++report.rowsBeforeYearOne;
         return;
     }
+    // The year is the last row's; its rows, in any order, give its last day.
+    const bool sameYear = store_.Year(slot) == static_cast<float>(date.year);
+    store_.SetLastRowDay(slot, sameYear ? std::max(store_.LastRowDay(slot), date.day) : date.day);
     store_.SetYear(slot, static_cast<float>(date.year));
     rows.Add(date.day, line_);
     ++report.acceptedRows;

@@ -45,6 +45,11 @@ public:
     void SetYear(int slot, float year) { SetCell(slot, 0, 0, year); }
     bool IsSlotLoaded(int slot) const { return Year(slot) > 0; }
 
+    // The last day of the slot's year that a row of its file is dated, a
+    // workout or not; 0 before the first row. A year not over yet ends there.
+    int LastRowDay(int slot) const { return lastRowDay_[static_cast<std::size_t>(slot)]; }
+    void SetLastRowDay(int slot, int day) { lastRowDay_[static_cast<std::size_t>(slot)] = day; }
+
     // ColumnKind[c + 1] is the kind code of column c; entry 0 collects the
     // kind-line entries of absent kinds.
     int ColumnKind(int entry) const { return columnKind_[static_cast<std::size_t>(entry)]; }
@@ -68,4 +73,5 @@ private:
     std::unique_ptr<Cells> data_;
     std::array<int, KindCount> columnKind_{};
     std::array<int, SumMetricCount> sumColumn_{};
+    std::array<int, SlotCount> lastRowDay_{};
 };

@@ -63,8 +63,8 @@ protected:
 
 TEST_F(MainFormTest, StartsWithTheDesignedControls)
 {
-    EXPECT_EQ(form->windowTitle(), QStringLiteral("Kaldoro     (V 20120128)"));
-    EXPECT_EQ(form->minimumWidth(), 620);
+    // The title's version is the one --version prints.
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("Kaldoro     (V %1)").arg(TCommandLine::Version().section(' ', 1)));
     EXPECT_EQ(form->LOAD_JData()->geometry(), QRect(8, 8, 161, 30));
     EXPECT_EQ(form->LOAD_JData()->text(), QStringLiteral("LOAD Jahres Daten"));
     EXPECT_EQ(form->CB_Wahl()->geometry().topLeft(), QPoint(176, 8));
@@ -100,12 +100,15 @@ TEST_F(MainFormTest, StartsWithTheDesignedControls)
 
 TEST_F(MainFormTest, ResizeKeepsTheMargins)
 {
-    form->resize(800, 600);
-    EXPECT_EQ(form->Memo()->geometry(), QRect(8, 48, 785, 545));
-    EXPECT_EQ(form->Chart()->geometry(), QRect(5, 45, 790, 550));
-    form->resize(400, 300);
-    EXPECT_EQ(form->width(), 620);
-    EXPECT_EQ(form->Chart()->geometry(), QRect(5, 45, 610, 250));
+    form->resize(900, 600);
+    EXPECT_EQ(form->Memo()->geometry(), QRect(8, 48, 885, 545));
+    EXPECT_EQ(form->Chart()->geometry(), QRect(5, 45, 890, 550));
+    // At the smallest size every control of the top row is whole.
+    form->resize(400, 200);
+    for (const QWidget* child : form->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (child->y() < form->Chart()->y())
+            EXPECT_TRUE(form->rect().contains(child->geometry())) << child->objectName().toStdString();
+    EXPECT_EQ(form->Chart()->geometry(), QRect(5, 45, form->width() - 10, form->height() - 50));
 }
 
 TEST_F(MainFormTest, LoadShowsTheListsAndCancelHidesThem)
@@ -290,10 +293,12 @@ TEST(CommandLine, FilesOptionsAndErrors)
 
     EXPECT_FALSE(TCommandLine::Parse({"a.csv"}).Exports());
     EXPECT_EQ(TCommandLine::Parse({"--", "-odd.csv"}).files, QStringList({"-odd.csv"}));
+    EXPECT_EQ(TCommandLine::Parse({"--today", "2024-02-29"}).today, QDate(2024, 2, 29));
     for (const QStringList& bad : {QStringList{"--frobnicate"}, QStringList{"--mode", "6"}, QStringList{"--mode", "x"},
                                    QStringList{"--metric", "-1"}, QStringList{"a.csv", "--export-png"},
                                    QStringList{"--export-csv", ""}, QStringList{"--export-png", ""},
-                                   QStringList{"--export-svg", "-"}})
+                                   QStringList{"--export-svg", "-"},
+                                   QStringList{"--today", "2023-02-29"}, QStringList{"--today", "2024-2-9"}})
         EXPECT_FALSE(TCommandLine::Parse(bad).error.isEmpty()) << bad.join(' ').toStdString();
 }
 

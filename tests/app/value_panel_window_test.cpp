@@ -5,6 +5,7 @@
 #include "chart/series/chart_series.h"
 
 #include <QComboBox>
+#include <QLineEdit>
 #include <QLabel>
 #include <QListWidget>
 #include <QTest>
@@ -45,14 +46,11 @@ protected:
                     return QPoint(x, y);
         return std::nullopt;
     }
-    // Clicks an entry of the pick list (or its empty part for row -1).
+    // Clicks an entry of the pick list.
     void PickYear(int row)
     {
         QListWidget* box = form.LBox();
-        QPoint p(5, box->viewport()->height() - 3);
-        if (row >= 0)
-            p = box->visualItemRect(box->item(row)).center();
-        QTest::mouseClick(box->viewport(), Qt::LeftButton, {}, p);
+        QTest::mouseClick(box->viewport(), Qt::LeftButton, {}, box->visualItemRect(box->item(row)).center());
     }
 
     TForm1 form;
@@ -106,6 +104,7 @@ TEST_F(ValuePanelWindow, LegendOpensThePickListAndAPickHidesTheYearAcrossModes)
     ASSERT_EQ(box->count(), 3);
     PickYear(1); // 2010
     EXPECT_FALSE(box->isVisible());
+    EXPECT_EQ(form.focusWidget(), &Chart()); // not the editable metric list
     EXPECT_FALSE(Chart().SeriesAt(2).Active());
     Mode(0);
     EXPECT_FALSE(Chart().SeriesAt(2).Active());
@@ -117,12 +116,31 @@ TEST_F(ValuePanelWindow, NoEntryTogglesTheLabelSeriesAndTheLastYearStaysVisible)
     Load({"2011"});
     Mode(0);
     form.ChartClickLegend(mbLeft, 0, 100, 300);
-    PickYear(-1);
+    // The list is as tall as its rows: only Return without a current row picks no entry.
+    form.LBox()->setCurrentRow(-1);
+    QTest::keyClick(form.LBox(), Qt::Key_Return);
     EXPECT_FALSE(Chart().SeriesAt(0).Active());
     form.ChartClickLegend(mbLeft, 0, 100, 300);
     PickYear(0); // the only year: refused
     EXPECT_FALSE(form.LBox()->isVisible());
     EXPECT_TRUE(Chart().SeriesAt(1).Active());
+}
+
+TEST_F(ValuePanelWindow, PickListShowsEveryRowAndClosesOnAPressElsewhereOrAListChange)
+{
+    Load({"2009", "2010", "2011", "2012", "2009", "2010", "2011", "2012"}); // eight years
+    Mode(4);
+    QListWidget* box = form.LBox();
+    for (const bool byList : {false, true}) {
+        form.ChartClickLegend(mbLeft, 0, 100, Chart().height() - 10);
+        ASSERT_TRUE(box->isVisible());
+        for (int row = 0; row < 8; ++row) {
+            EXPECT_TRUE(box->viewport()->rect().contains(box->visualItemRect(box->item(row)))) << row;
+            EXPECT_EQ(box->item(row)->checkState(), Qt::Checked);
+        }
+        byList ? Mode(0) : QTest::mouseClick(form.CB_Art()->lineEdit(), Qt::LeftButton);
+        EXPECT_FALSE(box->isVisible());
+    }
 }
 
 // A pan saves the scales; a new evaluation must drop them, or the undo of a

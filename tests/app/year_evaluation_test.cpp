@@ -189,3 +189,22 @@ TEST_F(EvaluationTest, OnlyEightYearsAreShownAndTheWalkStopsAtAGap)
 }
 
 } // namespace
+
+// A year not over yet stops at its last dated row in the running modes only.
+TEST_F(EvaluationTest, RunningLinesOfAYearNotOverEndAtItsLastRow)
+{
+    for (int slot : {1, 2}) {
+        Year(slot, float(2024 + slot)); // 2026 is not over, 2025 is
+        Value(slot, 10, 5);
+        store.SetLastRowDay(slot, 40); // a rest day after the last workout
+    }
+    for (const TEvalMode mode : {TEvalMode::Daily, TEvalMode::RunningMean, TEvalMode::MonthlyCumulative}) {
+        const TEvaluation e = EvaluateDaily(store, Column, mode, 2026);
+        EXPECT_EQ(e.lastDataDay[2], mode == TEvalMode::Daily ? 0 : 40) << int(mode);
+        EXPECT_EQ(e.lastDataDay[1], 0) << int(mode);
+    }
+    const TEvaluation total = EvaluateCumulative(store, Column, 2026);
+    EXPECT_EQ(Points(total, 2).back(), P(40, 5));
+    EXPECT_EQ(Points(total, 1).back(), P(365, 5));
+    EXPECT_EQ(total.lastDataDay[2], 40);
+}

@@ -238,6 +238,17 @@ TEST_F(LoaderTest, RowsOutOfDateOrderFoldIntoTheirOwnDays)
     EXPECT_FLOAT_EQ(EvaluateCumulative(store, store.SumColumn(1)).series[1].points.back().y, 7.0f);
 }
 
+TEST_F(LoaderTest, TheLastDatedRowOfTheFilesYearEndsIt)
+{
+    // Rows in any order; a rest day counts, a row of another year before
+    // them and the comment lines do not.
+    LoadOne(ExampleHeader + "20111230;x;01:00:00;1;100;200;\r\n20120612;Ruhetag\r\n"
+            + "20120510;x;01:00:00;1;100;200;\r\n20120000;# comment\r\n" + Trailer());
+    EXPECT_EQ(store.LastRowDay(1), 12 + 151 + 1); // 12 June 2012
+    store.ClearSlot(1);
+    EXPECT_EQ(store.LastRowDay(1), 0);
+}
+
 TEST_F(LoaderTest, WeightedValuesWithoutDurationStoreZero)
 {
     // The duration column stands right of the weighted columns: H is 0 when they are read.

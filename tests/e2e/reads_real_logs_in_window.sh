@@ -1,9 +1,10 @@
 #!/bin/bash
 # The whole program on real training logs, with real input events: a metric
 # and every mode; a press on the plot shows the value panel and the release
-# hides it; the legend opens the year pick list, which hides a year and shows
-# it again; a drag zooms, the reverse drag undoes, a right drag pans, the
-# wheel scrolls. Every check is a pixel probe of colour or place.
+# hides it; the legend opens the year pick list, which keeps the wheel to
+# itself, hides a year and shows it again by Space and closes on Esc; a drag
+# zooms, the reverse drag undoes, a right drag pans, the wheel scrolls. Every
+# check is a pixel probe of colour or place.
 set -euo pipefail
 kaldoro=$1
 logs=$2
@@ -65,16 +66,25 @@ lime_before=$(count "$before" 00ff00)
 [ "$lime_before" -gt 0 ] || fail "the second year is not drawn"
 xdotool mousemove --window "$window" "$lx" "$ly" click 1
 listed=$(shot)
-[ "$("$probe" "$listed" count bfcddb $plot)" -gt 500 ] || fail "no year pick list after a legend click"
-# The list opens above the click; its second entry is the second year.
-xdotool mousemove --window "$window" $((lx + 20)) $((ly - 89 + 21)) click 1
+list() { "$probe" "$1" count bfcddb $plot; }
+[ "$(list "$listed")" -gt 500 ] || fail "no year pick list after a legend click"
+xdotool mousemove --window "$window" $((lx + 20)) $((ly - 30)) click 5 click 5
+same_chart "$listed" "$(shot)" || fail "the wheel over the pick list moved the chart"
+# The list opens above the click, as tall as its eight rows of 13 px; its
+# second entry is the second year.
+xdotool mousemove --window "$window" $((lx + 20)) $((ly - 6 * 13 - 7)) click 1
 hidden=$(still)
 [ "$(count "$hidden" 00ff00)" -eq 0 ] || fail "the hidden year is still drawn"
+# Space toggles the current entry, the one picked, and leaves the list open;
+# Esc closes it, and the chart has the keyboard: Right marks a day.
 read -r lx ly < <("$probe" "$hidden" locate ff0000 $legend) || fail "no legend after hiding"
-xdotool mousemove --window "$window" "$lx" "$ly" click 1
-sleep 1
-xdotool mousemove --window "$window" $((lx + 20)) $((ly - 89 + 21)) click 1
-[ "$(count "$(still)" 00ff00)" -gt 0 ] || fail "the year did not come back"
+xdotool mousemove --window "$window" "$lx" "$ly" click 1 sleep 1 key space
+shown=$(shot)
+[ "$(count "$shown" 00ff00)" -gt 100 ] && [ "$(list "$shown")" -gt 500 ] || fail "Space: no year back in an open list"
+xdotool key Escape sleep 1 key Right
+keyed=$(shot)
+[ "$(list "$keyed")" -eq 0 ] || fail "Esc left the pick list open"
+[ "$("$probe" "$keyed" count ffffe1 $plot)" -gt 500 ] || fail "Right after Esc marked no day: the chart lost the keyboard"
 
 # Zoom in with a drag right and down, back with a drag left and up.
 start=$(still)

@@ -12,7 +12,9 @@ trap 'kill $pid 2>/dev/null || true' EXIT
 window=$(timeout 60 xdotool search --sync --onlyvisible --name '^Kaldoro' | head -n 1)
 title=$(xdotool getwindowname "$window")
 echo "window $window: $title"
-[ "$title" = "Kaldoro     (V 20120128)" ] || { echo "unexpected title: $title" >&2; exit 1; }
+# The title names the version --version prints.
+version=$("$kaldoro" --version | cut -d' ' -f2)
+[ "$title" = "Kaldoro     (V $version)" ] || { echo "unexpected title: $title" >&2; exit 1; }
 
 eval "$(xdotool getwindowgeometry --shell "$window")"
 echo "size ${WIDTH}x${HEIGHT}"
