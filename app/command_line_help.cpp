@@ -1,6 +1,7 @@
 // What kaldoro --help and --version print.
 #include "app/command_line.h"
 
+#include "app/import/column_override.h"
 #include "kaldoro_version.h"
 
 QString TCommandLine::Version()
@@ -22,7 +23,11 @@ QString TCommandLine::Help()
                          "  --export-pdf FILE    das Diagramm als PDF schreiben, ohne Fenster\n"
                          "  --export-csv FILE    die Punkte des Diagramms als CSV schreiben, ohne Fenster\n"
                          "  --compare-at DAY     die Werte der Jahre an Tag DAY ausgeben (braucht --mode)\n"
-                         "  --import FILE        einen Trainingsexport statt Jahresdateien lesen\n"
+                         "  --import FILE        einen Trainingsexport statt Jahresdateien lesen (mehrfach: Teile eines Exports)\n"
+                         "  --column Q=NAME      Spalte NAME des Exports für Q, eines von:\n"
+                         "                       ")
+        + ColumnOverrides::Keys().join(QStringLiteral(", "))
+        + QStringLiteral("\n"
                          "  -h, --help           diese Hilfe\n"
                          "  --version            die Version\n\n"
                          "Im Fenster: Strg+O laden, Strg+S speichern, Strg+C kopieren, Strg+P drucken,\n"
