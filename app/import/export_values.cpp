@@ -180,6 +180,41 @@ std::optional<TDateTime> WordDate(std::string_view cell)
     return Finish(cell, timeStart, TDateTime{numbers[yearFirst ? 0 : 1], *month, numbers[yearFirst ? 1 : 0]});
 }
 
+// The number with "." as its decimal point and without thousands
+// separators. A thousands separator (the other of "," and ".", a blank, an
+// apostrophe) stands between digits and is followed by groups of exactly
+// three: "1,214" is 1214, but "3,5" in a column of decimal points is no
+// number rather than 35.
+std::optional<std::string> PlainNumber(std::string_view cell, char decimal)
+{
+    const char thousands = decimal == ',' ? '.' : ',';
+    std::string plain;
+    std::size_t i = 0;
+    if (cell[0] == '+' || cell[0] == '-')
+        plain += cell[i++];
+    int group = -1; // digits since the last separator, -1 before the first
+    bool integerPart = true;
+    for (; i < cell.size(); ++i) {
+        const char c = cell[i];
+        const bool noBreakSpace = c == '\xC2' && i + 1 < cell.size() && cell[i + 1] == '\xA0';
+        if (c == thousands || c == ' ' || c == '\'' || noBreakSpace) {
+            if (!integerPart || plain.empty() || !IsDigit(plain.back()) || (group >= 0 && group != 3))
+                return std::nullopt;
+            group = 0;
+            i += noBreakSpace ? 1 : 0;
+            continue;
+        }
+        if (integerPart && !IsDigit(c) && group >= 0 && group != 3)
+            return std::nullopt;
+        group += integerPart && IsDigit(c) && group >= 0 ? 1 : 0;
+        integerPart = integerPart && IsDigit(c);
+        plain += c == decimal ? '.' : c;
+    }
+    if (integerPart && group >= 0 && group != 3)
+        return std::nullopt;
+    return plain;
+}
+
 } // namespace
 
 std::string_view Trim(std::string_view cell)
@@ -225,44 +260,13 @@ std::optional<double> Number(std::string_view cell, char decimal)
     cell = Trim(cell);
     if (cell.empty() || cell == "--" || cell.size() > 64)
         return std::nullopt;
-    const char thousands = decimal == ',' ? '.' : ',';
-    std::string plain;
-    plain.reserve(cell.size());
-    std::size_t i = 0;
-    if (cell[0] == '+' || cell[0] == '-')
-        plain += cell[i++];
-    // A thousands separator stands between digits and is followed by groups
-    // of exactly three: "1,214" is 1214, but "3,5" is no number in a column
-    // of decimal points rather than 35.
-    int group = -1; // digits since the last separator, -1 before the first
-    bool integerPart = true;
-    for (; i < cell.size(); ++i) {
-        const char c = cell[i];
-        const std::size_t separator = c == thousands || c == ' ' || c == '\''     ? 1
-            : c == '\xC2' && i + 1 < cell.size() && cell[i + 1] == '\xA0' ? 2
-                                                                           : 0;
-        if (separator > 0) {
-            if (!integerPart || plain.empty() || !IsDigit(plain.back()) || (group >= 0 && group != 3))
-                return std::nullopt;
-            group = 0;
-            i += separator - 1;
-            continue;
-        }
-        if (integerPart && IsDigit(c)) {
-            group += group >= 0 ? 1 : 0;
-        } else if (integerPart) {
-            if (group >= 0 && group != 3)
-                return std::nullopt;
-            integerPart = false;
-        }
-        plain += c == decimal ? '.' : c;
-    }
-    if (integerPart && group >= 0 && group != 3)
+    const auto plain = PlainNumber(cell, decimal);
+    if (!plain)
         return std::nullopt;
-    const char* begin = plain.data() + (!plain.empty() && plain[0] == '+' ? 1 : 0);
+    const char* begin = plain->data() + (plain->front() == '+' ? 1 : 0);
     double value = 0.0;
-    const auto [end, error] = std::from_chars(begin, plain.data() + plain.size(), value);
-    if (error != std::errc() || end != plain.data() + plain.size() || !std::isfinite(value))
+    const auto [end, error] = std::from_chars(begin, plain->data() + plain->size(), value);
+    if (error != std::errc() || end != plain->data() + plain->size() || !std::isfinite(value))
         return std::nullopt;
     return value;
 }
