@@ -8,7 +8,6 @@
 #include "support/synthetic_exports.h"
 
 #include <QFile>
-#include <QSettings>
 
 #include <gtest/gtest.h>
 
@@ -47,8 +46,7 @@ TEST(ImportColumns, GuessesOnlyByNamesThatMeanTheQuantity)
 
 TEST(ImportColumns, CommandLineUsesTheRememberedAndTheNamedColumns)
 {
-    const QTemporaryDir settingsFolder; // never the user's settings
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsFolder.path());
+    // The test main keeps the settings in a temporary folder.
     TempFiles files;
     const QString path = files.Write("log.csv", std::string("Day,Sport,Length,Effort\n2024-05-01,Run,01:00:00,12\n"));
     TColumnMapping chosen = TExportFile::Open(path).DefaultMapping();
