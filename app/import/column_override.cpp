@@ -25,6 +25,14 @@ int ColumnOf(const QString& name, const std::vector<std::string>& header)
     return ColumnNames::Find(header, {name.left(dot).trimmed().toStdString()}, occurrence + 1);
 }
 
+std::optional<TQuantity> QuantityNamed(const QString& key)
+{
+    for (std::size_t q = 0; q < QuantityKeys.size(); ++q)
+        if (key == QLatin1String(QuantityKeys[q].data(), qsizetype(QuantityKeys[q].size())))
+            return static_cast<TQuantity>(q);
+    return std::nullopt;
+}
+
 } // namespace
 
 QStringList Keys()
@@ -58,8 +66,10 @@ QString Apply(const std::vector<TColumnOverride>& overrides, const std::vector<s
             mapping.dateColumn = column;
         } else if (o.key == SportKey) {
             mapping.sportColumn = column;
+        } else if (const auto quantity = QuantityNamed(o.key); !quantity) {
+            return QStringLiteral("--column: no quantity '%1'").arg(o.key);
         } else {
-            const auto q = static_cast<TQuantity>(Keys().indexOf(o.key) - 2);
+            const TQuantity q = *quantity;
             // The service's own factor stays for the column it reads anyway.
             if (column != mapping[q].column)
                 mapping[q] = {column, column < 0 ? 1.0 : ColumnNames::GuessScale(q, header[std::size_t(column)])};
