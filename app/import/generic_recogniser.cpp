@@ -52,7 +52,7 @@ QString CoreName(const std::string& name)
     static const QRegularExpression unit(QStringLiteral("\\s*[(\\[]([^)\\]]*)[)\\]]\\s*$"));
     static const QRegularExpression suffix(QStringLiteral("\\.\\d+$"));
     static const QRegularExpression qualifier(
-        QStringLiteral("^(total|gesamt|avg|average|mean|ø|durchschnittliche?|mittlere?)\\s+"));
+        QStringLiteral("^(total|gesamt|avg\\.?|average|mean|ø|durchschnittliche?|mittlere?)\\s+"));
     QString core = Name(name).trimmed().toLower().remove(suffix);
     const auto match = unit.match(core);
     if (match.hasMatch() && !match.captured(1).contains(QLatin1Char('/')))
