@@ -1,15 +1,13 @@
 #pragma once
 
-#include <QString>
+#include <QByteArray>
 
 class TChart;
 
-// Writing the chart's points to a file (its pictures: ChartPicture). Returns
-// an error text, empty on success; the file is either written whole or not
-// at all.
+// The chart's points as a file (its pictures: ChartPicture).
 namespace ChartExport {
 
 // The points of the chart's series as UTF-8 text, "series;title;x;y;label".
-QString WriteCsv(const TChart& chart, const QString& path);
+QByteArray Csv(const TChart& chart);
 
 } // namespace ChartExport

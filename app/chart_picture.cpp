@@ -1,8 +1,9 @@
 #include "app/chart_picture.h"
 
-#include "app/whole_file.h"
+#include "app/output_writer.h"
 #include "chart/panel/chart.h"
 
+#include <QBuffer>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
@@ -34,32 +35,38 @@ QImage Image(TChart& chart, double ratio)
     return image;
 }
 
-QString WritePng(TChart& chart, const QString& path, int scale)
+namespace {
+
+QByteArray Png(TChart& chart, int scale)
 {
     QImage image = Image(chart, scale);
     // A viewer shows the file at its pixel size; the ratio was only for drawing.
     image.setDevicePixelRatio(1.0);
-    return WriteWholeFile(path, [&](QSaveFile& file) { return image.save(&file, "PNG"); });
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    return image.save(&buffer, "PNG") ? buffer.data() : QByteArray();
 }
 
-QString WriteSvg(TChart& chart, const QString& path)
+QByteArray Svg(TChart& chart)
 {
-    return WriteWholeFile(path, [&](QSaveFile& file) {
-        QSvgGenerator svg;
-        svg.setOutputDevice(&file);
-        svg.setSize(chart.size());
-        svg.setViewBox(QRect(QPoint(), chart.size()));
-        svg.setResolution(int(PixelsPerInch));
-        svg.setTitle(QStringLiteral("Kaldoro"));
-        chart.DrawOnDevice(&svg, {0, 0, chart.width(), chart.height()}, 1.0);
-        return file.error() == QFileDevice::NoError;
-    });
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QSvgGenerator svg;
+    svg.setOutputDevice(&buffer);
+    svg.setSize(chart.size());
+    svg.setViewBox(QRect(QPoint(), chart.size()));
+    svg.setResolution(int(PixelsPerInch));
+    svg.setTitle(QStringLiteral("Kaldoro"));
+    chart.DrawOnDevice(&svg, {0, 0, chart.width(), chart.height()}, 1.0);
+    return buffer.data();
 }
 
-QString WritePdf(TChart& chart, const QString& path)
+QByteArray Pdf(TChart& chart)
 {
-    return WriteWholeFile(path, [&](QSaveFile& file) {
-        QPdfWriter pdf(&file);
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter pdf(&buffer);
         pdf.setCreator(QStringLiteral("Kaldoro"));
         pdf.setTitle(QStringLiteral("Kaldoro"));
         // Fine coordinates; the page itself is the chart's size.
@@ -68,18 +75,35 @@ QString WritePdf(TChart& chart, const QString& path)
         pdf.setPageLayout(QPageLayout(QPageSize(points, QPageSize::Point, QString(), QPageSize::ExactMatch),
                                       QPageLayout::Portrait, QMarginsF()));
         DrawOnPage(chart, pdf);
-        return file.error() == QFileDevice::NoError;
-    });
+    } // the writer ends the document when it goes
+    return buffer.data();
 }
 
-QString Write(TChart& chart, const QString& path)
+QByteArray Encode(TChart& chart, TFormat format, int scale)
 {
-    switch (FormatOfFile(path).value_or(TFormat::Png)) {
-    case TFormat::Svg: return WriteSvg(chart, path);
-    case TFormat::Pdf: return WritePdf(chart, path);
+    switch (format) {
+    case TFormat::Svg: return Svg(chart);
+    case TFormat::Pdf: return Pdf(chart);
     case TFormat::Png: break;
     }
-    return WritePng(chart, path);
+    return Png(chart, scale);
+}
+
+} // namespace
+
+QString Stage(TChart& chart, const QString& path, TFormat format, int scale, TOutputWriter& writer)
+{
+    const QByteArray bytes = Encode(chart, format, scale);
+    if (bytes.isEmpty())
+        return QStringLiteral("cannot write '%1': drawing failed").arg(path);
+    return writer.Stage(path, bytes);
+}
+
+QString Write(TChart& chart, const QString& path, int scale)
+{
+    TOutputWriter writer;
+    const QString error = Stage(chart, path, FormatOfFile(path).value_or(TFormat::Png), scale, writer);
+    return error.isEmpty() ? writer.Commit() : error;
 }
 
 void DrawOnPage(TChart& chart, QPagedPaintDevice& page)

@@ -7,10 +7,10 @@
 
 class QPagedPaintDevice;
 class TChart;
+class TOutputWriter;
 
 // Pictures of the chart: all of them are drawn by the chart's own paint, as
-// on the screen. The file writers return an error text, empty on success; a
-// file is either written whole or not at all.
+// on the screen. The file writer returns an error text, empty on success.
 namespace ChartPicture {
 
 enum class TFormat { Png, Svg, Pdf };
@@ -26,14 +26,13 @@ std::optional<TFormat> FormatOfFile(const QString& path);
 // picture `ratio` times as large, with the same layout, only finer.
 QImage Image(TChart& chart, double ratio = 1.0);
 
-// PNG, `scale` times the chart's size.
-QString WritePng(TChart& chart, const QString& path, int scale = 1);
-// SVG of the chart's size, with lines and text as vectors.
-QString WriteSvg(TChart& chart, const QString& path);
-// PDF of one page the chart's size (96 pixels to the inch), as vectors.
-QString WritePdf(TChart& chart, const QString& path);
-// One of the three, as FormatOfFile tells; PNG when the suffix is none of them.
-QString Write(TChart& chart, const QString& path);
+// Draws the picture into memory and stages it as path's bytes: a PNG
+// `scale` times the chart's size; an SVG of the chart's size, or a PDF of
+// one page that size (96 pixels to the inch), with lines and text as vectors.
+QString Stage(TChart& chart, const QString& path, TFormat format, int scale, TOutputWriter& writer);
+// The picture FormatOfFile tells (PNG when the suffix is none of them),
+// encoded first, then written whole or not at all.
+QString Write(TChart& chart, const QString& path, int scale = 1);
 
 // Lays the chart out to fill the device's page and draws it there, at the
 // device's resolution (printers, PDF).

@@ -49,11 +49,18 @@ TCommandLine TCommandLine::Parse(const QStringList& arguments)
             result.error = QStringLiteral("unknown option '%1'").arg(argument);
             return result;
         }
-        if (i + 1 >= arguments.size()) {
+        // An empty value ("$unset") is as good as none: it would name no file.
+        if (i + 1 >= arguments.size() || arguments[i + 1].isEmpty()) {
             result.error = QStringLiteral("option '%1' needs a value").arg(argument);
             return result;
         }
         const QString value = arguments[++i];
+        // Pictures are no text to mix into standard output with the points and the comparison.
+        if (value == QStringLiteral("-") && argument.startsWith(QStringLiteral("--export-"))
+            && argument != QStringLiteral("--export-csv")) {
+            result.error = QStringLiteral("%1 writes a file; '-' (standard output) is for --export-csv").arg(argument);
+            return result;
+        }
         if (argument == QStringLiteral("--export-png")) {
             result.exportPng = value;
         } else if (argument == QStringLiteral("--export-svg")) {

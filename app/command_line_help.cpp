@@ -21,7 +21,7 @@ QString TCommandLine::Help()
                          "  --scale N            das PNG N-mal so groß (1 bis 4), gleich aufgeteilt\n"
                          "  --export-svg FILE    das Diagramm als SVG schreiben, ohne Fenster\n"
                          "  --export-pdf FILE    das Diagramm als PDF schreiben, ohne Fenster\n"
-                         "  --export-csv FILE    die Punkte des Diagramms als CSV schreiben, ohne Fenster\n"
+                         "  --export-csv FILE    die Punkte als CSV schreiben, ohne Fenster (- = Standardausgabe)\n"
                          "  --compare-at DAY     die Werte der Jahre an Tag DAY ausgeben (braucht --mode)\n"
                          "  --import FILE        einen Trainingsexport statt Jahresdateien lesen (mehrfach: Teile eines Exports)\n"
                          "  --column Q=NAME      Spalte NAME des Exports für Q, eines von:\n"

@@ -3,9 +3,9 @@
 #include "app/import/export_set.h"
 #include "app/import/import_selection.h"
 #include "app/import/mapping_memory.h"
+#include "app/output_writer.h"
 
 #include <QDir>
-#include <QSaveFile>
 
 #include <cstdio>
 
@@ -43,20 +43,6 @@ QList<int> ChosenYears(const TImportCommand& command, const std::vector<TWorkout
     return years;
 }
 
-QString WriteYearFiles(const QString& folder, const TImportedYears& imported)
-{
-    if (!QDir().mkpath(folder))
-        return QStringLiteral("cannot create folder '%1'").arg(folder);
-    for (const auto& [year, text] : imported.texts) {
-        const QString path = QDir(folder).filePath(QString::number(year) + QStringLiteral(".csv"));
-        QSaveFile file(path);
-        if (!file.open(QIODevice::WriteOnly)
-            || file.write(text.data(), qint64(text.size())) != qint64(text.size()) || !file.commit())
-            return QStringLiteral("cannot write '%1': %2").arg(path, file.errorString());
-    }
-    return {};
-}
-
 void PrintNotes(const QStringList& notes)
 {
     for (const QString& note : notes)
@@ -87,7 +73,7 @@ QString OpenExports(const TImportCommand& command, TExportSet& exports)
 
 } // namespace
 
-std::optional<int> Prepare(const TImportCommand& command, bool drawsChart, TImportedYears& imported)
+std::optional<int> Prepare(const TImportCommand& command, TImportedYears& imported)
 {
     TExportSet exports;
     if (const QString error = OpenExports(command, exports); !error.isEmpty())
@@ -110,14 +96,19 @@ std::optional<int> Prepare(const TImportCommand& command, bool drawsChart, TImpo
     if (years.isEmpty())
         return Fail(QStringLiteral("no workouts of the chosen sports in the chosen years"));
     imported = TImportedYears::Build(exports, std::move(list), sports, years);
-    if (!command.convertTo.isEmpty()) {
-        if (const QString error = WriteYearFiles(command.convertTo, imported); !error.isEmpty())
-            return Fail(error);
-        PrintNotes(imported.notes);
-        if (!drawsChart)
-            return 0;
-    }
     return std::nullopt;
+}
+
+QString StageYearFiles(const QString& folder, const TImportedYears& imported, TOutputWriter& writer)
+{
+    if (const QString error = writer.StageFolder(folder); !error.isEmpty())
+        return error;
+    for (const auto& [year, text] : imported.texts) {
+        const QString path = QDir(folder).filePath(QString::number(year) + QStringLiteral(".csv"));
+        if (const QString error = writer.Stage(path, QByteArray::fromStdString(text)); !error.isEmpty())
+            return error;
+    }
+    return {};
 }
 
 } // namespace ImportRun

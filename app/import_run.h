@@ -5,13 +5,18 @@
 
 #include <optional>
 
+class TOutputWriter;
+
 // The command line's import, up to the year texts: reads the export, lists
-// its sports, chooses sports and years, writes the year files of
+// its sports, chooses sports and years, stages the year files of
 // --convert-to. Messages go to standard error as "kaldoro: …".
 namespace ImportRun {
 
-// Returns the exit code when the run ends here (an error, --list-sports,
-// or --convert-to without a chart to draw); otherwise fills imported.
-std::optional<int> Prepare(const TImportCommand& command, bool drawsChart, TImportedYears& imported);
+// Returns the exit code when the run ends here (an error or --list-sports);
+// otherwise fills imported.
+std::optional<int> Prepare(const TImportCommand& command, TImportedYears& imported);
+
+// The year files into folder, YYYY.csv each; an error text, empty on success.
+QString StageYearFiles(const QString& folder, const TImportedYears& imported, TOutputWriter& writer);
 
 } // namespace ImportRun

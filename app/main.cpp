@@ -4,12 +4,15 @@
 #include "app/command_line.h"
 #include "app/import_run.h"
 #include "app/main_form.h"
+#include "app/output_writer.h"
 #include "app/year_comparison.h"
 #include "chart/panel/chart.h"
 
 #include <QFileInfo>
 
 #include <cstdio>
+#include <optional>
+#include <utility>
 
 namespace {
 
@@ -20,31 +23,33 @@ int Fail(const QString& message)
 }
 
 // The years' values at a day, as the hover box lists them.
-int PrintComparison(const TForm1& form, int day)
+QByteArray ComparisonText(const TYearComparison& comparison)
 {
-    const auto comparison = CompareYearsAt(YearSeriesOf(*form.Chart()), form.EvaluationState(), day);
-    if (!comparison)
-        return Fail(QStringLiteral("--compare-at needs a mode whose x is a day (not mode 1)"));
-    for (const QString& line : comparison->Lines())
-        std::printf("%s\n", line.toUtf8().constData());
-    return std::fflush(stdout) == 0 && !std::ferror(stdout) ? 0 : Fail(QStringLiteral("cannot write the comparison"));
+    QByteArray text;
+    for (const QString& line : comparison.Lines())
+        text += line.toUtf8() + '\n';
+    return text;
 }
 
-// The pictures the command line asks for; the first error, if any.
-QString WritePictures(TChart& chart, const TCommandLine& commandLine)
+// The pictures and points the command line asks for; the first error, if any.
+QString StageChartFiles(TChart& chart, const TCommandLine& commandLine, TOutputWriter& writer)
 {
-    QString error;
-    if (!commandLine.exportPng.isEmpty())
-        error = ChartPicture::WritePng(chart, commandLine.exportPng, commandLine.scale);
-    if (error.isEmpty() && !commandLine.exportSvg.isEmpty())
-        error = ChartPicture::WriteSvg(chart, commandLine.exportSvg);
-    if (error.isEmpty() && !commandLine.exportPdf.isEmpty())
-        error = ChartPicture::WritePdf(chart, commandLine.exportPdf);
-    return error;
+    using ChartPicture::TFormat;
+    const std::pair<const QString&, TFormat> pictures[] = {{commandLine.exportPng, TFormat::Png},
+                                                           {commandLine.exportSvg, TFormat::Svg},
+                                                           {commandLine.exportPdf, TFormat::Pdf}};
+    for (const auto& [path, format] : pictures)
+        if (!path.isEmpty())
+            if (const QString error = ChartPicture::Stage(chart, path, format, commandLine.scale, writer);
+                !error.isEmpty())
+                return error;
+    return commandLine.exportCsv.isEmpty() ? QString() : writer.Stage(commandLine.exportCsv, ChartExport::Csv(chart));
 }
 
 // Loads, evaluates and writes the requested files without showing a window.
-int Export(TForm1& form, const TCommandLine& commandLine, const TImportedYears* imported)
+// Everything that can refuse the run does so before the first file is written.
+int Export(TForm1& form, const TCommandLine& commandLine, const TImportCommand& import,
+           const TImportedYears* imported, TOutputWriter& writer)
 {
     // Skipped files and rows would otherwise go unnoticed: the pane is never shown.
     form.OnFilePaneLine = [](const QString& line) { std::fprintf(stderr, "kaldoro: %s\n", qPrintable(line)); };
@@ -55,17 +60,37 @@ int Export(TForm1& form, const TCommandLine& commandLine, const TImportedYears* 
             form.LoadFiles(commandLine.files);
         if (const QString error = form.SelectEvaluation(commandLine.mode, commandLine.metric); !error.isEmpty())
             return Fail(error);
-        if (const QString error = WritePictures(*form.Chart(), commandLine); !error.isEmpty())
-            return Fail(error);
-        if (!commandLine.exportCsv.isEmpty())
-            if (const QString error = ChartExport::WriteCsv(*form.Chart(), commandLine.exportCsv); !error.isEmpty())
-                return Fail(error);
-        if (commandLine.compareAt)
-            return PrintComparison(form, *commandLine.compareAt);
-        return 0;
+        std::optional<TYearComparison> comparison;
+        if (commandLine.compareAt) {
+            comparison = CompareYearsAt(YearSeriesOf(*form.Chart()), form.EvaluationState(), *commandLine.compareAt);
+            if (!comparison)
+                return Fail(QStringLiteral("--compare-at needs a mode whose x is a day (not mode 1)"));
+        }
+        QString error = imported && !import.convertTo.isEmpty()
+            ? ImportRun::StageYearFiles(import.convertTo, *imported, writer) : QString();
+        if (error.isEmpty())
+            error = StageChartFiles(*form.Chart(), commandLine, writer);
+        if (error.isEmpty() && comparison)
+            error = writer.Stage(TOutputWriter::StandardOutput, ComparisonText(*comparison));
+        if (error.isEmpty())
+            error = writer.Commit();
+        return error.isEmpty() ? 0 : Fail(error);
     } catch (...) {
         return Fail(TApplication::MessageOfCurrentException());
     }
+}
+
+// --convert-to without a chart: the year files, and what was left out.
+int ConvertOnly(const TImportCommand& import, const TImportedYears& imported, TOutputWriter& writer)
+{
+    QString error = ImportRun::StageYearFiles(import.convertTo, imported, writer);
+    if (error.isEmpty())
+        error = writer.Commit();
+    if (!error.isEmpty())
+        return Fail(error);
+    for (const QString& note : imported.notes)
+        std::fprintf(stderr, "kaldoro: %s\n", qPrintable(note));
+    return 0;
 }
 
 } // namespace
@@ -91,12 +116,15 @@ int main(int argc, char** argv)
     }
     TImportedYears imported;
     if (import.Active())
-        if (const auto exitCode = ImportRun::Prepare(import, commandLine.Exports(), imported))
+        if (const auto exitCode = ImportRun::Prepare(import, imported))
             return *exitCode;
     const TImportedYears* importedYears = import.Active() ? &imported : nullptr;
     // Full paths, as the open-file dialog gives them.
     for (QString& file : commandLine.files)
         file = QFileInfo(file).absoluteFilePath();
+    TOutputWriter writer(import.Active() ? import.files : commandLine.files);
+    if (import.Active() && !import.convertTo.isEmpty() && !commandLine.Exports())
+        return ConvertOnly(import, imported, writer);
     // Exports need no display.
     if (commandLine.Exports() && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -104,7 +132,7 @@ int main(int argc, char** argv)
     TApplication app(argc, argv);
     if (commandLine.Exports()) {
         TForm1 form;
-        return Export(form, commandLine, importedYears);
+        return Export(form, commandLine, import, importedYears, writer);
     }
     return app.RunGuarded([&] {
         TForm1 form;

@@ -42,7 +42,7 @@ float Cell(const TYearStore& store, int slot, int day, int column)
 // 31 December is day 366 in a year the loader counts as a leap year.
 int LastDayShown(const TYearStore& store, int slot)
 {
-    return static_cast<int>(store.Year(slot)) % 4 == 0 ? LastDayOfDecember : 365;
+    return TYearStore::DaysOfYear(static_cast<int>(store.Year(slot)));
 }
 
 // Titles, legend flags and pick-list entries of the year series.

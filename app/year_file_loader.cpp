@@ -132,8 +132,10 @@ TRowDate TYearFileLoader::DayIndexOfRow(std::string_view row)
     date.day = dayOfMonth + MonthStartDay[std::size_t(month)];
     if (month > 2 && date.year % 4 == 0) // no century rule
         ++date.day;
+    // Day 32 of December or a 13th month would land beyond the last day of
+    // the year, where no evaluation looks: such a row is as wrong as day 0.
     const bool comment = month == 0 && dayOfMonth == 0;
-    if (!comment && (date.day < 1 || date.day > TYearStore::MaxDayIndex))
+    if (!comment && (date.day < 1 || date.day > TYearStore::DaysOfYear(date.year)))
         date.malformed = true;
     return date;
 }

@@ -22,7 +22,8 @@ struct TRowDate
     int day = 0;             // day of the year, 1 January = 1
     bool monthKnown = true;  // false: month outside 0..13, the row has no day
     // Starts like a date, yet is none: a letter or separator among the first
-    // eight characters ("2011-03-15"), or a day index outside 1 to 369. The
+    // eight characters ("2011-03-15"), or a day outside the days of its year
+    // (1 to 365, or 366 in a year divisible by 4). The
     // comment form with month and day 00 ("20110000;#") is no such row.
     bool malformed = false;
 };

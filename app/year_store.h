@@ -26,6 +26,10 @@ public:
 
     TYearStore();
 
+    // Days of a year as the files count them: every year divisible by 4 is
+    // a leap year, with no century rule.
+    static constexpr int DaysOfYear(int year) { return year % 4 == 0 ? 366 : 365; }
+
     // Every YearData cell and every ColumnKind entry become 0, and every
     // SumColumn entry NoColumn: a load names only the columns its own rows
     // fill, never one left over from an earlier load.

@@ -50,7 +50,7 @@ TImportCommand TImportCommand::Extract(QStringList& arguments)
             rest << argument;
             continue;
         }
-        if (i + 1 >= arguments.size()) {
+        if (i + 1 >= arguments.size() || arguments[i + 1].isEmpty()) {
             command.error = QStringLiteral("option '%1' needs a value").arg(argument);
             return command;
         }

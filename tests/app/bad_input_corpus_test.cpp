@@ -64,7 +64,9 @@ const std::vector<TBadFile> BadFiles = {
     {"date-with-letters.csv", TOutcome::Read, 2, "    -> 3 Zeilen mit ungültigem Datum übersprungen.",
      {{17, 1, 0.0f}, {3, 1, 0.0f}, {60, 1, 0.0f}, {76, 1, 0.0f}}},
     {"month-00.csv", TOutcome::Read, 3, "", {{20, 1, 10.0f}}},
-    {"month-13.csv", TOutcome::Read, 3, "", {{368, 1, 10.0f}}},
+    // Day 368 and 32 December lie beyond the year, where no evaluation looks.
+    {"month-13.csv", TOutcome::Read, 2, OneBadDate, {{368, 1, 0.0f}}},
+    {"day-1232.csv", TOutcome::Read, 2, OneBadDate, {{366, 1, 0.0f}}},
     {"month-14.csv", TOutcome::Read, 2, OneBadMonth, {}},
     {"month-99.csv", TOutcome::Read, 2, OneBadMonth, {}},
     {"day-00.csv", TOutcome::Read, 2, OneBadDate, {}},

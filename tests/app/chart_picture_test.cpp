@@ -107,9 +107,9 @@ protected:
 TEST_F(ChartPictures, FilesLoadBack)
 {
     const QString png = files.PathOf(QStringLiteral("chart.png"));
-    ASSERT_EQ(ChartPicture::WritePng(Chart(), png), QString());
+    ASSERT_EQ(ChartPicture::Write(Chart(), png), QString());
     EXPECT_EQ(QImage(png).size(), Chart().size());
-    ASSERT_EQ(ChartPicture::WritePng(Chart(), png, 3), QString());
+    ASSERT_EQ(ChartPicture::Write(Chart(), png, 3), QString());
     const QImage large(png);
     EXPECT_EQ(large.size(), Chart().size() * 3);
     // Year 1 is red: its markers are there, in blocks of the scale.

@@ -291,7 +291,9 @@ TEST(CommandLine, FilesOptionsAndErrors)
     EXPECT_FALSE(TCommandLine::Parse({"a.csv"}).Exports());
     EXPECT_EQ(TCommandLine::Parse({"--", "-odd.csv"}).files, QStringList({"-odd.csv"}));
     for (const QStringList& bad : {QStringList{"--frobnicate"}, QStringList{"--mode", "6"}, QStringList{"--mode", "x"},
-                                   QStringList{"--metric", "-1"}, QStringList{"a.csv", "--export-png"}})
+                                   QStringList{"--metric", "-1"}, QStringList{"a.csv", "--export-png"},
+                                   QStringList{"--export-csv", ""}, QStringList{"--export-png", ""},
+                                   QStringList{"--export-svg", "-"}})
         EXPECT_FALSE(TCommandLine::Parse(bad).error.isEmpty()) << bad.join(' ').toStdString();
 }
 

@@ -24,15 +24,44 @@ grep -qx "kaldoro: $out/missing.csv" "$out/stderr" || fail "stderr does not name
 grep -qx 'kaldoro:     -> Datei kann nicht geöffnet werden, übersprungen.' "$out/stderr" \
   || fail "stderr does not say the file was skipped: $(cat "$out/stderr")"
 
+# A refused run ends with 2 and a message, and leaves its target as it was
+# and no temporary file; `full` runs as on a nearly full disk (4 KiB left).
+state() { { stat -c %F "$1" && cat "$1"; } 2>/dev/null | md5sum; }
+full() { ( trap '' XFSZ; ulimit -f 4; run "$@" ); }
 expect_refusal() {
   local target=$1; shift
-  run "$@" 2>"$out/stderr"
+  local before; before=$(state "$target")
+  "$@" 2>"$out/stderr"
   local status=$?
   [ $status -eq 2 ] || fail "expected exit 2 for '$*', got $status"
   [ -s "$out/stderr" ] || fail "no message for '$*'"
-  [ ! -e "$target" ] || fail "'$target' was left behind"
+  [ "$(state "$target")" = "$before" ] || fail "'$target' changed by '$*'"
+  [ -z "$(find "$out" -name '.*.??????')" ] || fail "temporary files left by '$*'"
 }
-expect_refusal "$out/bad.csv" --mode 0 --metric 99 --export-csv "$out/bad.csv" "$samples/2011.csv"
-expect_refusal "$out/bad.png" --mode 7 --export-png "$out/bad.png" "$samples/2011.csv"
-expect_refusal "$out/no/such/dir/x.png" --export-png "$out/no/such/dir/x.png" "$samples/2011.csv"
+cp "$samples/2011.csv" "$out/same.csv"
+ln -s same.csv "$out/link.csv"
+mkdir "$out/folder"
+expect_refusal "$out/bad.csv" run --mode 0 --metric 99 --export-csv "$out/bad.csv" "$samples/2011.csv"
+expect_refusal "$out/bad.png" run --mode 7 --export-png "$out/bad.png" "$samples/2011.csv"
+expect_refusal "$out/no/such/dir/x.png" run --export-png "$out/no/such/dir/x.png" "$samples/2011.csv"
+expect_refusal "$out/d.csv" run --compare-at 100 --mode 1 --export-csv "$out/d.csv" "$samples/2011.csv"
+expect_refusal "$out/e.png" run --mode 0 --export-png "$out/e.png" --export-csv "" "$samples/2011.csv"
+expect_refusal "$out/same.csv" run --mode 0 --export-csv "$out/same.csv" "$out/same.csv"
+expect_refusal "$out/same.csv" run --mode 0 --export-png "$out/link.csv" "$out/same.csv"
+expect_refusal "$out/folder" run --mode 0 --export-csv "$out/folder" "$samples/2011.csv"
+expect_refusal "$out/full.csv" full --mode 3 --metric 1 --export-csv "$out/full.csv" "$samples/2011.csv"
+grep -qF "cannot write '$out/full.csv'" "$out/stderr" || fail "no message naming the file: $(cat "$out/stderr")"
+expect_refusal "$out/full.png" full --mode 3 --metric 1 --export-png "$out/full.png" "$samples"/*.csv
+expect_refusal "$out/fresh.png" run --mode 0 --export-png "$out/fresh.png" --export-csv "$out/folder" "$samples/2011.csv"
+
+# A pipe or standard output is written into, as "cat >" would, not replaced.
+run --mode 0 --export-csv "$out/ref.csv" "$samples/2011.csv" || fail "export exited with $?"
+mkfifo "$out/pipe"
+timeout 20 cat "$out/pipe" >"$out/piped.csv" &
+run --mode 0 --export-csv "$out/pipe" "$samples/2011.csv" || fail "export into a pipe exited with $?"
+wait
+[ -p "$out/pipe" ] && cmp -s "$out/piped.csv" "$out/ref.csv" || fail "the pipe was not written into"
+for target in - /dev/stdout; do
+  run --mode 0 --export-csv $target "$samples/2011.csv" | cmp -s - "$out/ref.csv" || fail "$target differs"
+done
 echo ok

@@ -51,5 +51,12 @@ expect_refusal --import "$garmin" "$garmin"
 printf 'Date,Type,Duration,Distance (km)\nyesterday,Running,1:00:00,5\n' >"$out/undated.csv"
 expect_refusal --import "$out/undated.csv" --list-sports
 grep -q "keine Einheit lesbar: 1 Zeile ohne lesbares Datum" "$out/stderr" || fail "no reason: $(cat "$out/stderr")"
+expect_refusal --import "$garmin" --convert-to ""
+expect_refusal --import "$garmin" --convert-to "$out/none" --mode 0 --metric 99 --export-csv "$out/none.csv"
+( trap '' XFSZ; ulimit -f 4; expect_refusal --import "$garmin" --convert-to "$out/none" )
 [ ! -e "$out/none" ] || fail "a refused run left a folder behind"
+# The export itself is never overwritten by one of its year files.
+mkdir "$out/g" && cp "$garmin" "$out/g/2023.csv"
+expect_refusal --import "$out/g/2023.csv" --convert-to "$out/g"
+cmp -s "$garmin" "$out/g/2023.csv" && [ "$(ls -A "$out/g")" = 2023.csv ] || fail "year files written beside the export"
 echo ok

@@ -59,7 +59,7 @@ TEST(ImportColumns, CommandLineUsesTheRememberedAndTheNamedColumns)
         command.files = {path};
         command.columns = std::move(columns);
         TImportedYears imported;
-        EXPECT_FALSE(ImportRun::Prepare(command, true, imported));
+        EXPECT_FALSE(ImportRun::Prepare(command, imported));
         return imported.texts.count(2024) ? imported.texts.at(2024) : std::string();
     };
     EXPECT_NE(run({}).find("20240501;00:00;1:00:00;0;"), std::string::npos);
