@@ -25,7 +25,8 @@ QString TCommandLine::Usage()
     return QStringLiteral("usage: kaldoro [--metric N] [--mode M] [--export-png FILE [--scale N]] [--export-svg FILE]\n"
                           "               [--export-pdf FILE] [--export-csv FILE] [--compare-at DAY] [--today YYYY-MM-DD]\n"
                           "               [FILE...]\n"
-                          "       kaldoro --import FILE [--sport NAME]... [--years A-B] [--list-sports | --convert-to DIR]\n"
+                          "       kaldoro --import FILE [--import FILE]... [--column QUANTITY=NAME]...\n"
+                          "               [--sport NAME]... [--years A-B] [--list-sports | --convert-to DIR]\n"
                           "               [--metric N] [--mode M] [--export-png FILE [--scale N]] [--export-svg FILE]\n"
                           "               [--export-pdf FILE] [--export-csv FILE]");
 }

@@ -1,6 +1,7 @@
 // What kaldoro --help and --version print.
 #include "app/command_line.h"
 
+#include "app/import/column_override.h"
 #include "kaldoro_version.h"
 
 QString TCommandLine::Version()
@@ -25,7 +26,11 @@ QString TCommandLine::Help()
                          "                       \"—\" ohne Wert, etwa nach der letzten Zeile eines laufenden Jahres\n"
                          "  --today YYYY-MM-DD   dieses Datum als heute nehmen: Jahre ab seinem Jahr laufen noch,\n"
                          "                       ihre Summen und Verläufe enden an ihrer letzten Zeile\n"
-                         "  --import FILE        einen Trainingsexport statt Jahresdateien lesen\n"
+                         "  --import FILE        einen Trainingsexport statt Jahresdateien lesen (mehrfach: Teile eines Exports)\n"
+                         "  --column Q=NAME      Spalte NAME des Exports für Q, eines von:\n"
+                         "                       ")
+        + ColumnOverrides::Keys().join(QStringLiteral(", "))
+        + QStringLiteral("\n"
                          "  -h, --help           diese Hilfe\n"
                          "  --version            die Version\n\n"
                          "Im Fenster: Strg+O laden, Strg+S speichern, Strg+C kopieren, Strg+P drucken,\n"

@@ -1,9 +1,8 @@
 #include "app/import_dialog.h"
 
 #include "app/guarded_handler.h"
-#include "app/import/export_file.h"
+#include "app/import/export_set.h"
 #include "app/import/import_selection.h"
-#include "app/import/workout_reader.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -20,15 +19,18 @@ void Check(QListWidgetItem* item, bool checked) { item->setCheckState(checked ? 
 
 } // namespace
 
-TImportDialog::TImportDialog(const TExportFile& file, const TColumnMapping& mapping, QWidget* parent)
-    : QDialog(parent), file_(file), mapping_(mapping)
+TImportDialog::TImportDialog(TExportSet& exports, QWidget* parent)
+    : QDialog(parent), exports_(exports), mapping_(exports.Mapping(0))
 {
+    const TColumnMapping& mapping = mapping_;
+    QStringList names;
+    for (int i = 0; i < exports.Count(); ++i)
+        names << QFileInfo(exports.File(i).Path()).fileName();
     setObjectName(QStringLiteral("ImportDialog"));
     setWindowTitle(QStringLiteral("Export importieren"));
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(QStringLiteral("%1 – erkannt: %2")
-                                     .arg(QFileInfo(file.Path()).fileName(), file.ServiceName()),
-                                 this));
+    layout->addWidget(
+        new QLabel(QStringLiteral("%1 – erkannt: %2").arg(names.join(QStringLiteral(", ")), exports.Service()), this));
     auto* lists = new QHBoxLayout;
     years_ = new QListWidget(this);
     years_->setObjectName(QStringLiteral("Years"));
@@ -68,7 +70,7 @@ QComboBox* TImportDialog::ColumnBox(int selected)
 {
     auto* box = new QComboBox(this);
     box->addItem(QStringLiteral("—"));
-    box->addItems(file_.ColumnNames());
+    box->addItems(exports_.File(0).ColumnNames());
     box->setCurrentIndex(selected + 1);
     return box;
 }
@@ -78,7 +80,7 @@ TColumnMapping TImportDialog::Mapping() const
     TColumnMapping mapping = mapping_;
     mapping.dateColumn = dateBox_->currentIndex() - 1;
     mapping.sportColumn = sportBox_->currentIndex() - 1;
-    const auto& header = file_.Table().header;
+    const auto& header = exports_.File(0).Table().header;
     for (int q = 0; q < QuantityCount; ++q) {
         const int column = quantityBoxes_[std::size_t(q)]->currentIndex() - 1;
         TColumnChoice& choice = mapping.quantities[std::size_t(q)];
@@ -93,8 +95,8 @@ TColumnMapping TImportDialog::Mapping() const
 void TImportDialog::RereadWorkouts()
 {
     mapping_ = Mapping();
-    workouts_ = mapping_.dateColumn < 0 ? std::vector<TWorkout>()
-                                        : WorkoutReader::Read(file_.Table(), mapping_).workouts;
+    exports_.SetFirstMapping(mapping_);
+    workouts_ = exports_.Read().workouts;
     const QSignalBlocker blocker(sports_);
     sports_->clear();
     const QStringList chosen = ImportSelection::DefaultSports(workouts_);

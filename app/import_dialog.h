@@ -10,16 +10,18 @@
 
 class QComboBox;
 class QListWidget;
-class TExportFile;
+class TExportSet;
 
-// The import dialog: the service found, the years and sports of the export
-// with their workout counts (checkboxes), and the column that feeds each
-// quantity. Built in code like the main window.
+// The import dialog: the service found, the years and sports of the exports
+// with their workout counts (checkboxes), and the column of the first
+// export that feeds each quantity. Built in code like the main window.
 class TImportDialog : public QDialog
 {
 public:
-    TImportDialog(const TExportFile& file, const TColumnMapping& mapping, QWidget* parent = nullptr);
+    // The mapping chosen is set on exports whenever the date or sport column changes.
+    explicit TImportDialog(TExportSet& exports, QWidget* parent = nullptr);
 
+    // The first export's mapping.
     TColumnMapping Mapping() const;
     QStringList ChosenSports() const;
     QList<int> ChosenYears() const;
@@ -32,7 +34,7 @@ private:
     void RereadWorkouts();
     void FillYears();
 
-    const TExportFile& file_;
+    TExportSet& exports_;
     TColumnMapping mapping_;
     std::vector<TWorkout> workouts_;
     QComboBox* dateBox_ = nullptr;

@@ -1,8 +1,8 @@
 #include "app/import_run.h"
 
-#include "app/import/export_file.h"
+#include "app/import/export_set.h"
 #include "app/import/import_selection.h"
-#include "app/import/workout_reader.h"
+#include "app/import/mapping_memory.h"
 #include "app/output_writer.h"
 
 #include <QDir>
@@ -43,34 +43,60 @@ QList<int> ChosenYears(const TImportCommand& command, const std::vector<TWorkout
     return years;
 }
 
+void PrintNotes(const QStringList& notes)
+{
+    for (const QString& note : notes)
+        std::fprintf(stderr, "kaldoro: %s\n", qPrintable(note));
+}
+
+// Opens every export with the mapping remembered for its header and the
+// columns the command line names; an error text names the file.
+QString OpenExports(const TImportCommand& command, TExportSet& exports)
+{
+    const auto settings = MappingMemory::UserSettings();
+    for (const QString& path : command.files) {
+        try {
+            TExportFile file = TExportFile::Open(path);
+            TColumnMapping mapping = MappingMemory::Recall(file, *settings);
+            if (const QString error = ColumnOverrides::Apply(command.columns, file.Table().header, mapping);
+                !error.isEmpty())
+                return QStringLiteral("%1: %2").arg(path, error);
+            if (mapping.dateColumn < 0)
+                return QStringLiteral("%1: no column with dates found").arg(path);
+            exports.Add(std::move(file), mapping);
+        } catch (const TImportError& error) {
+            return QStringLiteral("%1: %2").arg(path, error.Text());
+        }
+    }
+    return {};
+}
+
 } // namespace
 
 std::optional<int> Prepare(const TImportCommand& command, TImportedYears& imported)
 {
-    try {
-        const TExportFile file = TExportFile::Open(command.file);
-        const TColumnMapping& mapping = file.DefaultMapping();
-        if (mapping.dateColumn < 0)
-            return Fail(QStringLiteral("%1: no column with dates found").arg(command.file));
-        TWorkoutList list = WorkoutReader::Read(file.Table(), mapping);
-        const auto counts = ImportSelection::SportCounts(list.workouts);
-        if (command.listSports) {
-            for (const auto& [sport, count] : counts)
-                std::printf("%s\t%d\n", sport.toUtf8().constData(), count);
-            return std::fflush(stdout) == 0 ? 0 : Fail(QStringLiteral("cannot write the list"));
-        }
-        const QStringList sports = command.sports.isEmpty() ? ImportSelection::DefaultSports(list.workouts)
-                                                            : command.sports;
-        if (const QString error = CheckSports(sports, counts); !error.isEmpty())
-            return Fail(error);
-        const QList<int> years = ChosenYears(command, list.workouts, sports);
-        if (years.isEmpty())
-            return Fail(QStringLiteral("no workouts of the chosen sports in the chosen years"));
-        imported = TImportedYears::Build(file, std::move(list), sports, years);
-        return std::nullopt;
-    } catch (const TImportError& error) {
-        return Fail(QStringLiteral("%1: %2").arg(command.file, error.Text()));
+    TExportSet exports;
+    if (const QString error = OpenExports(command, exports); !error.isEmpty())
+        return Fail(error);
+    TWorkoutList list = exports.Read();
+    if (list.workouts.empty())
+        return Fail(QStringLiteral("%1: %2").arg(exports.Source(), NothingReadReason(list.report)));
+    const auto counts = ImportSelection::SportCounts(list.workouts);
+    if (command.listSports) {
+        for (const auto& [sport, count] : counts)
+            std::printf("%s\t%d\n", sport.toUtf8().constData(), count);
+        PrintNotes(DescribeImportReport(list.report));
+        return std::fflush(stdout) == 0 ? 0 : Fail(QStringLiteral("cannot write the list"));
     }
+    const QStringList sports = command.sports.isEmpty() ? ImportSelection::DefaultSports(list.workouts)
+                                                        : command.sports;
+    if (const QString error = CheckSports(sports, counts); !error.isEmpty())
+        return Fail(error);
+    const QList<int> years = ChosenYears(command, list.workouts, sports);
+    if (years.isEmpty())
+        return Fail(QStringLiteral("no workouts of the chosen sports in the chosen years"));
+    imported = TImportedYears::Build(exports, std::move(list), sports, years);
+    return std::nullopt;
 }
 
 QString StageYearFiles(const QString& folder, const TImportedYears& imported, TOutputWriter& writer)

@@ -122,7 +122,7 @@ int main(int argc, char** argv)
     // Full paths, as the open-file dialog gives them.
     for (QString& file : commandLine.files)
         file = QFileInfo(file).absoluteFilePath();
-    TOutputWriter writer(import.Active() ? QStringList{import.file} : commandLine.files);
+    TOutputWriter writer(import.Active() ? import.files : commandLine.files);
     if (import.Active() && !import.convertTo.isEmpty() && !commandLine.Exports())
         return ConvertOnly(import, imported, writer);
     // Exports need no display.

@@ -2,20 +2,18 @@
 // the ordinary loader as year files, so every evaluation works on them.
 #include "app/main_form.h"
 
-#include "app/import/export_file.h"
+#include "app/import/export_set.h"
 #include "app/import/imported_years.h"
+#include "app/import/mapping_memory.h"
 #include "app/import_dialog.h"
 #include "app/load_report.h"
 #include "app/year_evaluation.h"
 
 #include <QComboBox>
-#include <QCryptographicHash>
 #include <QFile>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTextEdit>
-
-#include <algorithm>
 
 namespace {
 
@@ -26,62 +24,61 @@ bool WriteText(const QString& path, const std::string& text)
         && file.write(text.data(), static_cast<qint64>(text.size())) == static_cast<qint64>(text.size());
 }
 
-// Mappings of other CSV files are remembered per header: the same export
-// from the same tool opens with the columns chosen last time.
-QString SettingsKey(const TExportFile& file)
+// The chosen files that open, each with the mapping remembered for its
+// header; the pane lines of those that do not.
+TExportSet OpenExports(const QStringList& paths, QSettings& settings, QStringList& failures)
 {
-    const QByteArray header = file.ColumnNames().join(QLatin1Char('\n')).toUtf8();
-    return QStringLiteral("import/") + QString::fromLatin1(QCryptographicHash::hash(header, QCryptographicHash::Sha1).toHex());
-}
-
-TColumnMapping RememberedMapping(const TExportFile& file)
-{
-    TColumnMapping mapping = file.DefaultMapping();
-    const QList<QVariant> columns = QSettings().value(SettingsKey(file)).toList();
-    if (!file.IsGeneric() || columns.size() != QuantityCount + 2)
-        return mapping;
-    const int count = static_cast<int>(file.Table().header.size());
-    const auto column = [&](int i) { return std::clamp(columns[i].toInt(), -1, count - 1); };
-    mapping.dateColumn = column(0);
-    mapping.sportColumn = column(1);
-    for (int q = 0; q < QuantityCount; ++q) {
-        const int c = column(q + 2);
-        const auto& name = c < 0 ? std::string() : file.Table().header[std::size_t(c)];
-        mapping.quantities[std::size_t(q)] = {c, ColumnNames::GuessScale(static_cast<TQuantity>(q), name)};
+    TExportSet exports;
+    for (const QString& path : paths) {
+        try {
+            TExportFile file = TExportFile::Open(path);
+            const TColumnMapping mapping = MappingMemory::Recall(file, settings);
+            exports.Add(std::move(file), mapping);
+        } catch (const TImportError& error) {
+            failures << path << QStringLiteral("    -> ") + error.Text() + QLatin1Char('.');
+        }
     }
-    return mapping;
+    return exports;
 }
 
-void RememberMapping(const TExportFile& file, const TColumnMapping& mapping)
+// An export that a service's rule reads but that gives no workout has
+// nothing to choose from: the pane says why instead of an empty dialog.
+// Other CSV files open the dialog, where another column may be chosen.
+bool NothingReadable(const TExportSet& exports, TImportedYears& imported)
 {
-    if (!file.IsGeneric())
-        return;
-    QList<QVariant> columns = {mapping.dateColumn, mapping.sportColumn};
-    for (const TColumnChoice& choice : mapping.quantities)
-        columns << choice.column;
-    QSettings().setValue(SettingsKey(file), columns);
+    for (int i = 0; i < exports.Count(); ++i)
+        if (exports.File(i).IsGeneric())
+            return false;
+    const TWorkoutList list = exports.Read();
+    if (!list.workouts.empty())
+        return false;
+    imported.source = exports.Source();
+    imported.notes << QStringLiteral("    -> ") + NothingReadReason(list.report) + QLatin1Char('.');
+    return true;
 }
 
 } // namespace
 
+// Every chosen file is imported: an export is often split into several.
 void TForm1::IMPORT_ExportClick()
 {
     const auto chosen = openDialog_->Execute(this, QStringLiteral("*.csv"));
     if (!chosen || chosen->isEmpty())
         return;
-    const QString path = chosen->front();
-    try {
-        const TExportFile file = TExportFile::Open(path);
-        TImportDialog dialog(file, RememberedMapping(file), this);
+    const auto settings = MappingMemory::UserSettings();
+    QStringList failures;
+    TExportSet exports = OpenExports(*chosen, *settings, failures);
+    TImportedYears imported;
+    if (exports.Count() > 0 && !NothingReadable(exports, imported)) {
+        TImportDialog dialog(exports, this);
         if (dialog.exec() != QDialog::Accepted)
             return;
-        RememberMapping(file, dialog.Mapping());
-        LoadImportedYears(TImportedYears::Build(file, dialog.Mapping(), dialog.ChosenSports(), dialog.ChosenYears()));
-    } catch (const TImportError& error) {
-        PrepareLoad();
-        AppendMemoLine(path);
-        AppendMemoLine(QStringLiteral("    -> ") + error.Text() + QLatin1Char('.'));
+        exports.SetFirstMapping(dialog.Mapping());
+        MappingMemory::Remember(exports.File(0), dialog.Mapping(), *settings);
+        imported = TImportedYears::Build(exports, dialog.ChosenSports(), dialog.ChosenYears());
     }
+    imported.notes = failures + imported.notes;
+    LoadImportedYears(imported);
 }
 
 void TForm1::LoadImportedYears(const TImportedYears& imported)
@@ -101,7 +98,7 @@ void TForm1::LoadImportedYears(const TImportedYears& imported)
         if (const QString finding = DescribeLoadReport(report, TYearStore::LastYearSlot); !finding.isEmpty())
             AppendMemoLine(finding);
     }
-    if (imported.texts.empty())
+    if (imported.texts.empty() && !imported.source.isEmpty())
         AppendMemoLine(imported.source);
     for (const QString& note : imported.notes)
         AppendMemoLine(note);

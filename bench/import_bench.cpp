@@ -4,7 +4,7 @@
 // every sport and year, write the year texts. Next to it a bare
 // line-by-line read of the same bytes, and the CSV library's own parse of
 // them with nothing kept, the floor of any import that splits with it.
-#include "app/import/export_file.h"
+#include "app/import/export_set.h"
 #include "app/import/import_selection.h"
 #include "app/import/imported_years.h"
 #include "app/import/workout_reader.h"
@@ -65,10 +65,12 @@ void BM_ImportStravaExport(benchmark::State& state)
     const TStravaExportFile& source = StravaExport();
     std::size_t workouts = 0;
     for (auto _ : state) {
-        const TExportFile file = TExportFile::Open(source.Path());
-        const TColumnMapping& mapping = file.DefaultMapping();
+        TExportSet exports;
+        TExportFile file = TExportFile::Open(source.Path());
+        const TColumnMapping mapping = file.DefaultMapping();
+        exports.Add(std::move(file), mapping);
         // Every sport and every year of the export: all rows become year rows.
-        TWorkoutList list = WorkoutReader::Read(file.Table(), mapping);
+        TWorkoutList list = exports.Read();
         QStringList sports;
         for (const auto& [sport, count] : ImportSelection::SportCounts(list.workouts))
             sports << sport;
@@ -76,7 +78,7 @@ void BM_ImportStravaExport(benchmark::State& state)
         for (const auto& [year, count] : ImportSelection::YearCounts(list.workouts, sports))
             years << year;
         workouts = list.workouts.size();
-        const TImportedYears imported = TImportedYears::Build(file, std::move(list), sports, years);
+        const TImportedYears imported = TImportedYears::Build(exports, std::move(list), sports, years);
         benchmark::DoNotOptimize(imported.texts.size());
     }
     if (workouts != std::size_t(Years * WorkoutsPerYear))

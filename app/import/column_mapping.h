@@ -13,6 +13,10 @@
 enum class TQuantity { Duration, Distance, Energy, Climb, Stress, HeartRate, Power, Cadence, Work };
 constexpr int QuantityCount = 9;
 
+// The quantities' names on the command line (--column distance=NAME).
+constexpr std::array<std::string_view, QuantityCount> QuantityKeys = {
+    "duration", "distance", "energy", "climb", "stress", "heartrate", "power", "cadence", "work"};
+
 // One quantity's source: a column of the export (-1 for none) and the factor
 // from the column's unit to the year file's (hours are counted in seconds
 // here: for durations the factor gives the seconds of one unit of a plain

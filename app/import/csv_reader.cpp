@@ -1,5 +1,8 @@
 #include "app/import/csv_reader.h"
 
+#include <QByteArrayView>
+#include <QString>
+
 #include <csv.h>
 
 #include <array>
@@ -7,6 +10,16 @@
 
 namespace CsvReader {
 namespace {
+
+bool IsUtf8(std::string_view field) { return QByteArrayView(field.data(), qsizetype(field.size())).isValidUtf8(); }
+
+std::string Decoded(std::string_view field, int& latin1Fields)
+{
+    if (IsUtf8(field))
+        return std::string(field);
+    ++latin1Fields;
+    return QString::fromLatin1(field.data(), qsizetype(field.size())).toStdString();
+}
 
 // The library's parser state, freed with the object.
 class TParser
@@ -38,17 +51,35 @@ public:
             row_.AddField(std::string_view(bytes ? bytes : "", bytes ? length : 0));
     }
 
+    // Fields are decoded one by one, once a row is kept: a stray byte that
+    // is no UTF-8 costs only its own field, which is read as Latin-1.
+    void Keep(const TCsvRow& row, int line)
+    {
+        bool utf8 = true;
+        for (int i = 0; i < row.FieldCount() && utf8; ++i)
+            utf8 = IsUtf8(row.Field(i));
+        if (utf8) {
+            table_.rows.push_back(row);
+        } else {
+            TCsvRow decoded;
+            for (int i = 0; i < row.FieldCount(); ++i)
+                decoded.AddField(Decoded(row.Field(i), table_.latin1Fields));
+            table_.rows.push_back(std::move(decoded));
+        }
+        table_.lineOfRow.push_back(line);
+    }
+
     void EndRow()
     {
+        const std::string_view raw = text_.substr(rowStart_, chunkEnd_ - rowStart_);
         if (!headerRead_) {
             for (int i = 0; i < row_.FieldCount(); ++i)
-                table_.header.emplace_back(row_.Field(i));
+                table_.header.push_back(Decoded(row_.Field(i), table_.latin1Fields));
             headerRead_ = true;
         } else if (Fits(row_)) {
-            table_.rows.push_back(row_);
-            table_.lineOfRow.push_back(rowStartLine_);
+            Keep(row_, rowStartLine_);
         } else {
-            Recover(text_.substr(rowStart_, chunkEnd_ - rowStart_));
+            Recover(raw);
         }
         row_.Clear();
         rowStart_ = chunkEnd_;
@@ -82,33 +113,45 @@ private:
         return true;
     }
 
-    // The row's text may span several lines that a stray quote joined.
+    // The row does not split into the header's fields. A stray quote that
+    // joined lines swallowed delimiters: each line split on its own then has
+    // more fields than the joined row, and the lines are read one by one. A
+    // row that is just short (a line break in a quoted cell, or a header
+    // with one more name) is kept as the library split it.
     void Recover(std::string_view raw)
     {
+        const int wanted = static_cast<int>(table_.header.size());
+        std::vector<std::pair<TCsvRow, int>> lines;
+        bool quoteSwallowed = true;
         int line = rowStartLine_;
-        std::size_t start = 0;
-        while (start < raw.size()) {
+        for (std::size_t start = 0; start < raw.size(); ++line) {
             std::size_t end = raw.find('\n', start);
             if (end == std::string_view::npos)
                 end = raw.size();
             std::string_view physical = raw.substr(start, end - start);
             if (!physical.empty() && physical.back() == '\r')
                 physical.remove_suffix(1);
-            if (!physical.empty()) {
-                TCsvRow row;
-                for (const std::string& field : SplitLenient(physical, table_.delimiter))
-                    if (row.FieldCount() < MaxFields)
-                        row.AddField(field);
-                if (Fits(row)) {
-                    table_.rows.push_back(std::move(row));
-                    table_.lineOfRow.push_back(line);
-                    ++table_.recoveredRows;
-                } else {
-                    ++table_.unreadableRows;
-                }
-            }
             start = end + 1;
-            ++line;
+            if (physical.empty())
+                continue;
+            TCsvRow row;
+            for (const std::string& field : SplitLenient(physical, table_.delimiter))
+                if (row.FieldCount() < MaxFields)
+                    row.AddField(field);
+            quoteSwallowed = quoteSwallowed && row.FieldCount() > row_.FieldCount();
+            lines.emplace_back(std::move(row), line);
+        }
+        if (row_.FieldCount() < wanted && (!quoteSwallowed || lines.empty())) {
+            Keep(row_, rowStartLine_);
+            return;
+        }
+        for (auto& [row, number] : lines) {
+            if (Fits(row) || row.FieldCount() < wanted) {
+                Keep(row, number);
+                ++table_.recoveredRows;
+            } else {
+                ++table_.unreadableRows;
+            }
         }
     }
 

@@ -10,14 +10,15 @@
 // text is known: a row that does not split into the header's number of
 // fields (an unescaped quote in a title swallows delimiters and line ends) is
 // split again line by line with a lenient rule, and counted as unreadable
-// when that fails too.
+// when that fails too. Rows with fewer fields than the header are kept:
+// their missing trailing cells read as empty.
 namespace CsvReader {
 
 // Fields per row beyond which a file is not taken for a workout export.
 constexpr int MaxFields = 1000;
 
-// text must be UTF-8 (the caller converts Latin-1); a leading byte-order mark
-// is skipped.
+// text is UTF-8, Latin-1 or a mix: each field that is no valid UTF-8 is
+// read as Latin-1 and counted. A leading byte-order mark is skipped.
 TCsvTable Read(std::string_view text);
 
 char DetectDelimiter(std::string_view headerLine);

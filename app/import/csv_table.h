@@ -22,8 +22,8 @@ private:
 };
 
 // An export read into rows of fields: the header row and the data rows in
-// file order. Rows the reader could not split into as many fields as the
-// header has are counted, not kept.
+// file order. Rows the reader could not split at all are counted, not kept;
+// a row may have fewer fields than the header.
 struct TCsvTable
 {
     char delimiter = ',';
@@ -32,4 +32,5 @@ struct TCsvTable
     std::vector<int> lineOfRow; // 1-based physical line where each row starts
     int unreadableRows = 0;
     int recoveredRows = 0; // rows with stray quotes, read by a lenient split
+    int latin1Fields = 0;  // header names and cells that were no UTF-8
 };

@@ -4,7 +4,6 @@
 #include "app/import/generic_recogniser.h"
 #include "app/regular_file.h"
 
-#include <QByteArrayView>
 #include <QFileInfo>
 #include <QStringList>
 
@@ -49,11 +48,6 @@ TExportFile TExportFile::FromBytes(std::string bytes, const QString& path)
 {
     if (bytes.find('\0') != std::string::npos)
         throw TImportError(QStringLiteral("keine Textdatei (enthält Nullbytes), nicht importiert"));
-    // The rest of the import reads UTF-8: Latin-1 text is converted.
-    const QByteArrayView view(bytes.data(), qsizetype(bytes.size()));
-    if (!view.isValidUtf8())
-        bytes = QString::fromLatin1(view).toStdString();
-
     TExportFile file;
     file.path_ = path;
     file.table_ = CsvReader::Read(bytes);

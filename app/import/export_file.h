@@ -29,7 +29,7 @@ public:
     // missing, no regular file, too large, binary or without a header.
     static TExportFile Open(const QString& path);
 
-    // The same from bytes already read (UTF-8 when valid, else Latin-1).
+    // The same from bytes already read (UTF-8; a field that is none is Latin-1).
     static TExportFile FromBytes(std::string bytes, const QString& path);
 
     const QString& Path() const { return path_; }

@@ -5,6 +5,10 @@
 #include <cmath>
 #include <ctime>
 #include <string>
+#include <vector>
+
+#include <QString>
+#include <QStringList>
 
 namespace ExportValues {
 namespace {
@@ -79,25 +83,17 @@ bool ReadTime(std::string_view text, std::size_t pos, TDateTime& t)
     while (pos < text.size() && text[pos] == ' ')
         ++pos;
     const std::string_view rest = text.substr(pos);
-    if (rest == "AM" || rest == "am" || rest == "PM" || rest == "pm") {
+    std::string marker; // "PM", "p. m.", "p.m." alike
+    for (char c : rest)
+        if (c != ' ' && c != '.')
+            marker += char(c | 0x20);
+    if (marker == "am" || marker == "pm") {
         if (t.hour < 1 || t.hour > 12)
             return false;
-        t.hour = t.hour % 12 + (rest[0] == 'P' || rest[0] == 'p' ? 12 : 0);
+        t.hour = t.hour % 12 + (marker[0] == 'p' ? 12 : 0);
         return true;
     }
     return rest.empty() || rest == "Z" || rest == "UTC" || rest.front() == '+' || rest.front() == '-';
-}
-
-std::optional<int> EnglishMonth(std::string_view name)
-{
-    static constexpr std::array<std::string_view, 12> months = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
-                                                                "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
-    if (name.size() < 3)
-        return std::nullopt;
-    for (std::size_t i = 0; i < months.size(); ++i)
-        if (name.substr(0, 3) == months[i])
-            return static_cast<int>(i) + 1;
-    return std::nullopt;
 }
 
 std::optional<TDateTime> Finish(std::string_view text, std::size_t pos, TDateTime t)
@@ -105,6 +101,118 @@ std::optional<TDateTime> Finish(std::string_view text, std::size_t pos, TDateTim
     if (!ReadTime(text, pos, t) || !DaysValid(t))
         return std::nullopt;
     return t;
+}
+
+// Month names in the languages the services export in (English, German,
+// French, Italian, Spanish, Portuguese, Dutch), lower case.
+constexpr std::array<std::string_view, 12> MonthNames = {
+    "january januar jänner janvier gennaio enero janeiro januari",
+    "february februar février fevrier febbraio febrero fevereiro februari",
+    "march märz maerz mars marzo março marco maart mrt",
+    "april avril aprile abril",
+    "may mai maggio mayo maio mei",
+    "june juni juin giugno junio junho",
+    "july juli juillet luglio julio julho",
+    "august août aout agosto augustus",
+    "september septembre settembre septiembre setembro",
+    "october oktober octobre ottobre octubre outubro",
+    "november novembre noviembre novembro",
+    "december dezember décembre decembre dicembre diciembre dezembro",
+};
+
+// A month word: a full name or an abbreviation of three letters or more
+// ("Jul", "juil.", "lug", "Mär") that fits the names of one month only.
+std::optional<int> MonthOfWord(std::string_view word)
+{
+    static const std::array<QStringList, 12> months = [] {
+        std::array<QStringList, 12> split;
+        for (std::size_t m = 0; m < MonthNames.size(); ++m)
+            split[m] = QString::fromUtf8(MonthNames[m].data(), qsizetype(MonthNames[m].size())).split(QLatin1Char(' '));
+        return split;
+    }();
+    if (word.size() < 3)
+        return std::nullopt;
+    const QString token = QString::fromUtf8(word.data(), qsizetype(word.size())).toLower();
+    std::optional<int> found;
+    for (std::size_t m = 0; m < months.size(); ++m) {
+        for (const QString& name : months[m])
+            if (token.size() >= 3 && name.startsWith(token)) {
+                if (found && *found != int(m) + 1)
+                    return std::nullopt;
+                found = int(m) + 1;
+            }
+    }
+    return found;
+}
+
+// "Jul 14, 2020, 10:36:55 PM", "14 lug 2020, 22:36:55", "14 de jul. de
+// 2020 22:36:55": a month word, a day and a year in either order before
+// the time; other short words ("de") are passed over.
+std::optional<TDateTime> WordDate(std::string_view cell)
+{
+    std::size_t timeStart = cell.find(':');
+    if (timeStart == std::string_view::npos)
+        timeStart = cell.size();
+    while (timeStart > 0 && timeStart < cell.size() && IsDigit(cell[timeStart - 1]))
+        --timeStart;
+    const std::string_view date = cell.substr(0, timeStart);
+    std::optional<int> month;
+    std::vector<int> numbers;
+    std::size_t pos = 0;
+    while (pos < date.size()) {
+        const std::size_t end = std::min(date.find_first_of(" ,./-", pos), date.size());
+        const std::string_view token = date.substr(pos, end - pos);
+        pos = end + 1;
+        if (token.empty())
+            continue;
+        std::size_t digits = 0;
+        const auto number = Digits(token, digits, 4);
+        if (number && digits == token.size())
+            numbers.push_back(*number);
+        else if (const auto named = MonthOfWord(token); named && !month)
+            month = named;
+        else if (number || named)
+            return std::nullopt;
+    }
+    if (!month || numbers.size() != 2 || (numbers[0] > 31) == (numbers[1] > 31))
+        return std::nullopt;
+    const bool yearFirst = numbers[0] > 31;
+    return Finish(cell, timeStart, TDateTime{numbers[yearFirst ? 0 : 1], *month, numbers[yearFirst ? 1 : 0]});
+}
+
+// The number with "." as its decimal point and without thousands
+// separators. A thousands separator (the other of "," and ".", a blank, an
+// apostrophe) stands between digits and is followed by groups of exactly
+// three: "1,214" is 1214, but "3,5" in a column of decimal points is no
+// number rather than 35.
+std::optional<std::string> PlainNumber(std::string_view cell, char decimal)
+{
+    const char thousands = decimal == ',' ? '.' : ',';
+    std::string plain;
+    std::size_t i = 0;
+    if (cell[0] == '+' || cell[0] == '-')
+        plain += cell[i++];
+    int group = -1; // digits since the last separator, -1 before the first
+    bool integerPart = true;
+    for (; i < cell.size(); ++i) {
+        const char c = cell[i];
+        const bool noBreakSpace = c == '\xC2' && i + 1 < cell.size() && cell[i + 1] == '\xA0';
+        if (c == thousands || c == ' ' || c == '\'' || noBreakSpace) {
+            if (!integerPart || plain.empty() || !IsDigit(plain.back()) || (group >= 0 && group != 3))
+                return std::nullopt;
+            group = 0;
+            i += noBreakSpace ? 1 : 0;
+            continue;
+        }
+        if (integerPart && !IsDigit(c) && group >= 0 && group != 3)
+            return std::nullopt;
+        group += integerPart && IsDigit(c) && group >= 0 ? 1 : 0;
+        integerPart = integerPart && IsDigit(c);
+        plain += c == decimal ? '.' : c;
+    }
+    if (integerPart && group >= 0 && group != 3)
+        return std::nullopt;
+    return plain;
 }
 
 } // namespace
@@ -152,23 +260,13 @@ std::optional<double> Number(std::string_view cell, char decimal)
     cell = Trim(cell);
     if (cell.empty() || cell == "--" || cell.size() > 64)
         return std::nullopt;
-    const char thousands = decimal == ',' ? '.' : ',';
-    std::string plain;
-    plain.reserve(cell.size());
-    for (std::size_t i = 0; i < cell.size(); ++i) {
-        const char c = cell[i];
-        if (c == thousands || c == ' ' || c == '\'')
-            continue;
-        if (c == '\xC2' && i + 1 < cell.size() && cell[i + 1] == '\xA0') {
-            ++i;
-            continue;
-        }
-        plain += c == decimal ? '.' : c;
-    }
-    const char* begin = plain.data() + (!plain.empty() && plain[0] == '+' ? 1 : 0);
+    const auto plain = PlainNumber(cell, decimal);
+    if (!plain)
+        return std::nullopt;
+    const char* begin = plain->data() + (plain->front() == '+' ? 1 : 0);
     double value = 0.0;
-    const auto [end, error] = std::from_chars(begin, plain.data() + plain.size(), value);
-    if (error != std::errc() || end != plain.data() + plain.size() || !std::isfinite(value))
+    const auto [end, error] = std::from_chars(begin, plain->data() + plain->size(), value);
+    if (error != std::errc() || end != plain->data() + plain->size() || !std::isfinite(value))
         return std::nullopt;
     return value;
 }
@@ -214,27 +312,15 @@ std::optional<TDateTime> DateTime(std::string_view cell)
     cell = Trim(cell);
     std::size_t pos = 0;
     TDateTime t;
-    if (cell.size() >= 3 && !IsDigit(cell[0])) { // "Jul 14, 2020, 10:36:55 PM"
-        const auto month = EnglishMonth(cell);
-        pos = cell.find(' ');
-        if (!month || pos == std::string_view::npos)
-            return std::nullopt;
-        ++pos;
-        const auto day = Digits(cell, pos, 2);
-        SkipBlanks(cell, pos);
-        const auto year = Digits(cell, pos, 4);
-        if (!day || !year)
-            return std::nullopt;
-        t = {*year, *month, *day};
-        return Finish(cell, pos, t);
-    }
+    if (cell.empty() || !IsDigit(cell[0]))
+        return WordDate(cell);
     const auto first = Digits(cell, pos, 4);
     if (!first || pos >= cell.size())
         return std::nullopt;
     const char separator = cell[pos++];
     const auto second = Digits(cell, pos, 2);
     if (!second || !Expect(cell, pos, separator))
-        return std::nullopt;
+        return WordDate(cell);
     const auto third = Digits(cell, pos, 4);
     if (!third)
         return std::nullopt;

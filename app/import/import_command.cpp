@@ -20,8 +20,8 @@ std::optional<std::pair<int, int>> YearRange(const QString& text)
 QString CheckCombination(const TImportCommand& command)
 {
     if (!command.Active() && (!command.sports.isEmpty() || command.years || command.listSports
-                              || !command.convertTo.isEmpty()))
-        return QStringLiteral("--sport, --years, --list-sports and --convert-to need --import FILE");
+                              || !command.convertTo.isEmpty() || !command.columns.empty()))
+        return QStringLiteral("--column, --sport, --years, --list-sports and --convert-to need --import FILE");
     if (command.listSports && !command.convertTo.isEmpty())
         return QStringLiteral("--list-sports only lists; it cannot be combined with --convert-to");
     return {};
@@ -44,7 +44,8 @@ TImportCommand TImportCommand::Extract(QStringList& arguments)
             continue;
         }
         const bool ours = argument == QStringLiteral("--import") || argument == QStringLiteral("--sport")
-            || argument == QStringLiteral("--years") || argument == QStringLiteral("--convert-to");
+            || argument == QStringLiteral("--years") || argument == QStringLiteral("--convert-to")
+            || argument == QStringLiteral("--column");
         if (!ours) {
             rest << argument;
             continue;
@@ -55,11 +56,12 @@ TImportCommand TImportCommand::Extract(QStringList& arguments)
         }
         const QString value = arguments[++i];
         if (argument == QStringLiteral("--import")) {
-            if (command.Active()) {
-                command.error = QStringLiteral("--import takes one export");
+            command.files << value;
+        } else if (argument == QStringLiteral("--column")) {
+            const auto column = ColumnOverrides::Parse(value, command.error);
+            if (!column)
                 return command;
-            }
-            command.file = value;
+            command.columns.push_back(*column);
         } else if (argument == QStringLiteral("--sport")) {
             command.sports << value;
         } else if (argument == QStringLiteral("--years")) {

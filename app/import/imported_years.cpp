@@ -1,11 +1,10 @@
 #include "app/import/imported_years.h"
 
-#include "app/import/export_file.h"
+#include "app/import/export_set.h"
 #include "app/import/import_selection.h"
 #include "app/import/workout_reader.h"
 #include "app/import/year_text_writer.h"
 
-#include <QFileInfo>
 
 QString TImportedYears::YearLine(int year) const
 {
@@ -18,22 +17,21 @@ QString TImportedYears::YearLine(int year) const
         .arg(count == 1 ? QStringLiteral("Einheit") : QStringLiteral("Einheiten"));
 }
 
-TImportedYears TImportedYears::Build(const TExportFile& file, const TColumnMapping& mapping,
-                                     const QStringList& sports, const QList<int>& years)
+TImportedYears TImportedYears::Build(const TExportSet& exports, const QStringList& sports, const QList<int>& years)
 {
-    return Build(file, WorkoutReader::Read(file.Table(), mapping), sports, years);
+    return Build(exports, exports.Read(), sports, years);
 }
 
-TImportedYears TImportedYears::Build(const TExportFile& file, TWorkoutList list, const QStringList& sports,
+TImportedYears TImportedYears::Build(const TExportSet& exports, TWorkoutList list, const QStringList& sports,
                                      const QList<int>& years)
 {
     const auto chosen = ImportSelection::Apply(list.workouts, sports, years, list.report);
     TImportedYears result;
-    result.source = file.Path();
-    result.service = file.ServiceName();
+    result.source = exports.Source();
+    result.service = exports.Service();
     for (const TWorkout& w : chosen.workouts)
         ++result.workouts[w.year];
-    result.texts = YearTextWriter::YearTexts(chosen.workouts, QFileInfo(file.Path()).fileName().toStdString());
+    result.texts = YearTextWriter::YearTexts(chosen.workouts, exports.FileNames());
     if (!chosen.leftOutYears.isEmpty()) {
         QStringList names;
         for (int year : chosen.leftOutYears)

@@ -10,14 +10,14 @@
 #include <map>
 #include <string>
 
-class TExportFile;
+class TExportSet;
 
 // The chosen years of an export as year-file texts, ready for the loader,
 // with the file-pane lines that say what was left out.
 struct TImportedYears
 {
-    QString source;  // the export's path
-    QString service; // the service recognised
+    QString source;  // the exports' paths
+    QString service; // the services recognised
     std::map<int, std::string> texts;
     std::map<int, int> workouts; // per year
     QStringList notes;
@@ -26,10 +26,9 @@ struct TImportedYears
     QString YearLine(int year) const;
 
     // Keeps the chosen sports and years (of more than 19 the latest) of the
-    // workouts read from file.
-    static TImportedYears Build(const TExportFile& file, TWorkoutList list, const QStringList& sports,
+    // workouts read from the exports.
+    static TImportedYears Build(const TExportSet& exports, TWorkoutList list, const QStringList& sports,
                                 const QList<int>& years);
-    // The same, reading the export's rows through mapping first.
-    static TImportedYears Build(const TExportFile& file, const TColumnMapping& mapping, const QStringList& sports,
-                                const QList<int>& years);
+    // The same, reading the exports' rows through their mappings first.
+    static TImportedYears Build(const TExportSet& exports, const QStringList& sports, const QList<int>& years);
 };

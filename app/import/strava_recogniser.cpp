@@ -5,8 +5,8 @@ namespace {
 // Positions (0-based) of the columns used, the same in the 94- and
 // 103-column exports and in every account language.
 enum Position {
-    Date = 1, Type = 3, Cadence = 29, HeartRate = 31, Power = 33, Calories = 34, MovingTime = 16,
-    DistanceMetres = 17, ElevationGain = 20, TotalWork = 38, FirstCount = 94, SecondCount = 103
+    Date = 1, Type = 3, ElapsedTime = 5, Distance = 6, ElapsedTimeSi = 15, Cadence = 29, HeartRate = 31,
+    Power = 33, Calories = 34, MovingTime = 16, DistanceMetres = 17, ElevationGain = 20, TotalWork = 38
 };
 
 bool EnglishHeader(const std::vector<std::string>& header)
@@ -15,16 +15,25 @@ bool EnglishHeader(const std::vector<std::string>& header)
         && ColumnNames::Find(header, {"Activity Type"}) == Type;
 }
 
+// Translated headers are known by their shape, whatever their column count
+// (92, 94, 103, or one more after a re-save): the elapsed time and the
+// distance are named twice, at the positions of the display and SI columns.
+bool RepeatsNamesAtTheirPlaces(const std::vector<std::string>& header)
+{
+    if (header.size() <= TotalWork)
+        return false;
+    const auto secondAt = [&](int first, int second) {
+        return !header[std::size_t(first)].empty()
+            && ColumnNames::Find(header, {header[std::size_t(first)]}, 2) == second;
+    };
+    return secondAt(ElapsedTime, ElapsedTimeSi) && secondAt(Distance, DistanceMetres);
+}
+
 } // namespace
 
 bool TStravaRecogniser::Recognises(const TCsvTable& table) const
 {
-    const auto count = table.header.size();
-    // Translated headers are known by their shape: the two column counts and
-    // the repeated names.
-    return EnglishHeader(table.header)
-        || ((count == FirstCount || count == SecondCount)
-            && ColumnNames::Find(table.header, {table.header[6]}, 2) == 17);
+    return EnglishHeader(table.header) || RepeatsNamesAtTheirPlaces(table.header);
 }
 
 TColumnMapping TStravaRecogniser::DefaultMapping(const TCsvTable&) const

@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 
+#include <algorithm>
 #include <cmath>
 #include <ctime>
 
@@ -68,6 +69,10 @@ public:
 
     bool Read(const TCsvRow& row, TWorkout& workout, TImportReport& report)
     {
+        if (row.FieldCount() <= lastColumn_) {
+            ++report.shortRows;
+            return false;
+        }
         auto date = ExportValues::DateTime(row.Field(mapping_.dateColumn));
         if (date && mapping_.rules.datesInUtc)
             date = ExportValues::UtcToLocal(*date);
@@ -111,19 +116,39 @@ private:
         const std::string_view cell = Trim(row.Field(choice.column));
         if (cell.empty() || cell == "--")
             return 0.0;
-        const char decimal = decimals_[std::size_t(q)];
+        // A cell that shows its own decimal separator is read with it: "3,5"
+        // in a column of decimal points is 3.5, not 35.
+        const char shown = ExportValues::DecimalEvidence(cell);
+        const char decimal = shown ? shown : decimals_[std::size_t(q)];
         const auto value = q == TQuantity::Duration ? ExportValues::DurationSeconds(cell, decimal, choice.scale)
                                                     : ExportValues::Number(cell, decimal);
-        if (!value || std::abs(*value) > 1e12) {
+        if (!value || std::abs(*value) > 1e12 || (*value < 0.0 && IsAmount(q))) {
             ++report.unreadableValues;
             return 0.0;
         }
         return q == TQuantity::Duration ? *value : *value * choice.scale;
     }
 
+    // Quantities that are amounts: a negative one is no measurement.
+    static bool IsAmount(TQuantity q)
+    {
+        return q == TQuantity::Duration || q == TQuantity::Distance || q == TQuantity::Energy
+            || q == TQuantity::Climb || q == TQuantity::Work;
+    }
+
+    // The rightmost column the mapping reads: a shorter row lacks a cell it needs.
+    static int LastColumn(const TColumnMapping& mapping)
+    {
+        int last = std::max({mapping.dateColumn, mapping.sportColumn, mapping.rules.speedColumn});
+        for (const TColumnChoice& choice : mapping.quantities)
+            last = std::max(last, choice.column);
+        return last;
+    }
+
     const TColumnMapping& mapping_;
     std::array<char, QuantityCount> decimals_;
     char speedDecimal_;
+    int lastColumn_ = LastColumn(mapping_);
 };
 
 } // namespace
@@ -152,6 +177,7 @@ TWorkoutList Read(const TCsvTable& table, const TColumnMapping& mapping)
     list.report.rowsRead = static_cast<int>(table.rows.size()) + table.unreadableRows;
     list.report.unreadableRows = table.unreadableRows;
     list.report.recoveredRows = table.recoveredRows;
+    list.report.latin1Fields = table.latin1Fields;
     list.workouts.reserve(table.rows.size());
     TRowReader reader(table, mapping);
     TWorkout workout;

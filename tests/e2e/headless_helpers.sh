@@ -4,5 +4,6 @@
 kaldoro=$1
 out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
-run() { env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$kaldoro" "$@"; }
+# The settings (remembered import columns) of the test alone, not the user's.
+run() { env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM XDG_CONFIG_HOME="$out/config" "$kaldoro" "$@"; }
 fail() { echo "FAIL: $*" >&2; exit 1; }

@@ -12,6 +12,10 @@ runkeeper=$data/runkeeper/cardioActivities.csv
 run --import "$garmin" --list-sports >"$out/sports" || fail "--list-sports exited with $?"
 grep -qxP 'Running\t774' "$out/sports" || fail "sports: $(cat "$out/sports")"
 [ "$(wc -l <"$out/sports")" -eq 4 ] || fail "expected 4 sports: $(cat "$out/sports")"
+# The same export twice: every workout counted once, and the pane says so.
+run --import "$garmin" --import "$garmin" --list-sports >"$out/twice" 2>"$out/stderr" || fail "twice exited with $?"
+cmp -s "$out/sports" "$out/twice" || fail "twice: $(cat "$out/twice")"
+grep -q "1131 Einheiten doppelt" "$out/stderr" || fail "no note on duplicates: $(cat "$out/stderr")"
 
 round_trip() {
   local name=$1 export=$2 mode=$3 metric=$4; shift 4
@@ -44,6 +48,9 @@ expect_refusal --import "$garmin" --years 2030-2019 --convert-to "$out/none"
 expect_refusal --import "$garmin" --years 1990-1995 --convert-to "$out/none"
 expect_refusal --sport Running "$garmin"
 expect_refusal --import "$garmin" "$garmin"
+printf 'Date,Type,Duration,Distance (km)\nyesterday,Running,1:00:00,5\n' >"$out/undated.csv"
+expect_refusal --import "$out/undated.csv" --list-sports
+grep -q "keine Einheit lesbar: 1 Zeile ohne lesbares Datum" "$out/stderr" || fail "no reason: $(cat "$out/stderr")"
 expect_refusal --import "$garmin" --convert-to ""
 expect_refusal --import "$garmin" --convert-to "$out/none" --mode 0 --metric 99 --export-csv "$out/none.csv"
 ( trap '' XFSZ; ulimit -f 4; expect_refusal --import "$garmin" --convert-to "$out/none" )

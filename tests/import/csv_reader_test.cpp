@@ -38,7 +38,8 @@ TEST(CsvReader, SplitsRowsOfEveryExportShape)
         {"stray quote right before the closing one",
          "T,Title,D\n\"R\",\"Run 5\"\",\"5\"\n\"R\",\"ok\",\"6\"\n\"R\",\"last\",\"7\"\n",
          {{"R", "Run 5\"", "5"}, {"R", "ok", "6"}, {"R", "last", "7"}}, 0, 1},
-        {"too few fields", "a,b,c\n1,2\n3,4,5\n", {{"3", "4", "5"}}, 1, 0},
+        {"too few fields: the missing cells are empty", "a,b,c\n1,2\n3,4,5\n", {{"1", "2"}, {"3", "4", "5"}}, 0, 0},
+        {"header one name longer, line break in a cell", "a,b,c,\n1,\"x\ny\",3\n", {{"1", "x\ny", "3"}}, 0, 0},
     };
     for (const TCase& c : cases) {
         SCOPED_TRACE(c.name);

@@ -21,6 +21,9 @@ TEST(ExportValues, ReadsNumbersInEitherDecimalConvention)
         {"3,40", ',', 3.4},     {"1.963", ',', 1963.0}, {"1,214", '.', 1214.0}, {" 9.62 ", '.', 9.62},
         {"1.234,5", ',', 1234.5}, {"-4", '.', -4.0},    {"--", '.', std::nullopt}, {"", ',', std::nullopt},
         {"abc", '.', std::nullopt}, {"1e999", '.', std::nullopt}, {"12 km", '.', std::nullopt},
+        // A separator that groups no thousands is no number rather than another one.
+        {"3,5", '.', std::nullopt}, {"9.62", ',', std::nullopt}, {"1,2345", '.', std::nullopt},
+        {"12 5", '.', std::nullopt}, {"1.234,5", '.', std::nullopt}, {"-1,234.5", '.', -1234.5},
     };
     for (const auto& c : cases)
         EXPECT_EQ(Number(c.cell, c.decimal), c.value) << c.cell;
@@ -66,6 +69,10 @@ TEST(ExportValues, ReadsDatesOfEveryService)
         {"2026-01-04 12:38:59", 2026, 1, 4, 12, 38},        {"2019-08-22", 2019, 8, 22, 0, 0},
         {"2019-08-22T07:08:09Z", 2019, 8, 22, 7, 8},         {"27.08.2019 19:00", 2019, 8, 27, 19, 0},
         {"08/27/2019 7:00 PM", 2019, 8, 27, 19, 0},          {"29.02.2016", 2016, 2, 29, 0, 0},
+        {"14 lug 2020, 22:36:55", 2020, 7, 14, 22, 36},      {"3. März 2021, 07:00:00", 2021, 3, 3, 7, 0},
+        {"14 juil. 2020, 22:36:55", 2020, 7, 14, 22, 36},    {"2 ene. 2020, 10:36:55 p. m.", 2020, 1, 2, 22, 36},
+        {"14 de jul. de 2020, 22:36:55", 2020, 7, 14, 22, 36}, {"5 mrt. 2019 08:00:00", 2019, 3, 5, 8, 0},
+        {"Dec 31, 2019, 11:59:00 PM", 2019, 12, 31, 23, 59},
     };
     for (const auto& c : cases) {
         const auto t = DateTime(c.cell);
@@ -75,7 +82,7 @@ TEST(ExportValues, ReadsDatesOfEveryService)
             << c.cell;
     }
     for (const char* bad : {"", "30.02.2019", "29.02.2019", "0000-01-01", "2019-13-01", "1.2.19", "yesterday",
-                            "2019-01-01 25:00", "Foo 1, 2020"})
+                            "2019-01-01 25:00", "Foo 1, 2020", "14 jui 2020", "Jul 2020", "Jul lug 14 2020"})
         EXPECT_FALSE(DateTime(bad)) << bad;
 }
 

@@ -12,7 +12,7 @@ TEST(ImportCommand, TakesItsOptionsAndLeavesTheRest)
                              "--years", "2019-2024", "--convert-to", "out", "--", "--sport"};
     const TImportCommand command = TImportCommand::Extract(arguments);
     EXPECT_TRUE(command.error.isEmpty()) << command.error.toStdString();
-    EXPECT_EQ(command.file, QStringLiteral("a.csv"));
+    EXPECT_EQ(command.files, QStringList{QStringLiteral("a.csv")});
     EXPECT_EQ(command.sports, (QStringList{"Run", "Trail Run"}));
     EXPECT_EQ(command.years, std::make_optional(std::pair(2019, 2024)));
     EXPECT_EQ(command.convertTo, QStringLiteral("out"));
@@ -28,7 +28,9 @@ TEST(ImportCommand, RefusesWhatCannotWork)
 {
     const QStringList refused[] = {
         {"--import"},
-        {"--import", "a", "--import", "b"},
+        {"--import", "a", "--column", "speed=Speed"},
+        {"--import", "a", "--column", "distance"},
+        {"--column", "distance=km"},
         {"--import", "a", "--years", "2024-2019"},
         {"--import", "a", "--years", "0-5"},
         {"--import", "a", "--years", "2019-2020-2021"},

@@ -1,10 +1,16 @@
 // The import dialog on the real Garmin export: the defaults it offers and
 // how a changed column mapping changes its lists.
+#include "app/import/export_set.h"
 #include "app/import_dialog.h"
 #include "import_fixture.h"
 
+#include "app/main_form.h"
+#include "app/open_file_dialog.h"
+
+#include <QApplication>
 #include <QComboBox>
 #include <QListWidget>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -12,8 +18,11 @@ namespace {
 
 TEST(ImportDialog, OffersTheMostFrequentSportAndItsLatestYears)
 {
-    const TExportFile file = TExportFile::Open(TestData("garmin/Activities.csv"));
-    TImportDialog dialog(file, file.DefaultMapping());
+    TExportSet exports;
+    exports.Add(TExportFile::Open(TestData("garmin/Activities.csv")), {});
+    exports.SetFirstMapping(exports.File(0).DefaultMapping());
+    const TExportFile& file = exports.File(0);
+    TImportDialog dialog(exports);
     EXPECT_EQ(dialog.SportList()->count(), 4);
     EXPECT_EQ(dialog.ChosenSports(), QStringList{QStringLiteral("Running")});
     EXPECT_EQ(dialog.ChosenYears(), (QList<int>{2019, 2020, 2021, 2022, 2023, 2024, 2025}));
@@ -31,6 +40,36 @@ TEST(ImportDialog, OffersTheMostFrequentSportAndItsLatestYears)
     boxes[3]->setCurrentIndex(0);
     EXPECT_EQ(dialog.Mapping()[TQuantity::Distance].column, -1);
     EXPECT_EQ(dialog.Mapping()[TQuantity::Duration].column, file.DefaultMapping()[TQuantity::Duration].column);
+}
+
+// Picks the same files every time.
+class TPickingDialog : public TOpenFileDialog
+{
+public:
+    explicit TPickingDialog(QStringList paths) : paths_(std::move(paths)) {}
+    std::optional<QStringList> Execute(QWidget*, const QString&) override { return paths_; }
+
+private:
+    QStringList paths_;
+};
+
+TEST(ImportDialog, ImportsEveryChosenFileAndAWorkoutInTwoOfThemOnce)
+{
+    TempFiles files;
+    const std::string header = "Date,Type,Duration,Distance (km)\n";
+    const QStringList parts = {files.Write("a.csv", header + "2019-05-01 07:00:00,Running,1:00:00,10\n"),
+                               files.Write("b.csv", header + "2019-05-01 07:00:00,Running,1:00:00,10\n"
+                                                             "2020-05-01 07:00:00,Running,1:00:00,12\n")};
+    TForm1 form(std::make_unique<TPickingDialog>(parts));
+    QTimer::singleShot(0, [] {
+        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
+            dialog->accept();
+    });
+    form.IMPORT_ExportClick();
+    const QString pane = form.MemoLines().join(QLatin1Char('\n'));
+    EXPECT_TRUE(pane.contains(QStringLiteral("2019 (Runkeeper, 1 Einheit)"))) << pane.toStdString();
+    EXPECT_TRUE(pane.contains(QStringLiteral("2020 (Runkeeper, 1 Einheit)"))) << pane.toStdString();
+    EXPECT_TRUE(pane.contains(QStringLiteral("1 Einheit doppelt"))) << pane.toStdString();
 }
 
 } // namespace

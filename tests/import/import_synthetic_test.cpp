@@ -189,6 +189,20 @@ TEST(ImportSelection, DefaultsToTheLatestEightYearsOfTheMostFrequentSport)
 
 } // namespace
 
+TEST(ExportFile, AStrayByteCostsOnlyItsField)
+{
+    // One byte of a title is no UTF-8: the column names stay as they are.
+    const std::string garmin = "\"Tipo de atividade\",\"Data\",\"T\xC3\xADtulo\",\"Dist\xC3\xA2ncia\",\"Tempo\"\n"
+                               "\"Corrida\",\"2024-03-01 07:00:00\",\"Caf\xE9\",\"10.5\",\"01:00:00\"\n";
+    const TExportFile file = TExportFile::FromBytes(garmin, QStringLiteral("Activities.csv"));
+    const TWorkoutList list = WorkoutReader::Read(file.Table(), file.DefaultMapping());
+    ASSERT_EQ(list.workouts.size(), 1u);
+    EXPECT_EQ(list.workouts[0].Value(TQuantity::Distance), 10.5);
+    EXPECT_EQ(file.Table().rows[0].Field(2), "Caf\xC3\xA9");
+    EXPECT_EQ(list.report.latin1Fields, 1);
+    EXPECT_TRUE(DescribeImportReport(list.report).join(' ').contains(QStringLiteral("als Latin-1 gelesen")));
+}
+
 TEST(ExportFile, ReadsBytesThatAreNoUtf8AsLatin1)
 {
     const std::string latin1 = "Activity ID,Activity Date,Activity Name,Activity Type\n"

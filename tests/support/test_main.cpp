@@ -1,6 +1,9 @@
 #include "app/application.h"
 #include <gtest/gtest.h>
 
+#include <QSettings>
+#include <QTemporaryDir>
+
 #include <cstdlib>
 
 // Test discovery runs this binary at build time, possibly without a display, so
@@ -14,6 +17,9 @@ int main(int argc, char** argv)
     TApplication app(argc, argv);
     // No message boxes in tests: the exception display is checked by replacing it.
     app.OnShowException = nullptr;
+    // The import remembers column choices: never in the user's settings.
+    const QTemporaryDir settings;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
