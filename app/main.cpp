@@ -2,6 +2,7 @@
 #include "app/chart_export.h"
 #include "app/chart_picture.h"
 #include "app/command_line.h"
+#include "app/export_detection.h"
 #include "app/import_run.h"
 #include "app/main_form.h"
 #include "app/output_writer.h"
@@ -93,6 +94,26 @@ int ConvertOnly(const TImportCommand& import, const TImportedYears& imported, TO
     return 0;
 }
 
+// Workout exports named without --import are no year files: alone, they are
+// imported as --import would import them (a line on stderr says so); beside
+// year files they are refused, as --import refuses them.
+QString RouteExports(TCommandLine& commandLine, TImportCommand& import)
+{
+    const ExportDetection::TLoadSplit split = ExportDetection::TLoadSplit::Of(commandLine.files);
+    if (split.exports.empty())
+        return {};
+    if (const ExportDetection::TExport& found = split.exports.front(); !split.yearFiles.isEmpty())
+        return QStringLiteral("%1 is a workout export (%2), not a year file; import it alone with --import FILE")
+            .arg(found.path, found.service);
+    for (const ExportDetection::TExport& found : split.exports) {
+        std::fprintf(stderr, "kaldoro: %s is a workout export (%s), not a year file: imported as with --import\n",
+                     qPrintable(found.path), qPrintable(found.service));
+        import.files << found.path;
+    }
+    commandLine.files.clear();
+    return {};
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -101,13 +122,15 @@ int main(int argc, char** argv)
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
-    const TImportCommand import = TImportCommand::Extract(arguments);
+    TImportCommand import = TImportCommand::Extract(arguments);
     TCommandLine commandLine = TCommandLine::Parse(arguments);
     if (commandLine.error.isEmpty() && (commandLine.help || commandLine.version)) {
         const QString text = commandLine.help ? TCommandLine::Help() : TCommandLine::Version();
         std::printf("%s\n", text.toUtf8().constData());
         return std::fflush(stdout) == 0 && !std::ferror(stdout) ? 0 : 1;
     }
+    if (commandLine.error.isEmpty() && import.error.isEmpty() && !import.Active())
+        commandLine.error = RouteExports(commandLine, import);
     if (commandLine.error.isEmpty() && import.Active() && !commandLine.files.isEmpty())
         commandLine.error = QStringLiteral("--import loads one export; year files cannot be added to it");
     if (const QString error = import.error.isEmpty() ? commandLine.error : import.error; !error.isEmpty()) {

@@ -261,7 +261,7 @@ void TForm1::LOAD_JDataClick()
     const auto chosen = openDialog_->Execute(this, QStringLiteral("*.csv"));
     if (!chosen)
         return;
-    ReadChosenFiles(*chosen);
+    LoadOrImport(*chosen, {});
 }
 
 void TForm1::LoadFiles(const QStringList& paths)

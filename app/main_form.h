@@ -143,6 +143,12 @@ private:
     void PickYear(int row);
     void ToggleYearInPickList(int row);
     void ToggleYear(int row);
+    // Chosen or dropped files: year files load, a workout export goes to the
+    // import dialog (main_form_route.cpp).
+    void LoadOrImport(const QStringList& paths, const QStringList& leadingLines);
+    // The import dialog for the exports, read as one; routeLines follow the
+    // import's pane lines.
+    void ImportExports(const QStringList& paths, const QStringList& routeLines);
     int ActiveYearSeries() const;
     void SetMinimumSizeForControls();
     void ApplyRequest(const TEvaluationRequest& request);

@@ -52,8 +52,5 @@ void TForm1::LoadDropped(const TDroppedItems& items)
             AppendMemoLine(line);
         return;
     }
-    PrepareLoad();
-    for (const QString& line : items.rejectedLines)
-        AppendMemoLine(line);
-    ReadChosenFiles(items.files);
+    LoadOrImport(items.files, items.rejectedLines);
 }

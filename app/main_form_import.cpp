@@ -65,9 +65,14 @@ void TForm1::IMPORT_ExportClick()
     const auto chosen = openDialog_->Execute(this, QStringLiteral("*.csv"));
     if (!chosen || chosen->isEmpty())
         return;
+    ImportExports(*chosen, {});
+}
+
+void TForm1::ImportExports(const QStringList& paths, const QStringList& routeLines)
+{
     const auto settings = MappingMemory::UserSettings();
     QStringList failures;
-    TExportSet exports = OpenExports(*chosen, *settings, failures);
+    TExportSet exports = OpenExports(paths, *settings, failures);
     TImportedYears imported;
     if (exports.Count() > 0 && !NothingReadable(exports, imported)) {
         TImportDialog dialog(exports, this);
@@ -77,7 +82,7 @@ void TForm1::IMPORT_ExportClick()
         MappingMemory::Remember(exports.File(0), dialog.Mapping(), *settings);
         imported = TImportedYears::Build(exports, dialog.ChosenSports(), dialog.ChosenYears());
     }
-    imported.notes = failures + imported.notes;
+    imported.notes = failures + imported.notes + routeLines;
     LoadImportedYears(imported);
 }
 

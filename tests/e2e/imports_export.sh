@@ -35,6 +35,13 @@ round_trip runkeeper-cycling "$runkeeper" 5 0 --sport Cycling --years 2012-2016
 [ "$(ls "$out/runkeeper-cycling" | wc -l)" -eq 3 ] || fail "runkeeper years: $(ls "$out/runkeeper-cycling")"
 grep -q "anderer Sportarten ausgelassen" "$out/stderr" || fail "no note on the sports left out: $(cat "$out/stderr")"
 
+# An export named without --import is imported as --import imports it, with a
+# line on stderr; beside year files it is refused, as --import refuses them.
+run --mode 4 --metric 1 --export-csv "$out/garmin-named.csv" "$garmin" 2>"$out/stderr" \
+  || fail "export named without --import exited with $?: $(cat "$out/stderr")"
+cmp -s "$out/garmin-named.csv" "$out/garmin-default-import.csv" || fail "a named export is not imported as --import does"
+grep -q "workout export (Garmin Connect), not a year file" "$out/stderr" || fail "no line on the import: $(cat "$out/stderr")"
+
 expect_refusal() {
   run "$@" >/dev/null 2>"$out/stderr"
   local status=$?
@@ -51,6 +58,8 @@ expect_refusal --import "$garmin" "$garmin"
 printf 'Date,Type,Duration,Distance (km)\nyesterday,Running,1:00:00,5\n' >"$out/undated.csv"
 expect_refusal --import "$out/undated.csv" --list-sports
 grep -q "keine Einheit lesbar: 1 Zeile ohne lesbares Datum" "$out/stderr" || fail "no reason: $(cat "$out/stderr")"
+expect_refusal --export-csv "$out/none.csv" "$garmin" "$(ls "$out/garmin-all"/*.csv | head -n 1)"
+[ ! -e "$out/none.csv" ] || fail "a refused mix of an export and year files wrote its output"
 expect_refusal --import "$garmin" --convert-to ""
 expect_refusal --import "$garmin" --convert-to "$out/none" --mode 0 --metric 99 --export-csv "$out/none.csv"
 ( trap '' XFSZ; ulimit -f 4; expect_refusal --import "$garmin" --convert-to "$out/none" )

@@ -1,0 +1,38 @@
+// Files chosen with the load button or dropped on the window: a workout
+// export among them is no year file and goes to the import dialog.
+#include "app/main_form.h"
+
+#include "app/export_detection.h"
+#include "chart/panel/chart.h"
+
+void TForm1::LoadOrImport(const QStringList& paths, const QStringList& leadingLines)
+{
+    using ExportDetection::TLoadSplit;
+    const TLoadSplit split = TLoadSplit::Of(paths);
+    if (split.exports.empty() || !split.yearFiles.isEmpty()) {
+        PrepareLoad();
+        for (const QString& line : leadingLines)
+            AppendMemoLine(line);
+        ReadChosenFiles(split.yearFiles);
+    } else {
+        // Only exports: the loaded years stay until an import is accepted. The
+        // chart would cover the pane's lines, so it steps back meanwhile.
+        chart_->hide();
+        for (const QString& line : leadingLines)
+            AppendMemoLine(line);
+    }
+    if (split.exports.empty())
+        return;
+    // The exports are imported together, as the import button takes them: the
+    // parts of a split export.
+    QStringList exports;
+    QStringList routeLines;
+    for (const ExportDetection::TExport& found : split.exports) {
+        exports << found.path;
+        routeLines << found.path
+                   << QStringLiteral("    -> Export von %1 erkannt, keine Jahresdatei: zum Import.").arg(found.service);
+    }
+    for (const QString& line : routeLines)
+        AppendMemoLine(line);
+    ImportExports(exports, routeLines);
+}
