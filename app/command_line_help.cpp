@@ -15,6 +15,7 @@ QString TCommandLine::Help()
         + Usage()
         + QStringLiteral("\n\n"
                          "  FILE...              Jahresdateien, geladen wie mit dem Knopf \"LOAD Jahres Daten\"\n"
+                         "                       (Trainingsexporte ohne Jahresdateien: wie mit --import)\n"
                          "  --mode M             Art der Auswertung, Eintrag 0 bis 5 der Liste\n"
                          "  --metric N           Eintrag N der Messgrößen-Liste, die die Auswertung nutzt\n"
                          "  --export-png FILE    das Diagramm als PNG schreiben, ohne Fenster\n"

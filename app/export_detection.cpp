@@ -63,6 +63,9 @@ QString ServiceOfFile(const QString& path)
         return {};
     std::string head(HeadBytes, '\0');
     head.resize(std::fread(head.data(), 1, head.size(), file.get()));
+    // A year file's first row may be longer than the part read.
+    if (HasYearRows(head))
+        return {};
     // A cut line is left out, so that no character is cut in two either.
     if (head.size() == std::size_t(HeadBytes))
         head.resize(head.find_last_of('\n') == std::string::npos ? 0 : head.find_last_of('\n') + 1);

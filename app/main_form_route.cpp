@@ -5,6 +5,8 @@
 #include "app/export_detection.h"
 #include "chart/panel/chart.h"
 
+#include <QFileInfo>
+
 void TForm1::LoadOrImport(const QStringList& paths, const QStringList& leadingLines)
 {
     using ExportDetection::TLoadSplit;
@@ -34,5 +36,12 @@ void TForm1::LoadOrImport(const QStringList& paths, const QStringList& leadingLi
     }
     for (const QString& line : routeLines)
         AppendMemoLine(line);
+    // An accepted import replaces the year files just loaded: the pane names them.
+    QStringList names;
+    for (const QString& path : split.yearFiles)
+        names << QFileInfo(path).fileName();
+    if (!names.isEmpty())
+        routeLines << QStringLiteral("    -> Jahresdateien nicht geladen, der Import ersetzt sie: %1.")
+                          .arg(names.join(QStringLiteral(", ")));
     ImportExports(exports, routeLines);
 }
