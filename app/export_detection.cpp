@@ -68,7 +68,7 @@ QString ServiceOfFile(const QString& path)
         return {};
     // A cut line is left out, so that no character is cut in two either.
     if (head.size() == std::size_t(HeadBytes))
-        head.resize(head.find_last_of('\n') == std::string::npos ? 0 : head.find_last_of('\n') + 1);
+        head.resize(head.rfind('\n') + 1); // npos + 1 is 0: no whole line at all
     return ServiceOf(head);
 }
 
