@@ -21,6 +21,8 @@ QTreeWidget* CheckTree(const QString& heading, const QString& name, QWidget* par
     auto* tree = new QTreeWidget(parent);
     tree->setObjectName(name);
     tree->setHeaderLabel(heading);
+    // Room for a kind with several types without scrolling.
+    tree->setMinimumHeight(260);
     return tree;
 }
 

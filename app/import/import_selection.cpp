@@ -35,16 +35,23 @@ std::vector<TKindCount> KindCounts(const std::vector<TWorkout>& workouts)
         kind.sports.emplace_back(sport, count);
     }
     std::erase_if(kinds, [](const TKindCount& kind) { return kind.count == 0; });
-    std::stable_sort(kinds.begin(), kinds.end(), [](const auto& a, const auto& b) { return a.count > b.count; });
+    std::stable_sort(kinds.begin(), kinds.end(), [](const TKindCount& a, const TKindCount& b) {
+        const bool aOther = a.kind == TSportKind::Other;
+        const bool bOther = b.kind == TSportKind::Other;
+        return aOther != bOther ? bOther : a.count > b.count;
+    });
     return kinds;
 }
 
 QStringList DefaultSports(const std::vector<TWorkout>& workouts)
 {
     const auto kinds = KindCounts(workouts);
+    // The first kind with the most workouts: a real one before Other.
+    const auto most = std::max_element(kinds.begin(), kinds.end(),
+                                       [](const TKindCount& a, const TKindCount& b) { return a.count < b.count; });
     QStringList sports;
-    if (!kinds.empty())
-        for (const auto& [sport, count] : kinds.front().sports)
+    if (most != kinds.end())
+        for (const auto& [sport, count] : most->sports)
             sports << sport;
     return sports;
 }

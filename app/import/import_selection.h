@@ -32,12 +32,13 @@ struct TKindCount
     std::vector<std::pair<QString, int>> sports; // as SportCounts orders them
 };
 
-// The kinds of the workouts' sports, the most frequent first; of kinds with
-// as many workouts the real one comes before Other.
+// The kinds of the workouts' sports, the most frequent first and Other,
+// the rest, last.
 std::vector<TKindCount> KindCounts(const std::vector<TWorkout>& workouts);
 
 // Every sport of the most frequent kind: a cyclist's rides, virtual rides
-// and mountain bike rides together.
+// and mountain bike rides together. Other is the default only when it has
+// more workouts than every real kind.
 QStringList DefaultSports(const std::vector<TWorkout>& workouts);
 
 // The sports that names mean: a kind's name ("running", "all") its sports
