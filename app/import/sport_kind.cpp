@@ -23,7 +23,6 @@ struct TKindNames
     std::initializer_list<const char*> stems;
 };
 
-// clang-format off
 const std::array<TKindNames, KindCount> Kinds = {{
     {TSportKind::Running, "running", "Laufen",
      {"Run", "Running", "Trail Run", "Trail Running", "Virtual Run", "Virtual Running", "Treadmill Running",
@@ -31,6 +30,7 @@ const std::array<TKindNames, KindCount> Kinds = {{
       "treadmill_running", "trail_running", "street_running", "indoor_running", "track_running", "virtual_run",
       "Laufen", "Laufbandtraining", "Laufen auf der Bahn", "Lauf", "Trailrun", "Trailrunning", "Traillauf",
       "Virtueller Lauf", "Virtuelles Laufen", "Indoor-Laufen", "Straßenlauf", "Ultralauf", "Bahnlauf", "Laufband",
+      "Berglauf", "Crosslauf", "Waldlauf", "Geländelauf", "Orientierungslauf", "Hallenlauf",
       "Course à pied", "Course", "Course à pied sur tapis roulant", "Course sur tapis roulant", "Tapis de course",
       "Trail", "Course sur piste", "Course virtuelle", "Course en salle", "Course sur route", "Ultra-trail",
       "Corsa", "Corsa su tapis roulant", "Tapis roulant", "Corsa su pista", "Corsa in pista", "Corsa virtuale",
@@ -69,12 +69,13 @@ const std::array<TKindNames, KindCount> Kinds = {{
       "Fietsrit", "Virtuele fietsrit", "E-bikerit", "Mountainbikerit", "Gravelrit", "Fietsen", "Wegfietsen",
       "Wielrennen", "Indoor fietsen", "Virtueel fietsen", "Mountainbiken", "Gravelfietsen", "Baanwielrennen",
       "Veldrijden", "Ligfiets"},
-     {"ride", "cycl", "bike", "biking", "mountainbik", "rad", "rennrad", "velo", "vélo", "vtt", "cicl", "bici",
+     {"ride", "cycl", "bike", "biking", "mountainbik", "gravel", "rad", "rennrad", "velo", "vélo", "vtt", "cicl", "bici",
       "pedal", "fiets", "wielren", "spinning"}},
     {TSportKind::Swimming, "swimming", "Schwimmen",
      {"Swim", "Swimming", "Pool Swimming", "Lap Swimming", "Open Water Swimming", "Open Water Swim",
       "lap_swimming", "open_water_swimming",
       "Schwimmen", "Schwimmbadschwimmen", "Beckenschwimmen", "Freiwasserschwimmen", "Schwimmen im Freiwasser",
+      "Hallenschwimmen", "Freibadschwimmen",
       "Natation", "Natation en piscine", "Natation en eau libre",
       "Nuoto", "Nuoto in piscina", "Nuoto in acque libere",
       "Natación", "Natación en piscina", "Natación en aguas abiertas",
@@ -84,20 +85,20 @@ const std::array<TKindNames, KindCount> Kinds = {{
     {TSportKind::Walking, "walking", "Gehen und Wandern",
      {"Walk", "Walking", "Hike", "Hiking", "Casual Walking", "Speed Walking", "Indoor Walking", "Nordic Walking",
       "casual_walking", "speed_walking",
-      "Spaziergang", "Gehen", "Wandern", "Wanderung", "Zügiges Gehen", "Indoor-Gehen",
+      "Spaziergang", "Gehen", "Wandern", "Wanderung", "Zügiges Gehen", "Indoor-Gehen", "Bergwandern",
+      "Bergwanderung",
       "Marche", "Randonnée", "Marche rapide", "Marche nordique", "Randonnée pédestre",
-      "Camminata", "Escursione", "Escursionismo", "Camminata veloce",
-      "Caminata", "Caminar", "Senderismo", "Excursionismo", "Marcha nórdica", "Marcha rápida",
+      "Camminata", "Passeggiata", "Escursione", "Escursionismo", "Camminata veloce",
+      "Caminata", "Caminar", "Paseo", "Senderismo", "Excursionismo", "Marcha nórdica", "Marcha rápida",
       "Caminhada", "Trilha", "Caminhada rápida", "Trekking", "Caminhada nórdica",
       "Wandeling", "Wandelen", "Wandeltocht", "Hiken", "Snelwandelen"},
      {"walk", "hike", "hiking", "wander", "wandel", "spazier", "gehen", "marche", "randonn", "camin", "sender",
-      "escurs", "trek"}},
+      "escurs", "passegg", "trek"}},
     // Types whose words would be taken for another kind.
     {TSportKind::Other, "other", "Sonstige",
      {"Ski de randonnée", "Randonnée à ski", "Backcountry Ski", "Ski Touring", "Skitour", "Swimrun"},
      {}},
 }};
-// clang-format on
 
 // Case, '_' and '-' do not tell types apart: "E-Bike" is "e_bike" is "e bike".
 QString Normalised(const QString& sport)
