@@ -26,7 +26,7 @@ QString TCommandLine::Usage()
                           "               [--export-pdf FILE] [--export-csv FILE] [--compare-at DAY] [--today YYYY-MM-DD]\n"
                           "               [FILE...]\n"
                           "       kaldoro --import FILE [--import FILE]... [--column QUANTITY=NAME]...\n"
-                          "               [--sport NAME]... [--years A-B] [--list-sports | --convert-to DIR]\n"
+                          "               [--sport NAME|KIND]... [--years A-B] [--list-sports | --convert-to DIR]\n"
                           "               [--metric N] [--mode M] [--export-png FILE [--scale N]] [--export-svg FILE]\n"
                           "               [--export-pdf FILE] [--export-csv FILE]");
 }

@@ -2,12 +2,25 @@
 #include "app/command_line.h"
 
 #include "app/import/column_override.h"
+#include "app/import/sport_kind.h"
 #include "kaldoro_version.h"
 
 QString TCommandLine::Version()
 {
     return QStringLiteral("kaldoro %1").arg(QStringLiteral(KALDORO_VERSION));
 }
+
+namespace {
+
+QString KindNames()
+{
+    QStringList names;
+    for (int k = 0; k < SportKinds::KindCount; ++k)
+        names << SportKinds::Name(static_cast<TSportKind>(k));
+    return names.join(QStringLiteral(", "));
+}
+
+} // namespace
 
 QString TCommandLine::Help()
 {
@@ -32,6 +45,10 @@ QString TCommandLine::Help()
                          "                       ")
         + ColumnOverrides::Keys().join(QStringLiteral(", "))
         + QStringLiteral("\n"
+                         "  --sport NAME         nur diese Sportart, oder alle einer Art (ohne: die häufigste Art):\n"
+                         "                       ")
+        + KindNames()
+        + QStringLiteral(", all\n"
                          "  -h, --help           diese Hilfe\n"
                          "  --version            die Version\n\n"
                          "Im Fenster: Strg+O laden, Strg+S speichern, Strg+C kopieren, Strg+P drucken,\n"

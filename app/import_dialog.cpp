@@ -10,12 +10,59 @@
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QListWidget>
+#include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
 #include <QVBoxLayout>
 
 namespace {
 
-void Check(QListWidgetItem* item, bool checked) { item->setCheckState(checked ? Qt::Checked : Qt::Unchecked); }
+QTreeWidget* CheckTree(const QString& heading, const QString& name, QWidget* parent)
+{
+    auto* tree = new QTreeWidget(parent);
+    tree->setObjectName(name);
+    tree->setHeaderLabel(heading);
+    // Room for a kind with several types without scrolling.
+    tree->setMinimumHeight(260);
+    return tree;
+}
+
+// A row "label (count)". A row with rows under it is checked when they all
+// are, and checking it checks them all.
+QTreeWidgetItem* Checkable(QTreeWidgetItem* item, const QString& label, int count)
+{
+    item->setText(0, QStringLiteral("%1 (%2)").arg(label).arg(count));
+    item->setFlags(item->flags() | Qt::ItemIsUserCheckable | Qt::ItemIsAutoTristate);
+    return item;
+}
+
+QTreeWidgetItem* AddRow(QTreeWidgetItem* parent, const QString& label, int count)
+{
+    return Checkable(new QTreeWidgetItem(parent), label, count);
+}
+
+// A row that stands for one sport or year.
+void AddChoice(QTreeWidgetItem* parent, const QString& label, int count, const QVariant& value, bool checked)
+{
+    QTreeWidgetItem* item = AddRow(parent, label, count);
+    item->setData(0, Qt::UserRole, value);
+    item->setCheckState(0, checked ? Qt::Checked : Qt::Unchecked);
+}
+
+// "Alle" heads the list, with the count of every workout in it.
+QTreeWidgetItem* AddAll(QTreeWidget* tree, int count)
+{
+    return Checkable(new QTreeWidgetItem(tree), QStringLiteral("Alle"), count);
+}
+
+// The values of the checked sport or year rows.
+QVariantList CheckedValues(QTreeWidget* tree)
+{
+    QVariantList values;
+    for (QTreeWidgetItemIterator it(tree, QTreeWidgetItemIterator::Checked); *it; ++it)
+        if (const QVariant value = (*it)->data(0, Qt::UserRole); value.isValid())
+            values << value;
+    return values;
+}
 
 } // namespace
 
@@ -32,10 +79,8 @@ TImportDialog::TImportDialog(TExportSet& exports, QWidget* parent)
     layout->addWidget(
         new QLabel(QStringLiteral("%1 – erkannt: %2").arg(names.join(QStringLiteral(", ")), exports.Service()), this));
     auto* lists = new QHBoxLayout;
-    years_ = new QListWidget(this);
-    years_->setObjectName(QStringLiteral("Years"));
-    sports_ = new QListWidget(this);
-    sports_->setObjectName(QStringLiteral("Sports"));
+    years_ = CheckTree(QStringLiteral("Jahre"), QStringLiteral("Years"), this);
+    sports_ = CheckTree(QStringLiteral("Sportarten"), QStringLiteral("Sports"), this);
     lists->addWidget(years_);
     lists->addWidget(sports_);
     layout->addLayout(lists);
@@ -63,7 +108,13 @@ TImportDialog::TImportDialog(TExportSet& exports, QWidget* parent)
     for (QComboBox* box : quantityBoxes_)
         connect(box, &QComboBox::currentIndexChanged, this,
                 [this] { RunGuardedHandler([this] { mapping_ = Mapping(); }); });
-    connect(sports_, &QListWidget::itemChanged, this, [this] { RunGuardedHandler([this] { FillYears(); }); });
+    // Checking a kind or "Alle" changes many rows: the years follow once.
+    connect(sports_, &QTreeWidget::itemChanged, this, [this] {
+        RunGuardedHandler([this] {
+            if (ChosenSports() != yearsShownFor_)
+                FillYears();
+        });
+    });
 }
 
 QComboBox* TImportDialog::ColumnBox(int selected)
@@ -97,42 +148,55 @@ void TImportDialog::RereadWorkouts()
     mapping_ = Mapping();
     exports_.SetFirstMapping(mapping_);
     workouts_ = exports_.Read().workouts;
+    FillSports();
+    FillYears();
+}
+
+void TImportDialog::FillSports()
+{
     const QSignalBlocker blocker(sports_);
     sports_->clear();
     const QStringList chosen = ImportSelection::DefaultSports(workouts_);
-    for (const auto& [sport, count] : ImportSelection::SportCounts(workouts_)) {
-        auto* item = new QListWidgetItem(QStringLiteral("%1 (%2)").arg(sport).arg(count), sports_);
-        item->setData(Qt::UserRole, sport);
-        Check(item, chosen.contains(sport));
+    if (workouts_.empty())
+        return;
+    QTreeWidgetItem* all = AddAll(sports_, int(workouts_.size()));
+    for (const auto& kind : ImportSelection::KindCounts(workouts_)) {
+        QTreeWidgetItem* group = AddRow(all, SportKinds::Title(kind.kind), kind.count);
+        for (const auto& [sport, count] : kind.sports)
+            AddChoice(group, sport, count, sport, chosen.contains(sport));
     }
-    FillYears();
+    sports_->expandAll();
 }
 
 void TImportDialog::FillYears()
 {
-    const QList<int> chosen = ImportSelection::DefaultYears(workouts_, ChosenSports());
+    yearsShownFor_ = ChosenSports();
+    const QList<int> chosen = ImportSelection::DefaultYears(workouts_, yearsShownFor_);
+    const auto counts = ImportSelection::YearCounts(workouts_, yearsShownFor_);
     years_->clear();
-    for (const auto& [year, count] : ImportSelection::YearCounts(workouts_, ChosenSports())) {
-        auto* item = new QListWidgetItem(QStringLiteral("%1 (%2)").arg(year).arg(count), years_);
-        item->setData(Qt::UserRole, year);
-        Check(item, chosen.contains(year));
-    }
+    if (counts.empty())
+        return;
+    int total = 0;
+    for (const auto& [year, count] : counts)
+        total += count;
+    QTreeWidgetItem* all = AddAll(years_, total);
+    for (const auto& [year, count] : counts)
+        AddChoice(all, QString::number(year), count, year, chosen.contains(year));
+    years_->expandAll();
 }
 
 QStringList TImportDialog::ChosenSports() const
 {
     QStringList sports;
-    for (int i = 0; i < sports_->count(); ++i)
-        if (sports_->item(i)->checkState() == Qt::Checked)
-            sports << sports_->item(i)->data(Qt::UserRole).toString();
+    for (const QVariant& sport : CheckedValues(sports_))
+        sports << sport.toString();
     return sports;
 }
 
 QList<int> TImportDialog::ChosenYears() const
 {
     QList<int> years;
-    for (int i = 0; i < years_->count(); ++i)
-        if (years_->item(i)->checkState() == Qt::Checked)
-            years << years_->item(i)->data(Qt::UserRole).toInt();
+    for (const QVariant& year : CheckedValues(years_))
+        years << year.toInt();
     return years;
 }

@@ -9,12 +9,13 @@
 #include <vector>
 
 class QComboBox;
-class QListWidget;
+class QTreeWidget;
 class TExportSet;
 
 // The import dialog: the service found, the years and sports of the exports
-// with their workout counts (checkboxes), and the column of the first
-// export that feeds each quantity. Built in code like the main window.
+// with their workout counts (checkboxes under "Alle"; the sports grouped by
+// kind, running, cycling, …), and the column of the first export that feeds
+// each quantity. Built in code like the main window.
 class TImportDialog : public QDialog
 {
 public:
@@ -26,12 +27,13 @@ public:
     QStringList ChosenSports() const;
     QList<int> ChosenYears() const;
 
-    QListWidget* YearList() const { return years_; }
-    QListWidget* SportList() const { return sports_; }
+    QTreeWidget* YearList() const { return years_; }
+    QTreeWidget* SportList() const { return sports_; }
 
 private:
     QComboBox* ColumnBox(int selected);
     void RereadWorkouts();
+    void FillSports();
     void FillYears();
 
     TExportSet& exports_;
@@ -40,6 +42,7 @@ private:
     QComboBox* dateBox_ = nullptr;
     QComboBox* sportBox_ = nullptr;
     std::array<QComboBox*, QuantityCount> quantityBoxes_{};
-    QListWidget* years_ = nullptr;
-    QListWidget* sports_ = nullptr;
+    QTreeWidget* years_ = nullptr;
+    QTreeWidget* sports_ = nullptr;
+    QStringList yearsShownFor_; // the sports the year list counts
 };

@@ -18,19 +18,6 @@ int Fail(const QString& message)
     return 2;
 }
 
-// The chosen sports must all be in the export: a typo would load nothing.
-QString CheckSports(const QStringList& sports, const std::vector<std::pair<QString, int>>& counts)
-{
-    QStringList known;
-    for (const auto& [sport, count] : counts)
-        known << sport;
-    for (const QString& sport : sports)
-        if (!known.contains(sport))
-            return QStringLiteral("no workouts of sport '%1'; the export has: %2")
-                .arg(sport, known.join(QStringLiteral(", ")));
-    return {};
-}
-
 QList<int> ChosenYears(const TImportCommand& command, const std::vector<TWorkout>& workouts,
                        const QStringList& sports)
 {
@@ -88,9 +75,12 @@ std::optional<int> Prepare(const TImportCommand& command, TImportedYears& import
         PrintNotes(DescribeImportReport(list.report));
         return std::fflush(stdout) == 0 ? 0 : Fail(QStringLiteral("cannot write the list"));
     }
-    const QStringList sports = command.sports.isEmpty() ? ImportSelection::DefaultSports(list.workouts)
-                                                        : command.sports;
-    if (const QString error = CheckSports(sports, counts); !error.isEmpty())
+    // The chosen sports must all be in the export: a typo would load nothing.
+    QString error;
+    const QStringList sports = command.sports.isEmpty()
+        ? ImportSelection::DefaultSports(list.workouts)
+        : ImportSelection::NamedSports(command.sports, list.workouts, error);
+    if (!error.isEmpty())
         return Fail(error);
     const QList<int> years = ChosenYears(command, list.workouts, sports);
     if (years.isEmpty())

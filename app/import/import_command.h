@@ -16,7 +16,7 @@ struct TImportCommand
 {
     QStringList files; // read as one: the parts of a split export
     std::vector<TColumnOverride> columns;
-    QStringList sports;                       // none: the most frequent sport
+    QStringList sports;                       // sports or kinds; none: the most frequent kind
     std::optional<std::pair<int, int>> years; // none: the latest eight years
     bool listSports = false;
     QString convertTo;

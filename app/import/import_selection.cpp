@@ -24,10 +24,67 @@ std::vector<std::pair<int, int>> YearCounts(const std::vector<TWorkout>& workout
     return {counts.begin(), counts.end()};
 }
 
+std::vector<TKindCount> KindCounts(const std::vector<TWorkout>& workouts)
+{
+    std::vector<TKindCount> kinds(SportKinds::KindCount);
+    for (int k = 0; k < SportKinds::KindCount; ++k)
+        kinds[std::size_t(k)].kind = static_cast<TSportKind>(k);
+    for (const auto& [sport, count] : SportCounts(workouts)) {
+        TKindCount& kind = kinds[std::size_t(SportKinds::KindOf(sport))];
+        kind.count += count;
+        kind.sports.emplace_back(sport, count);
+    }
+    std::erase_if(kinds, [](const TKindCount& kind) { return kind.count == 0; });
+    std::stable_sort(kinds.begin(), kinds.end(), [](const TKindCount& a, const TKindCount& b) {
+        const bool aOther = a.kind == TSportKind::Other;
+        const bool bOther = b.kind == TSportKind::Other;
+        return aOther != bOther ? bOther : a.count > b.count;
+    });
+    return kinds;
+}
+
 QStringList DefaultSports(const std::vector<TWorkout>& workouts)
 {
+    const auto kinds = KindCounts(workouts);
+    // The first kind with the most workouts: a real one before Other.
+    const auto most = std::max_element(kinds.begin(), kinds.end(),
+                                       [](const TKindCount& a, const TKindCount& b) { return a.count < b.count; });
+    QStringList sports;
+    if (most != kinds.end())
+        for (const auto& [sport, count] : most->sports)
+            sports << sport;
+    return sports;
+}
+
+QStringList NamedSports(const QStringList& names, const std::vector<TWorkout>& workouts, QString& error)
+{
     const auto counts = SportCounts(workouts);
-    return counts.empty() ? QStringList() : QStringList{counts.front().first};
+    QStringList known;
+    for (const auto& [sport, count] : counts)
+        known << sport;
+    QStringList sports;
+    for (const QString& name : names) {
+        const auto kind = SportKinds::FromName(name);
+        const bool all = name.compare(QStringLiteral("all"), Qt::CaseInsensitive) == 0;
+        // A kind's own name ("running") means the kind; "Running" is a sport when the export has it.
+        const bool isSport = known.contains(name) && !(kind && SportKinds::Name(*kind) == name);
+        QStringList meant;
+        if (isSport)
+            meant << name;
+        else if (all || kind)
+            for (const QString& sport : known)
+                if (all || SportKinds::KindOf(sport) == *kind)
+                    meant << sport;
+        if (meant.isEmpty()) {
+            error = QStringLiteral("no workouts of sport '%1'; the export has: %2")
+                        .arg(name, known.join(QStringLiteral(", ")));
+            return {};
+        }
+        for (const QString& sport : meant)
+            if (!sports.contains(sport))
+                sports << sport;
+    }
+    return sports;
 }
 
 QList<int> DefaultYears(const std::vector<TWorkout>& workouts, const QStringList& sports)

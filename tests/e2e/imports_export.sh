@@ -31,6 +31,9 @@ round_trip() {
 round_trip garmin-default "$garmin" 4 1
 round_trip garmin-all "$garmin" 0 0 --sport Running --sport 'Trail Running' --sport 'Treadmill Running' \
   --sport 'Ultra Running' --years 2019-2026
+# A kind's name means all its types.
+run --import "$garmin" --sport running --years 2019-2026 --mode 0 --metric 0 --export-csv "$out/kind.csv" 2>/dev/null
+cmp -s "$out/kind.csv" "$out/garmin-all-import.csv" || fail "--sport running differs from its four types"
 round_trip runkeeper-cycling "$runkeeper" 5 0 --sport Cycling --years 2012-2016
 [ "$(ls "$out/runkeeper-cycling" | wc -l)" -eq 3 ] || fail "runkeeper years: $(ls "$out/runkeeper-cycling")"
 grep -q "anderer Sportarten ausgelassen" "$out/stderr" || fail "no note on the sports left out: $(cat "$out/stderr")"

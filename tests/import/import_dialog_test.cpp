@@ -9,30 +9,47 @@
 
 #include <QApplication>
 #include <QComboBox>
-#include <QListWidget>
+#include <QTreeWidget>
 #include <QTimer>
 
 #include <gtest/gtest.h>
 
 namespace {
 
-TEST(ImportDialog, OffersTheMostFrequentSportAndItsLatestYears)
+TEST(ImportDialog, OffersTheMostFrequentKindAndItsLatestYears)
 {
     TExportSet exports;
     exports.Add(TExportFile::Open(TestData("garmin/Activities.csv")), {});
     exports.SetFirstMapping(exports.File(0).DefaultMapping());
     const TExportFile& file = exports.File(0);
     TImportDialog dialog(exports);
-    EXPECT_EQ(dialog.SportList()->count(), 4);
-    EXPECT_EQ(dialog.ChosenSports(), QStringList{QStringLiteral("Running")});
-    EXPECT_EQ(dialog.ChosenYears(), (QList<int>{2019, 2020, 2021, 2022, 2023, 2024, 2025}));
-    EXPECT_EQ(dialog.YearList()->item(0)->text(), QStringLiteral("2019 (71)"));
+    QTreeWidgetItem* allSports = dialog.SportList()->topLevelItem(0);
+    ASSERT_NE(allSports, nullptr);
+    ASSERT_EQ(allSports->childCount(), 1);
+    QTreeWidgetItem* running = allSports->child(0);
+    EXPECT_EQ(running->text(0), QStringLiteral("Laufen (1131)"));
+    EXPECT_EQ(running->childCount(), 4);
+    EXPECT_EQ(dialog.ChosenSports().size(), 4);
+    EXPECT_EQ(dialog.ChosenYears(), (QList<int>{2019, 2020, 2021, 2022, 2023, 2024, 2025, 2026}));
+    EXPECT_EQ(dialog.YearList()->topLevelItem(0)->text(0), QStringLiteral("Alle (1131)"));
+    EXPECT_EQ(dialog.YearList()->topLevelItem(0)->child(0)->text(0), QStringLiteral("2019 (124)"));
 
-    // Without a sport column every workout is of one sport, 2026 included.
+    // One type unchecked: the years follow (2026 has treadmill runs only).
+    running->child(1)->setCheckState(0, Qt::Unchecked);
+    EXPECT_EQ(dialog.ChosenSports().size(), 3);
+    EXPECT_EQ(dialog.ChosenYears().size(), 7);
+    // "Alle" checks every type again; unchecked it leaves none.
+    allSports->setCheckState(0, Qt::Checked);
+    EXPECT_EQ(dialog.ChosenSports().size(), 4);
+    allSports->setCheckState(0, Qt::Unchecked);
+    EXPECT_TRUE(dialog.ChosenSports().isEmpty());
+    EXPECT_TRUE(dialog.ChosenYears().isEmpty());
+
+    // Without a sport column every workout is of one sport.
     auto boxes = dialog.findChildren<QComboBox*>();
     ASSERT_GE(boxes.size(), 2);
     boxes[1]->setCurrentIndex(0);
-    EXPECT_EQ(dialog.SportList()->count(), 1);
+    EXPECT_EQ(dialog.ChosenSports().size(), 1);
     EXPECT_EQ(dialog.ChosenYears().size(), 8);
     EXPECT_EQ(dialog.Mapping().sportColumn, -1);
 
