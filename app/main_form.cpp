@@ -277,6 +277,13 @@ void TForm1::FinishLoad()
     cbWahl_->show();
     cbKum_->show();
     cbArt_->show();
+    // The load brought the files' columns forward; a cumulative mode offers its totals.
+    MetricListBox(MetricListOf(cbArt_->currentIndex()))->raise();
+}
+
+QComboBox* TForm1::MetricListBox(TMetricList list) const
+{
+    return list == TMetricList::Wahl ? cbWahl_ : cbKum_;
 }
 
 void TForm1::AppendMemoLine(const QString& text)
@@ -299,12 +306,15 @@ QStringList TForm1::MemoLines() const
 
 namespace {
 
-// A typed text that is no item has no item index.
+// The entry the list shows: a reload may leave an entry's text shown
+// without its index. A typed text that is no entry has no index.
 TListChoice ChoiceOf(const QComboBox* box)
 {
     const int index = box->currentIndex();
     const QString text = box->currentText();
-    return {index >= 0 && box->itemText(index) == text ? index : -1, text};
+    if (index >= 0 && box->itemText(index) == text)
+        return {index, text};
+    return {box->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive), text};
 }
 
 } // namespace
@@ -341,7 +351,7 @@ void TForm1::ApplyRequest(const TEvaluationRequest& request)
 {
     evaluation_ = request.state;
     if (request.bringToFront)
-        (*request.bringToFront == TMetricList::Wahl ? cbWahl_ : cbKum_)->raise();
+        MetricListBox(*request.bringToFront)->raise();
     if (request.chartTitle)
         chart_->Title().SetText({*request.chartTitle});
     if (request.leftAxisTitle)
@@ -378,7 +388,7 @@ QString TForm1::SelectEvaluation(std::optional<int> mode, std::optional<int> met
     const int modeIndex = mode.value_or(cbArt_->currentIndex());
     if (modeIndex < 0 || modeIndex >= cbArt_->count())
         return QStringLiteral("mode %1 is not in the mode list").arg(modeIndex);
-    QComboBox* metrics = modeIndex >= 4 ? cbKum_ : cbWahl_;
+    QComboBox* metrics = MetricListBox(MetricListOf(modeIndex));
     if (metric && (*metric < 0 || *metric >= metrics->count()))
         return QStringLiteral("metric %1 is not in the list of %2 metrics").arg(*metric).arg(metrics->count());
     {

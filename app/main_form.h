@@ -125,6 +125,7 @@ private:
     void EnableFileDrops();
     void LoadDropped(const TDroppedItems& items);
     int ActiveYearSeries() const;
+    QComboBox* MetricListBox(TMetricList list) const;
     void ApplyRequest(const TEvaluationRequest& request);
     void RunEvaluation(TEvalMode mode);
 

@@ -4,6 +4,7 @@
 #include <QStringList>
 
 #include <array>
+#include <optional>
 #include <vector>
 
 class TYearStore;
@@ -37,6 +38,13 @@ struct TSeriesFill
     bool showInLegend = false;
 };
 
+// The days a horizontal axis shows.
+struct TDayRange
+{
+    double first = 0.0;
+    double last = 0.0;
+};
+
 // The complete result of one evaluation, computed from the year store
 // alone; the main window then hands it to the chart.
 struct TEvaluation
@@ -51,6 +59,9 @@ struct TEvaluation
     // been drawn; minPlotted is the smallest plotted value above 0.
     bool tightenLeftAxis = false;
     float minPlotted = 5000000.0f;
+    // Modes whose x is a day: the range the years' axis and the labels'
+    // axis share, the whole calendar year whatever days the files cover.
+    std::optional<TDayRange> dayRange;
 };
 
 // Days 1, 32, 60, 90, ...: the month starts used by the monthly modes,

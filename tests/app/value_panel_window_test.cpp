@@ -26,7 +26,7 @@ protected:
     }
     void Mode(int mode)
     {
-        ASSERT_TRUE(form.SelectEvaluation(mode, std::nullopt).isEmpty());
+        ASSERT_TRUE(form.SelectEvaluation(mode, 0).isEmpty());
         ASSERT_TRUE(form.Chart()->isVisible());
         form.Chart()->Repaint(); // a running total paints only at the next paint event
 
