@@ -56,7 +56,9 @@ TEST(EvaluationSelection, TypedTextsKeepTheChart)
     TEvaluationState previous;
     previous.SelectedColumn = 5;
     previous.DurationMetric = true;
-    for (const auto& r : {Resolve(-1, {1, "a"}, {0, "b"}, previous), Resolve(4, {1, "a"}, {-1, "typed"}, previous)}) {
+    // The initial text of the files' metric list is no entry either.
+    for (const auto& r : {Resolve(-1, {1, "a"}, {0, "b"}, previous), Resolve(4, {1, "a"}, {-1, "typed"}, previous),
+                          Resolve(1, {-1, "Jahreswerte "}, {0, "b"}, previous)}) {
         EXPECT_EQ(r.state.EvalMode, -1);
         EXPECT_EQ(r.state.SelectedColumn, 5);
         EXPECT_FALSE(r.state.DurationMetric);

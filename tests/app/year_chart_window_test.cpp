@@ -101,3 +101,21 @@ TEST_F(YearChartWindow, PickingAnotherEntryRunsTheHandlerOnce)
     emit modes->activated(3);
     EXPECT_EQ(clears, 2);
 }
+
+// One change of a list costs one paint, and that paint, the chart's first,
+// is laid out as every later one: the axes' space once depended on a paint
+// before it.
+TEST_F(YearChartWindow, AListChangePaintsOnceAndAsLaidOutLater)
+{
+    TChart& chart = *form.Chart();
+    int paints = 0;
+    chart.OnAfterDraw = [&paints](TCustomChartPanel&) { ++paints; };
+    ShowMetric(1);
+    form.CB_Art()->setCurrentIndex(3);
+    if (chart.Canvas()->IsDirty()) // the paint the event loop makes on screen
+        chart.Repaint();
+    EXPECT_EQ(paints, 1);
+    const TRect plot = chart.ChartRect();
+    chart.Repaint();
+    EXPECT_EQ(chart.ChartRect(), plot);
+}
