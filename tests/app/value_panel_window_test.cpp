@@ -64,13 +64,14 @@ TEST_F(ValuePanelWindow, PressShowsTheValueUntilRelease)
 {
     Load({"2009", "2010", "2011", "2012"});
     Mode(0);
-    const QPoint at(Chart().BottomAxis()->PixelStart() + 200, PlotBottom());
+    const QPoint at(Chart().BottomAxis()->ValueToPixel(58), PlotBottom()); // 27 February under its month
+    EXPECT_EQ(Chart().TopAxis()->ValueToPixel(58), at.x()); // where the years' points of that day are drawn
     Press(at);
     QLabel* panel = form.Show_DAT();
     ASSERT_TRUE(panel->isVisible());
     // At the lower end of the left axis the value is the axis minimum.
     const double minimum = Chart().LeftAxis()->Minimum();
-    EXPECT_TRUE(panel->text().startsWith(QStringLiteral("Tag "))) << panel->text().toStdString();
+    EXPECT_TRUE(panel->text().startsWith(QStringLiteral("Tag   58 "))) << panel->text().toStdString();
     EXPECT_TRUE(panel->text().contains(QString::asprintf(minimum < 10 ? "%8.3f" : "%8.1f", float(minimum))))
         << panel->text().toStdString();
     EXPECT_EQ(panel->pos(), QPoint(at.x(), at.y() - 40));
@@ -135,6 +136,7 @@ TEST_F(ValuePanelWindow, UndoAfterPanAndNewEvaluationKeepsTheNewLimits)
     Press(centre, Qt::RightButton);
     QTest::mouseMove(&Chart(), centre + QPoint(40, 30));
     Release(centre + QPoint(40, 30), Qt::RightButton);
+    EXPECT_EQ(Chart().TopAxis()->Minimum(), Chart().BottomAxis()->Minimum()); // the years move with their months
     Mode(4);
     const double minimum = Chart().LeftAxis()->Minimum();
     const double maximum = Chart().LeftAxis()->Maximum();
@@ -142,6 +144,7 @@ TEST_F(ValuePanelWindow, UndoAfterPanAndNewEvaluationKeepsTheNewLimits)
     QTest::mouseMove(&Chart(), centre + QPoint(60, 60));
     Release(centre + QPoint(60, 60));
     ASSERT_TRUE(Chart().Zoomed());
+    EXPECT_EQ(Chart().TopAxis()->Maximum(), Chart().BottomAxis()->Maximum());
     Chart().UndoZoom();
     Chart().Repaint();
     EXPECT_DOUBLE_EQ(Chart().LeftAxis()->Minimum(), minimum);

@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <set>
 
 namespace {
@@ -78,28 +77,6 @@ TEST(ChartZoom, ReverseDragAndUndoReturnToTheScalesBeforeTheFirstZoom)
     m.chart.Repaint();
     ExpectLimits(m.Bottom(), bottom);
     ExpectLimits(m.Left(), left);
-}
-
-// Whatever changed the view first, an undo after a later zoom returns to
-// the scales before it.
-TEST(ChartZoom, UndoReturnsToTheScalesBeforeTheFirstZoomPanOrWheelTurn)
-{
-    const std::pair<const char*, std::function<void(TMouseChart&)>> firsts[] = {
-        {"wheel", [](TMouseChart& m) { m.Wheel(-120); }},
-        {"pan", [](TMouseChart& m) { m.Drag(Qt::RightButton, {200, 120}, {240, 100}); }},
-        {"zoom", [](TMouseChart& m) { m.Drag(Qt::LeftButton, {100, 100}, {300, 200}); }},
-    };
-    for (const auto& [name, first] : firsts) {
-        SCOPED_TRACE(name);
-        TMouseChart m;
-        m.FixAxes(0, 100, 0, 1000);
-        first(m);
-        m.chart.Repaint();
-        m.Drag(Qt::LeftButton, {120, 60}, {200, 150});
-        m.chart.UndoZoom();
-        ExpectLimits(m.Bottom(), {0, 100, false});
-        ExpectLimits(m.Left(), {0, 1000, false});
-    }
 }
 
 TEST(ChartZoom, UndoWithNothingZoomedOnlyRepaintsAndTellsSo)
