@@ -22,6 +22,7 @@
 #include <QTextEdit>
 #include <QTimer>
 
+#include <algorithm>
 #include <utility>
 
 namespace {
@@ -56,6 +57,17 @@ void SetItemHeight(QComboBox* box, int height)
 void SetItemHeight(QListWidget* list, int height)
 {
     list->setItemDelegate(new TFixedHeightDelegate(height, list));
+}
+
+// The entry the list shows: a reload may leave an entry's text shown
+// without its index. A typed text that is no entry has no index.
+TListChoice ChoiceOf(const QComboBox* box)
+{
+    const int index = box->currentIndex();
+    const QString text = box->currentText();
+    if (index >= 0 && box->itemText(index) == text)
+        return {index, text};
+    return {box->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive), text};
 }
 
 QComboBox* MakeDropDown(QWidget* parent, const char* name, QRect geometry, const QStringList& items)
@@ -277,8 +289,24 @@ void TForm1::FinishLoad()
     cbWahl_->show();
     cbKum_->show();
     cbArt_->show();
+    ShowModeMetric();
     // The load brought the files' columns forward; a cumulative mode offers its totals.
     MetricListBox(MetricListOf(cbArt_->currentIndex()))->raise();
+}
+
+// A mode or a load draws what the mode's metric list shows: one of its
+// entries, the one shown before or else the first, never a text that is
+// none (the list's initial one).
+void TForm1::ShowModeMetric()
+{
+    const int mode = ChoiceOf(cbArt_).index;
+    if (mode < 0)
+        return;
+    QComboBox* metrics = MetricListBox(MetricListOf(mode));
+    if (metrics->count() == 0)
+        return;
+    const QSignalBlocker quiet(metrics);
+    metrics->setCurrentIndex(std::max(ChoiceOf(metrics).index, 0));
 }
 
 QComboBox* TForm1::MetricListBox(TMetricList list) const
@@ -304,27 +332,13 @@ QStringList TForm1::MemoLines() const
     return text.isEmpty() ? QStringList() : text.split(QLatin1Char('\n'));
 }
 
-namespace {
-
-// The entry the list shows: a reload may leave an entry's text shown
-// without its index. A typed text that is no entry has no index.
-TListChoice ChoiceOf(const QComboBox* box)
-{
-    const int index = box->currentIndex();
-    const QString text = box->currentText();
-    if (index >= 0 && box->itemText(index) == text)
-        return {index, text};
-    return {box->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive), text};
-}
-
-} // namespace
 
 void TForm1::ConnectLists()
 {
     for (QComboBox* box : {cbWahl_, cbKum_, cbArt_}) {
         // A typed or set text runs the handler when it changes.
-        connect(box, &QComboBox::currentTextChanged, this, [this] {
-            RunGuardedHandler([this] { CB_WahlChange(); });
+        connect(box, &QComboBox::currentTextChanged, this, [this, box] {
+            RunGuardedHandler([this, box] { ListChange(box); });
             textChangedByPick_ = true;
             QTimer::singleShot(0, this, [this] { textChangedByPick_ = false; });
         });
@@ -332,11 +346,18 @@ void TForm1::ConnectLists()
         // for the entry already shown, so a user who picks what the list says
         // sees that chart. Qt reports the text change of a pick first, in the
         // same event; then the handler has run already.
-        connect(box, &QComboBox::activated, this, [this] {
+        connect(box, &QComboBox::activated, this, [this, box] {
             if (!std::exchange(textChangedByPick_, false))
-                RunGuardedHandler([this] { CB_WahlChange(); });
+                RunGuardedHandler([this, box] { ListChange(box); });
         });
     }
+}
+
+void TForm1::ListChange(QComboBox* box)
+{
+    if (box == cbArt_)
+        ShowModeMetric();
+    CB_WahlChange();
 }
 
 void TForm1::CB_WahlChange()
@@ -398,6 +419,7 @@ QString TForm1::SelectEvaluation(std::optional<int> mode, std::optional<int> met
         if (metric)
             metrics->setCurrentIndex(*metric);
     }
+    ShowModeMetric();
     CB_WahlChange();
     return {};
 }

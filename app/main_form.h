@@ -126,6 +126,9 @@ private:
     void LoadDropped(const TDroppedItems& items);
     int ActiveYearSeries() const;
     QComboBox* MetricListBox(TMetricList list) const;
+    void ShowModeMetric();
+    // A change of one of the three lists; a mode change shows a metric first.
+    void ListChange(QComboBox* box);
     void ApplyRequest(const TEvaluationRequest& request);
     void RunEvaluation(TEvalMode mode);
 

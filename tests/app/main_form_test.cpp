@@ -310,7 +310,7 @@ TEST_F(EvaluationWindowTest, CommandLineSelectionRunsTheHandlerOnce)
     EXPECT_EQ(form->CB_Kum()->currentText(), QStringLiteral("TSS"));
     EXPECT_EQ(form->EvaluationState().EvalMode, 4);
     EXPECT_EQ(form->Memo1()->toPlainText(), QStringLiteral("Memo1")); // one run, no report lines in mode 4
-    EXPECT_TRUE(form->SelectEvaluation(1, 0).isEmpty());
+    EXPECT_TRUE(form->SelectEvaluation(1, std::nullopt).isEmpty());
     EXPECT_EQ(form->Memo1()->toPlainText().count(QLatin1Char('\n')), 1); // the sorted mode's count line
 }
 
