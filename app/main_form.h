@@ -53,7 +53,7 @@ public:
     void ChartClickLegend(TMouseButton button, TShiftState shift, int x, int y);
     void LBoxClick();
     // Keys of the whole window: Ctrl+O is the load button, Esc undoes a
-    // zoom or pan of the chart, F1 shows the help window.
+    // zoom, pan or wheel turn of the chart, F1 shows the help window.
     void UndoChartZoom();
     void ShowHelp();
     THelpWindow* HelpWindow() const { return helpWindow_; }
