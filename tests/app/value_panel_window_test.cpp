@@ -150,32 +150,22 @@ TEST_F(ValuePanelWindow, UndoAfterPanAndNewEvaluationKeepsTheNewLimits)
     EXPECT_DOUBLE_EQ(Chart().LeftAxis()->Maximum(), maximum);
 }
 
-// A year of a few weeks (1 and 27 February, 15 April): its days sit under
-// their months as drawn, zoomed, panned and undone.
-TEST_F(ValuePanelWindow, APartYearsDaysSitUnderTheirMonthsInEveryView)
+// A year of a few weeks (1 and 27 February, 15 April): its days sit under their months, also zoomed.
+TEST_F(ValuePanelWindow, APartYearsDaysSitUnderTheirMonths)
 {
     TempFiles files;
     form.show();
     form.LoadFiles({files.Write("2011.csv", "Datum;Zeit;Dauer;Strecke\r\n-;-;[h];[km]\r\nKind;0;1;2;0;3\r\n"
                                             "20110201;08:00;1:00:00;20;\r\n20110227;08:00;1:00:00;30;\r\n"
                                             "20110415;08:00;1:00:00;40;\r\n" + std::string(230, '#'))});
-    const auto drag = [this](Qt::MouseButton button, QPoint from, QPoint to) {
-        Press(from, button);
-        QTest::mouseMove(&Chart(), to);
-        Release(to, button);
-    };
     for (int mode : {0, 4}) {
         Mode(mode);
-        for (int view = 0; view < 4; ++view) { // as drawn, zoomed, panned, undone
-            const QPoint at(Chart().BottomAxis()->ValueToPixel(58), PlotBottom() - 60);
-            if (view == 1)
-                drag(Qt::LeftButton, at - QPoint(50, 50), at + QPoint(50, 40));
-            if (view == 2)
-                drag(Qt::RightButton, at, at + QPoint(20, 0));
-            if (view == 3)
-                form.UndoChartZoom();
-            Chart().Repaint();
-            EXPECT_EQ(Chart().TopAxis()->ValueToPixel(58), Chart().BottomAxis()->ValueToPixel(58)) << mode << view;
-        }
+        const QPoint at(Chart().BottomAxis()->ValueToPixel(58), PlotBottom() - 60);
+        EXPECT_EQ(Chart().TopAxis()->ValueToPixel(58), at.x()) << mode;
+        Press(at - QPoint(50, 50));
+        QTest::mouseMove(&Chart(), at + QPoint(50, 40));
+        Release(at + QPoint(50, 40));
+        Chart().Repaint();
+        EXPECT_EQ(Chart().TopAxis()->ValueToPixel(58), Chart().BottomAxis()->ValueToPixel(58)) << mode;
     }
 }
