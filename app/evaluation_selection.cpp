@@ -17,13 +17,14 @@ QString AbsentTotalNote(const QString& metricText)
     return QStringLiteral("Die geladenen Dateien haben keine Spalte für %1.").arg(name);
 }
 
-// A typed mode text, or a cumulative mode without a metric: nothing to
-// evaluate, the chart is shown as it was.
-TEvaluationRequest KeepChart(int evalMode, const TEvaluationState& previous)
+// A typed mode text, or a metric text that is no entry of the mode's list:
+// nothing to evaluate, the chart is shown as it was.
+TEvaluationRequest KeepChart(const TEvaluationState& previous, std::optional<TMetricList> front = std::nullopt)
 {
     TEvaluationRequest request;
     request.state = previous;
-    request.state.EvalMode = evalMode;
+    request.state.EvalMode = -1;
+    request.bringToFront = front;
     request.state.DurationMetric = false;
     request.state.UnitText = QStringLiteral(" ");
     request.bottomAxisTitle = QStringLiteral(" ");
@@ -32,15 +33,21 @@ TEvaluationRequest KeepChart(int evalMode, const TEvaluationState& previous)
 
 } // namespace
 
+TMetricList MetricListOf(int evalMode)
+{
+    return evalMode == 4 || evalMode == 5 ? TMetricList::Kum : TMetricList::Wahl;
+}
+
 TEvaluationRequest ResolveEvaluation(const TListChoice& mode, const TListChoice& wahl, const TListChoice& kum,
                                      const std::array<int, 5>& sumColumns, const TEvaluationState& previous)
 {
     const int evalMode = mode.index;
-    const bool cumulative = evalMode == 4 || evalMode == 5;
     if (evalMode < 0 || evalMode > 5)
-        return KeepChart(-1, previous);
-    if (cumulative && (kum.index < 0 || kum.index >= int(sumColumns.size())))
-        return KeepChart(-1, previous);
+        return KeepChart(previous);
+    const bool cumulative = MetricListOf(evalMode) == TMetricList::Kum;
+    const int metric = cumulative ? kum.index : wahl.index;
+    if (metric < 0 || (cumulative && metric >= int(sumColumns.size())))
+        return KeepChart(previous, MetricListOf(evalMode));
 
     TEvaluationRequest request;
     TEvaluationState& state = request.state;
@@ -48,7 +55,6 @@ TEvaluationRequest ResolveEvaluation(const TListChoice& mode, const TListChoice&
     QString titleText;
     if (!cumulative) {
         state.SelectedColumn = wahl.index + 1;
-        request.bringToFront = TMetricList::Wahl;
         titleText = wahl.text;
         if (NamesDuration(titleText)) {
             titleText += QStringLiteral(" [Std]");
@@ -62,10 +68,10 @@ TEvaluationRequest ResolveEvaluation(const TListChoice& mode, const TListChoice&
             request.fileNote = AbsentTotalNote(kum.text);
         state.DurationMetric = NamesDuration(kum.text);
         request.leftAxisTitle = kum.text;
-        request.bringToFront = TMetricList::Kum;
         titleText = kum.text;
         request.chartTitle = kum.text;
     }
+    request.bringToFront = MetricListOf(evalMode);
     state.UnitText = UnitOf(titleText);
     request.bottomAxisTitle = (evalMode == 1 || evalMode == 4) ? QStringLiteral("TAGE") : QStringLiteral(" ");
     request.routine = static_cast<TEvalMode>(evalMode);

@@ -29,6 +29,10 @@ struct TListChoice
 // Which list of metrics is in front.
 enum class TMetricList { Wahl, Kum };
 
+// The list whose entries a mode evaluates: the totals for the cumulative
+// modes, the files' columns for all others.
+TMetricList MetricListOf(int evalMode);
+
 // What one change of the three lists asks of the window and the chart;
 // computed without widgets.
 struct TEvaluationRequest
@@ -44,7 +48,8 @@ struct TEvaluationRequest
 
 // The change handler's decisions for the current lists. previous is the
 // state of the last change: a selection that names no mode or no metric
-// keeps its column and titles. A sum column below 0 is a total the loaded
+// (a typed text, the metric list's initial text) keeps its column and
+// titles and is not evaluated; a mode still brings its metric list forward. A sum column below 0 is a total the loaded
 // files do not have: it is evaluated as all 0, and the file pane says so.
 TEvaluationRequest ResolveEvaluation(const TListChoice& mode, const TListChoice& wahl, const TListChoice& kum,
                                      const std::array<int, 5>& sumColumns, const TEvaluationState& previous);

@@ -16,7 +16,7 @@ constexpr TKeyRow KeyRows[] = {
     {"Strg+S", "Diagramm speichern"},
     {"Strg+C", "Diagramm kopieren"},
     {"Strg+P", "Diagramm drucken"},
-    {"Esc", "die Jahresliste schließen, sonst Zoom und Verschieben des Diagramms zurücknehmen"},
+    {"Esc", "die Jahresliste schließen, sonst Zoom, Verschieben und Mausrad im Diagramm zurücknehmen"},
     {"F1", "diese Hilfe"},
     {"Tab, Umschalt+Tab", "zum nächsten, vorigen Bedienelement: Knopf, Messgröße, Diagramm, Summe, Art der Auswertung"},
     {"Links, Rechts", "bei Fokus auf dem Diagramm: den markierten Tag verschieben"},

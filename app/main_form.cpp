@@ -60,6 +60,17 @@ void SetItemHeight(QListWidget* list, int height)
     list->setItemDelegate(new TFixedHeightDelegate(height, list));
 }
 
+// The entry the list shows: a reload may leave an entry's text shown
+// without its index. A typed text that is no entry has no index.
+TListChoice ChoiceOf(const QComboBox* box)
+{
+    const int index = box->currentIndex();
+    const QString text = box->currentText();
+    if (index >= 0 && box->itemText(index) == text)
+        return {index, text};
+    return {box->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive), text};
+}
+
 QComboBox* MakeDropDown(QWidget* parent, const char* name, QRect geometry, const QStringList& items)
 {
     auto* box = new QComboBox(parent);
@@ -292,6 +303,29 @@ void TForm1::FinishLoad()
     cbWahl_->show();
     cbKum_->show();
     cbArt_->show();
+    ShowModeMetric();
+    // The load brought the files' columns forward; a cumulative mode offers its totals.
+    MetricListBox(MetricListOf(cbArt_->currentIndex()))->raise();
+}
+
+// A mode or a load draws what the mode's metric list shows: one of its
+// entries, the one shown before or else the first, never a text that is
+// none (the list's initial one).
+void TForm1::ShowModeMetric()
+{
+    const int mode = ChoiceOf(cbArt_).index;
+    if (mode < 0)
+        return;
+    QComboBox* metrics = MetricListBox(MetricListOf(mode));
+    if (metrics->count() == 0)
+        return;
+    const QSignalBlocker quiet(metrics);
+    metrics->setCurrentIndex(std::max(ChoiceOf(metrics).index, 0));
+}
+
+QComboBox* TForm1::MetricListBox(TMetricList list) const
+{
+    return list == TMetricList::Wahl ? cbWahl_ : cbKum_;
 }
 
 void TForm1::AppendMemoLine(const QString& text)
@@ -312,24 +346,13 @@ QStringList TForm1::MemoLines() const
     return text.isEmpty() ? QStringList() : text.split(QLatin1Char('\n'));
 }
 
-namespace {
-
-// A typed text that is no item has no item index.
-TListChoice ChoiceOf(const QComboBox* box)
-{
-    const int index = box->currentIndex();
-    const QString text = box->currentText();
-    return {index >= 0 && box->itemText(index) == text ? index : -1, text};
-}
-
-} // namespace
 
 void TForm1::ConnectLists()
 {
     for (QComboBox* box : {cbWahl_, cbKum_, cbArt_}) {
         // A typed or set text runs the handler when it changes.
-        connect(box, &QComboBox::currentTextChanged, this, [this] {
-            RunGuardedHandler([this] { CB_WahlChange(); });
+        connect(box, &QComboBox::currentTextChanged, this, [this, box] {
+            RunGuardedHandler([this, box] { ListChange(box); });
             textChangedByPick_ = true;
             QTimer::singleShot(0, this, [this] { textChangedByPick_ = false; });
         });
@@ -337,11 +360,18 @@ void TForm1::ConnectLists()
         // for the entry already shown, so a user who picks what the list says
         // sees that chart. Qt reports the text change of a pick first, in the
         // same event; then the handler has run already.
-        connect(box, &QComboBox::activated, this, [this] {
+        connect(box, &QComboBox::activated, this, [this, box] {
             if (!std::exchange(textChangedByPick_, false))
-                RunGuardedHandler([this] { CB_WahlChange(); });
+                RunGuardedHandler([this, box] { ListChange(box); });
         });
     }
+}
+
+void TForm1::ListChange(QComboBox* box)
+{
+    if (box == cbArt_)
+        ShowModeMetric();
+    CB_WahlChange();
 }
 
 void TForm1::CB_WahlChange()
@@ -357,7 +387,7 @@ void TForm1::ApplyRequest(const TEvaluationRequest& request)
 {
     evaluation_ = request.state;
     if (request.bringToFront)
-        (*request.bringToFront == TMetricList::Wahl ? cbWahl_ : cbKum_)->raise();
+        MetricListBox(*request.bringToFront)->raise();
     if (request.chartTitle)
         chart_->Title().SetText({*request.chartTitle});
     if (request.leftAxisTitle)
@@ -396,7 +426,7 @@ QString TForm1::SelectEvaluation(std::optional<int> mode, std::optional<int> met
     const int modeIndex = mode.value_or(cbArt_->currentIndex());
     if (modeIndex < 0 || modeIndex >= cbArt_->count())
         return QStringLiteral("mode %1 is not in the mode list").arg(modeIndex);
-    QComboBox* metrics = modeIndex >= 4 ? cbKum_ : cbWahl_;
+    QComboBox* metrics = MetricListBox(MetricListOf(modeIndex));
     if (metric && (*metric < 0 || *metric >= metrics->count()))
         return QStringLiteral("metric %1 is not in the list of %2 metrics").arg(*metric).arg(metrics->count());
     {
@@ -406,6 +436,7 @@ QString TForm1::SelectEvaluation(std::optional<int> mode, std::optional<int> met
         if (metric)
             metrics->setCurrentIndex(*metric);
     }
+    ShowModeMetric();
     CB_WahlChange();
     return {};
 }

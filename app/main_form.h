@@ -60,7 +60,8 @@ public:
     void LBoxClick();
     void ClosePickList();
     // Keys of the whole window: Ctrl+O is the load button, Esc closes the
-    // pick list or else undoes a zoom or pan of the chart, F1 shows the help window.
+    // pick list or else undoes a zoom, pan or wheel turn of the chart, F1
+    // shows the help window.
     void EscapePressed();
     void UndoChartZoom();
     void ShowHelp();
@@ -151,6 +152,10 @@ private:
     void ImportExports(const QStringList& paths, const QStringList& routeLines);
     int ActiveYearSeries() const;
     void SetMinimumSizeForControls();
+    QComboBox* MetricListBox(TMetricList list) const;
+    void ShowModeMetric();
+    // A change of one of the three lists; a mode change shows a metric first.
+    void ListChange(QComboBox* box);
     void ApplyRequest(const TEvaluationRequest& request);
     void RunEvaluation(TEvalMode mode);
 

@@ -18,15 +18,11 @@ TAxisReading ReadingOf(const TCustomChartAxis& axis)
 
 void TForm1::ChartMouseDown(TMouseButton, TShiftState, int x, int y)
 {
-    TCustomChartAxis& left = *chart_->LeftAxis();
-    TCustomChartAxis& bottom = *chart_->BottomAxis();
-    if (!PressInsidePlotHeight(ReadingOf(left), y))
-        return;
-    // Days start at 1. An axis that ends below 1 cannot take minimum 1 (it
-    // would refuse it with an error); its values are read as they are.
-    if (bottom.Minimum() < 1 && bottom.Maximum() >= 1)
-        bottom.SetMinimum(1);
-    const std::optional<TReadoutValue> value = ReadoutAt(ReadingOf(left), ReadingOf(bottom), x, y);
+    // The day is read from the bottom axis as it was drawn: raising its
+    // minimum to day 1, say, would name the day of another pixel and move
+    // the months off the years' days.
+    const std::optional<TReadoutValue> value
+        = ReadoutAt(ReadingOf(*chart_->LeftAxis()), ReadingOf(*chart_->BottomAxis()), x, y);
     if (!value)
         return;
     const QString valueText = ReadoutValueText(value->Y, evaluation_.DurationMetric, evaluation_.UnitText);

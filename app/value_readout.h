@@ -24,8 +24,7 @@ struct TReadoutValue
 };
 
 // The value at chart pixel (x, y); none below the plot, for an axis of no
-// length, or for a bottom axis that ends below 0. The caller has raised a
-// bottom minimum below 1 to 1 already (it is a change of the chart).
+// length, or for a bottom axis that ends below 0.
 std::optional<TReadoutValue> ReadoutAt(const TAxisReading& left, const TAxisReading& bottom, int x, int y);
 
 // True when a press at chart row y lies at or above the lower end of the left axis.

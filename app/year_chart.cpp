@@ -107,8 +107,9 @@ void Configure(TChart& chart)
 void PrepareSeries(TChart& chart)
 {
     chart.setFocus();
-    // A pan saves the scales without counting as a zoom; left saved, they
-    // would bring the old evaluation's limits back at the next undo.
+    // A pan or a wheel turn saves the scales without counting as a zoom;
+    // left saved, they would bring the old evaluation's limits back at the
+    // next undo.
     if (chart.Zoomed() || chart.ScalesSaved())
         chart.UndoZoom();
     for (std::size_t i = 0; i < EvaluationColours.size(); ++i)
@@ -144,12 +145,21 @@ void Fill(TChart& chart, const TEvaluation& evaluation)
             series.SetShowInLegend(true);
         }
     }
+    if (const auto& days = evaluation.dayRange) {
+        // The years on the top axis, their month names on the bottom one: in
+        // one fixed range every day sits under its month, and zoom, pan and
+        // undo, which treat both axes alike, keep it there.
+        chart.TopAxis()->FixRange(days->first, days->last);
+        chart.BottomAxis()->FixRange(days->first, days->last);
+    }
 }
 
 void TightenLeftAxis(TChart& chart, float minPlotted)
 {
-    chart.Repaint();
     TChartAxis& left = *chart.LeftAxis();
+    // The automatic range as the next paint would settle it: a paint just to
+    // read it would draw the whole chart once more for every list change.
+    left.SettleRange();
     left.SetMaximum(left.Maximum() * 1.01);
     if (double(minPlotted) < left.Maximum()) {
         left.SetMinimum(double(minPlotted) * 0.99);

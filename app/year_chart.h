@@ -19,12 +19,12 @@ void Configure(TChart& chart);
 // in the legend.
 void PrepareSeries(TChart& chart);
 
-// Puts an evaluation's points, titles and legend flags into the series.
+// Puts an evaluation's points, titles and legend flags into the series,
+// and its day range into the top and bottom axes.
 void Fill(TChart& chart, const TEvaluation& evaluation);
 
-// After a paint: widens the left axis' automatic maximum a little and,
-// when there are values below it, starts the axis just below the
-// smallest plotted value.
+// Widens the left axis' automatic maximum a little and, when there are
+// values below it, starts the axis just below the smallest plotted value.
 void TightenLeftAxis(TChart& chart, float minPlotted);
 
 } // namespace YearChart

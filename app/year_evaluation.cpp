@@ -30,6 +30,9 @@ const std::array<std::pair<int, const char*>, 13> MonthLabels = {{
     {367, "   "},
 }};
 
+// From the first month label to the end label: day 1 and 31 December lie inside.
+const TDayRange CalendarDays = {double(MonthLabels.front().first), double(MonthLabels.back().first)};
+
 QString DayTickLabel(int x) { return QString::number(x / 30 * 30); }
 
 // A metric list may offer more entries than the store has columns; such
@@ -197,6 +200,7 @@ TEvaluation EvaluateDaily(const TYearStore& store, int column, TEvalMode mode, i
         NameYearSeries(store, slot, result);
     }
     result.tightenLeftAxis = true;
+    result.dayRange = CalendarDays;
     return result;
 }
 
@@ -240,5 +244,6 @@ TEvaluation EvaluateCumulative(const TYearStore& store, int column, int firstRun
         }
         NameYearSeries(store, slot, result);
     }
+    result.dayRange = CalendarDays;
     return result;
 }

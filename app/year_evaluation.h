@@ -5,6 +5,7 @@
 
 #include <array>
 #include <limits>
+#include <optional>
 #include <vector>
 
 class TYearStore;
@@ -38,6 +39,13 @@ struct TSeriesFill
     bool showInLegend = false;
 };
 
+// The days a horizontal axis shows.
+struct TDayRange
+{
+    double first = 0.0;
+    double last = 0.0;
+};
+
 // The complete result of one evaluation, computed from the year store
 // alone; the main window then hands it to the chart.
 struct TEvaluation
@@ -55,6 +63,9 @@ struct TEvaluation
     // Per series, the last day of a running line that ends before
     // 31 December because its year is not over; 0 for a line to the end.
     std::array<int, SeriesCount> lastDataDay{};
+    // Modes whose x is a day: the range the years' axis and the labels'
+    // axis share, the whole calendar year whatever days the files cover.
+    std::optional<TDayRange> dayRange;
 };
 
 // Years from this one on are not over yet: in the running modes their lines

@@ -84,9 +84,17 @@ void TCustomAxisPanel::LayOutAxes()
         SetChartRect(plot);
     }
     UpdatePlotSize();
-    SetChartRect(ReserveAxesSpace(ChartRect()));
-    for (const auto& axis : *axes_)
-        axis->PlaceOnPlot();
+    // The space an axis takes depends on its labels, and their step on the
+    // axis' length, known from the last layout. An axis without one (the
+    // chart's first paint) is measured again once it has its length, so
+    // that the first picture is laid out as every later one.
+    const bool unplaced = std::any_of(axes_->begin(), axes_->end(), [](const auto& a) { return a->PixelLength() == 0; });
+    const TRect plot = ChartRect();
+    for (int pass = unplaced ? 2 : 1; pass > 0; --pass) {
+        SetChartRect(ReserveAxesSpace(plot));
+        for (const auto& axis : *axes_)
+            axis->PlaceOnPlot();
+    }
 }
 
 TRect TCustomAxisPanel::ReserveAxesSpace(TRect r)

@@ -212,6 +212,9 @@ void TCustomChart::WheelUp() { ScrollVerticalAxes(-1); }
 
 void TCustomChart::ScrollVerticalAxes(int direction)
 {
+    // A turn changes the view as a zoom or pan does: undoing returns to the
+    // scales before it.
+    SaveAxisLimitsOnce();
     for (const auto& axis : Axes()) {
         if (axis->Horizontal())
             continue;

@@ -30,7 +30,7 @@ void TCustomChart::RestoreAxisLimits()
     RestoreLimits(*BottomAxis(), savedLimits_.Bottom);
 }
 
-// Only the first zoom or pan after an undo saves: later ones must not
+// Only the first zoom, pan or wheel turn after an undo saves: later ones must not
 // overwrite the scales an undo returns to.
 void TCustomChart::SaveAxisLimitsOnce()
 {

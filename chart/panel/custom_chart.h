@@ -78,9 +78,9 @@ public:
     // Zooms the four axes to the dragged rectangle of the zoom record.
     virtual void ZoomToDragRect();
     void ApplyZoom(const TZoomRanges& ranges);
-    // Returns the axes to their scales before the first zoom or pan.
+    // Returns the axes to their scales before the first zoom, pan or wheel turn.
     void UndoZoom() override;
-    // True after a zoom or a pan saved the scales, until UndoZoom restores them.
+    // True after a zoom, pan or wheel turn saved the scales, until UndoZoom restores them.
     bool ScalesSaved() const { return !restoredScales_; }
     void SaveAxisLimits();
     void RestoreAxisLimits();

@@ -148,7 +148,7 @@ INSTANTIATE_TEST_SUITE_P(
         HandlerFailure{"AxisGivenAReversedRangeWhileAListChanges",
                        [](TForm1& form, bool& failing) {
                            TChart& chart = *form.Chart();
-                           chart.OnBeforeDrawAxes = [&chart, &failing](TCustomChartPanel&) {
+                           chart.SeriesAt(1).OnClearValues = [&chart, &failing](TChartSeries&) {
                                if (failing)
                                    chart.BottomAxis()->SetMaximum(chart.BottomAxis()->Minimum() - 1);
                            };

@@ -56,7 +56,8 @@ TEST(EvaluationSelection, TypedTextsKeepTheChart)
     TEvaluationState previous;
     previous.SelectedColumn = 5;
     previous.DurationMetric = true;
-    for (const auto& r : {Resolve(-1, {1, "a"}, {0, "b"}, previous), Resolve(4, {1, "a"}, {-1, "typed"}, previous)}) {
+    for (const auto& r : {Resolve(-1, {1, "a"}, {0, "b"}, previous), Resolve(4, {1, "a"}, {-1, "typed"}, previous),
+                          Resolve(1, {-1, "Jahreswerte "}, {0, "b"}, previous)}) { // the initial text is no entry
         EXPECT_EQ(r.state.EvalMode, -1);
         EXPECT_EQ(r.state.SelectedColumn, 5);
         EXPECT_FALSE(r.state.DurationMetric);

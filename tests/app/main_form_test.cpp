@@ -250,6 +250,10 @@ TEST_F(EvaluationWindowTest, MonthlyMeanFillsTheChartAndTightensTheLeftAxis)
     EXPECT_FLOAT_EQ(float(left.Minimum()), float(smallest) * 0.99f);
     EXPECT_GT(left.Maximum(), smallest);
     EXPECT_TRUE(InFront(form->CB_Wahl(), form->CB_Kum()));
+    // A reload leaves the entry shown, without its index: it is the one drawn.
+    form->LoadFiles({QStringLiteral(KALDORO_SOURCE_DIR "/samples/2011.csv")});
+    form->CB_Art()->setCurrentIndex(2);
+    EXPECT_EQ(std::pair(form->EvaluationState().EvalMode, form->EvaluationState().SelectedColumn), std::pair(2, 2));
 }
 
 TEST_F(EvaluationWindowTest, CumulativeModesBringTheirListForward)
@@ -267,6 +271,8 @@ TEST_F(EvaluationWindowTest, CumulativeModesBringTheirListForward)
     EXPECT_EQ(form->EvaluationState().EvalMode, -1);
     EXPECT_EQ(Series(1).PointCount(), 365);
     EXPECT_EQ(form->Chart()->BottomAxis()->Title().Caption(), QStringLiteral(" "));
+    form->LoadFiles({QStringLiteral(KALDORO_SOURCE_DIR "/samples/2011.csv")}); // as an import does, too
+    EXPECT_TRUE(InFront(form->CB_Kum(), form->CB_Wahl()));
 }
 
 TEST_F(EvaluationWindowTest, ReloadHidesTheChartAgain)

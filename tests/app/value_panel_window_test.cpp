@@ -3,6 +3,7 @@
 #include "app/main_form.h"
 #include "chart/panel/chart.h"
 #include "chart/series/chart_series.h"
+#include "support/temp_files.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -62,13 +63,14 @@ TEST_F(ValuePanelWindow, PressShowsTheValueUntilRelease)
 {
     Load({"2009", "2010", "2011", "2012"});
     Mode(0);
-    const QPoint at(Chart().BottomAxis()->PixelStart() + 200, PlotBottom());
+    const QPoint at(Chart().BottomAxis()->ValueToPixel(58), PlotBottom()); // 27 February under its month
+    EXPECT_EQ(Chart().TopAxis()->ValueToPixel(58), at.x()); // where the years' points of that day are drawn
     Press(at);
     QLabel* panel = form.Show_DAT();
     ASSERT_TRUE(panel->isVisible());
     // At the lower end of the left axis the value is the axis minimum.
     const double minimum = Chart().LeftAxis()->Minimum();
-    EXPECT_TRUE(panel->text().startsWith(QStringLiteral("Tag "))) << panel->text().toStdString();
+    EXPECT_TRUE(panel->text().startsWith(QStringLiteral("Tag   58 "))) << panel->text().toStdString();
     EXPECT_TRUE(panel->text().contains(QString::asprintf(minimum < 10 ? "%8.3f" : "%8.1f", float(minimum))))
         << panel->text().toStdString();
     EXPECT_EQ(panel->pos(), QPoint(at.x(), at.y() - 40));
@@ -164,4 +166,24 @@ TEST_F(ValuePanelWindow, UndoAfterPanAndNewEvaluationKeepsTheNewLimits)
     Chart().Repaint();
     EXPECT_DOUBLE_EQ(Chart().LeftAxis()->Minimum(), minimum);
     EXPECT_DOUBLE_EQ(Chart().LeftAxis()->Maximum(), maximum);
+}
+
+// A year of a few weeks (1 and 27 February, 15 April): its days sit under their months, also zoomed.
+TEST_F(ValuePanelWindow, APartYearsDaysSitUnderTheirMonths)
+{
+    TempFiles files;
+    form.show();
+    form.LoadFiles({files.Write("2011.csv", "Datum;Zeit;Dauer;Strecke\r\n-;-;[h];[km]\r\nKind;0;1;2;0;3\r\n"
+                                            "20110201;08:00;1:00:00;20;\r\n20110227;08:00;1:00:00;30;\r\n"
+                                            "20110415;08:00;1:00:00;40;\r\n" + std::string(230, '#'))});
+    for (int mode : {0, 4}) {
+        Mode(mode);
+        const QPoint at(Chart().BottomAxis()->ValueToPixel(58), PlotBottom() - 60);
+        EXPECT_EQ(Chart().TopAxis()->ValueToPixel(58), at.x()) << mode;
+        Press(at - QPoint(50, 50));
+        QTest::mouseMove(&Chart(), at + QPoint(50, 40));
+        Release(at + QPoint(50, 40));
+        Chart().Repaint();
+        EXPECT_EQ(Chart().TopAxis()->ValueToPixel(58), Chart().BottomAxis()->ValueToPixel(58)) << mode;
+    }
 }

@@ -77,15 +77,21 @@ TEST_F(YearChartWindow, PickingTheShownEntryDraws)
 }
 
 // A pick that changes the text reports the change and then the pick, in one
-// event: the chart is filled once, not twice.
+// event: the chart is filled once, not twice, and painted once as later.
 TEST_F(YearChartWindow, PickingAnotherEntryRunsTheHandlerOnce)
 {
     QComboBox* modes = form.CB_Art();
-    int clears = 0;
+    int clears = 0, paints = 0;
     form.Chart()->SeriesAt(1).OnClearValues = [&clears](TChartSeries&) { ++clears; };
+    form.Chart()->OnAfterDraw = [&paints](TCustomChartPanel&) { ++paints; };
     modes->setCurrentIndex(3);
     emit modes->activated(3);
     EXPECT_EQ(clears, 1);
+    form.Chart()->Repaint(); // the chart's first paint, as the event loop makes it
+    const TRect plot = form.Chart()->ChartRect();
+    form.Chart()->Repaint();
+    EXPECT_EQ(paints, 2);
+    EXPECT_EQ(form.Chart()->ChartRect(), plot);
     // Once the event of that pick is over, the same entry picked again redraws.
     QCoreApplication::processEvents();
     emit modes->activated(3);

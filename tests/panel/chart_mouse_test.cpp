@@ -137,6 +137,9 @@ TEST(ChartWheel, EachNotchScrollsTheVerticalAxesByThreePercent)
         m.Wheel(40);
     EXPECT_DOUBLE_EQ(m.Left().Minimum(), -60);
     EXPECT_FALSE(m.chart.Zoomed());
+    m.Drag(Qt::LeftButton, {100, 100}, {300, 200}); // undone to the scales before the first turn
+    m.chart.UndoZoom();
+    EXPECT_DOUBLE_EQ(m.Left().Minimum(), 0);
 }
 
 TEST(WheelNotches, AddUpAndRestartOnATurnTheOtherWay)
