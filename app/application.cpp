@@ -1,5 +1,6 @@
 #include "app/application.h"
 
+#include "app/user_settings.h"
 #include "chart/canvas/exception.h"
 
 #include <QMessageBox>
@@ -7,6 +8,9 @@
 TApplication::TApplication(int& argc, char** argv)
     : QApplication(argc, argv)
 {
+    // Settings land in a folder named after the program, not "Unknown Organization".
+    setOrganizationName(QString::fromLatin1(UserSettings::Organisation));
+    setApplicationName(QString::fromLatin1(UserSettings::Application));
     OnShowException = [](const QString& message) {
         QMessageBox::critical(QApplication::activeWindow(), QStringLiteral("Kaldoro"), message);
     };

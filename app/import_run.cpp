@@ -36,15 +36,14 @@ void PrintNotes(const QStringList& notes)
         std::fprintf(stderr, "kaldoro: %s\n", qPrintable(note));
 }
 
-// Opens every export with the mapping remembered for its header and the
-// columns the command line names; an error text names the file.
-QString OpenExports(const TImportCommand& command, TExportSet& exports)
+// Opens every export with the mapping remembered for its header, if any, and
+// the columns the command line names; an error text names the file.
+QString OpenExports(const TImportCommand& command, TExportSet& exports, QSettings* remembered)
 {
-    const auto settings = MappingMemory::UserSettings();
     for (const QString& path : command.files) {
         try {
             TExportFile file = TExportFile::Open(path);
-            TColumnMapping mapping = MappingMemory::Recall(file, *settings);
+            TColumnMapping mapping = remembered ? MappingMemory::Recall(file, *remembered) : file.DefaultMapping();
             if (const QString error = ColumnOverrides::Apply(command.columns, file.Table().header, mapping);
                 !error.isEmpty())
                 return QStringLiteral("%1: %2").arg(path, error);
@@ -60,10 +59,10 @@ QString OpenExports(const TImportCommand& command, TExportSet& exports)
 
 } // namespace
 
-std::optional<int> Prepare(const TImportCommand& command, TImportedYears& imported)
+std::optional<int> Prepare(const TImportCommand& command, TImportedYears& imported, QSettings* remembered)
 {
     TExportSet exports;
-    if (const QString error = OpenExports(command, exports); !error.isEmpty())
+    if (const QString error = OpenExports(command, exports, remembered); !error.isEmpty())
         return Fail(error);
     TWorkoutList list = exports.Read();
     if (list.workouts.empty())

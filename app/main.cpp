@@ -6,6 +6,8 @@
 #include "app/import_run.h"
 #include "app/main_form.h"
 #include "app/output_writer.h"
+#include "app/user_settings.h"
+#include "app/window_settings.h"
 #include "app/year_comparison.h"
 #include "chart/panel/chart.h"
 
@@ -137,10 +139,15 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "kaldoro: %s\n%s\n", qPrintable(error), qPrintable(TCommandLine::Usage()));
         return 2;
     }
+    // Runs that only write files or text read and write no settings: the
+    // same command gives the same result on every machine.
+    const bool writesOnly = commandLine.Exports() || import.listSports || !import.convertTo.isEmpty();
     TImportedYears imported;
-    if (import.Active())
-        if (const auto exitCode = ImportRun::Prepare(import, imported))
+    if (import.Active()) {
+        const auto remembered = writesOnly ? nullptr : UserSettings::Open();
+        if (const auto exitCode = ImportRun::Prepare(import, imported, remembered.get()))
             return *exitCode;
+    }
     const TImportedYears* importedYears = import.Active() ? &imported : nullptr;
     // Full paths, as the open-file dialog gives them.
     for (QString& file : commandLine.files)
@@ -161,6 +168,7 @@ int main(int argc, char** argv)
     return app.RunGuarded([&] {
         TForm1 form;
         form.SetToday(commandLine.today);
+        form.UseSettings(TWindowSettings::User());
         form.show();
         if (importedYears)
             form.LoadImportedYears(*importedYears);

@@ -142,6 +142,7 @@ void TForm1::CreateControls()
     importButton->setFont(ListFont());
     connect(importButton, &QPushButton::clicked, this,
             [this] { RunGuardedHandler([this] { IMPORT_ExportClick(); }); });
+    CreateRecentButton();
 
     CreateListsAndChart();
 }
@@ -269,15 +270,19 @@ void TForm1::PrepareLoad()
 void TForm1::LOAD_JDataClick()
 {
     PrepareLoad();
+    openDialog_->SetStartFolder(StartFolder(TDialogFolder::YearFiles));
     const auto chosen = openDialog_->Execute(this, QStringLiteral("*.csv"));
     if (!chosen)
         return;
+    if (!chosen->isEmpty())
+        RememberFolder(TDialogFolder::YearFiles, chosen->constFirst());
     LoadOrImport(*chosen, {});
 }
 
 void TForm1::LoadFiles(const QStringList& paths)
 {
     PrepareLoad();
+    RememberLoad(TRecentLoad::TKind::Load, paths);
     ReadChosenFiles(paths);
 }
 
@@ -303,6 +308,7 @@ void TForm1::FinishLoad()
     cbWahl_->show();
     cbKum_->show();
     cbArt_->show();
+    ApplyHiddenYears();
     ShowModeMetric();
     // The load brought the files' columns forward; a cumulative mode offers its totals.
     MetricListBox(MetricListOf(cbArt_->currentIndex()))->raise();
@@ -381,6 +387,7 @@ void TForm1::CB_WahlChange()
     for (int i = 0; i < TYearStore::SumMetricCount; ++i)
         sumColumns[std::size_t(i)] = store_.SumColumn(i);
     ApplyRequest(ResolveEvaluation(ChoiceOf(cbArt_), ChoiceOf(cbWahl_), ChoiceOf(cbKum_), sumColumns, evaluation_));
+    RememberEvaluation();
 }
 
 void TForm1::ApplyRequest(const TEvaluationRequest& request)

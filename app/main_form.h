@@ -3,7 +3,9 @@
 #include "app/evaluation_selection.h"
 #include "app/open_file_dialog.h"
 #include "app/print_preview.h"
+#include "app/recent_loads.h"
 #include "app/save_picture_dialog.h"
+#include "app/window_settings.h"
 #include "app/year_file_loader.h"
 #include "app/year_store.h"
 #include "chart/series/mouse_input.h"
@@ -11,6 +13,7 @@
 #include <QDate>
 #include <QWidget>
 
+#include <array>
 #include <functional>
 #include <memory>
 
@@ -88,6 +91,19 @@ public:
     // handler once. Returns an error text when an index is out of range.
     QString SelectEvaluation(std::optional<int> mode, std::optional<int> metric);
 
+    // What the window keeps between runs (main_form_remember.cpp): its place
+    // and size, the dialogs' folders, the lists, the hidden years and the
+    // recent loads. Restores them now; without settings they last the run.
+    void UseSettings(std::unique_ptr<TWindowSettings> settings);
+    // The years hidden in the chart, by number: hidden again whenever loaded.
+    const QList<int>& HiddenYears() const { return hiddenYears_; }
+    void RememberYearHidden(int year, bool hidden);
+    // The "Zuletzt geöffnet" menu: entry i loads as the load button or the
+    // import button did.
+    const TRecentLoads& RecentLoads() const { return recent_; }
+    void ReopenRecent(int entry);
+    QPushButton* RecentButton() const { return recentButton_; }
+
     QTextEdit* Memo() const { return memo_; }
     QPushButton* LOAD_JData() const { return loadButton_; }
     QComboBox* CB_Wahl() const { return cbWahl_; }
@@ -117,6 +133,7 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
     // Files dropped on the window load as the load button's would.
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
@@ -124,6 +141,16 @@ protected:
 
 private:
     void CreateControls();
+    void CreateRecentButton();
+    void FillRecentMenu();
+    void RememberLoad(TRecentLoad::TKind kind, const QStringList& files);
+    void RememberEvaluation();
+    void RestoreEvaluation(const TRememberedEvaluation& remembered);
+    void RestoreGeometry(const QByteArray& geometry);
+    // After a load: the remembered hidden years of it hidden, all others shown.
+    void ApplyHiddenYears();
+    const QString& StartFolder(TDialogFolder dialog) const;
+    void RememberFolder(TDialogFolder dialog, const QString& chosenPath);
     void CreatePictureActions();
     void CreateListsAndChart();
     void CreateChartChildren();
@@ -187,4 +214,11 @@ private:
     // pick that changed the text then does not run the handler twice.
     bool textChangedByPick_ = false;
     QDate today_; // invalid: the system's date
+
+    // Kept between runs when settings_ is set.
+    std::unique_ptr<TWindowSettings> settings_;
+    QPushButton* recentButton_ = nullptr;
+    TRecentLoads recent_;
+    QList<int> hiddenYears_;
+    std::array<QString, 3> folders_; // by TDialogFolder
 };

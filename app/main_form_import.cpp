@@ -7,6 +7,7 @@
 #include "app/import/mapping_memory.h"
 #include "app/import_dialog.h"
 #include "app/load_report.h"
+#include "app/user_settings.h"
 #include "app/year_evaluation.h"
 
 #include <QComboBox>
@@ -62,15 +63,18 @@ bool NothingReadable(const TExportSet& exports, TImportedYears& imported)
 // Every chosen file is imported: an export is often split into several.
 void TForm1::IMPORT_ExportClick()
 {
+    openDialog_->SetStartFolder(StartFolder(TDialogFolder::Import));
     const auto chosen = openDialog_->Execute(this, QStringLiteral("*.csv"));
     if (!chosen || chosen->isEmpty())
         return;
+    RememberFolder(TDialogFolder::Import, chosen->constFirst());
+    RememberLoad(TRecentLoad::TKind::Import, *chosen);
     ImportExports(*chosen, {});
 }
 
 void TForm1::ImportExports(const QStringList& paths, const QStringList& routeLines)
 {
-    const auto settings = MappingMemory::UserSettings();
+    const auto settings = UserSettings::Open();
     QStringList failures;
     TExportSet exports = OpenExports(paths, *settings, failures);
     TImportedYears imported;

@@ -121,6 +121,8 @@ void TForm1::ToggleYear(int row)
     if (target >= 1 && series.Active() && ActiveYearSeries() == 1)
         return;
     series.SetActive(!series.Active());
+    if (target >= 1)
+        RememberYearHidden(int(store_.Year(target)), !series.Active());
 }
 
 int TForm1::ActiveYearSeries() const

@@ -68,9 +68,11 @@ void TForm1::SaveChartPicture()
 {
     if (!chart_->isVisible())
         return;
+    saveDialog_->SetStartFolder(StartFolder(TDialogFolder::Picture));
     const auto path = saveDialog_->Execute(this, QStringLiteral("Kaldoro.png"));
     if (!path)
         return;
+    RememberFolder(TDialogFolder::Picture, *path);
     if (!ChartPicture::Write(*chart_, *path).isEmpty())
         throw PictureException::NotSaved(*path);
 }

@@ -10,6 +10,7 @@
 void TForm1::LoadOrImport(const QStringList& paths, const QStringList& leadingLines)
 {
     using ExportDetection::TLoadSplit;
+    RememberLoad(TRecentLoad::TKind::Load, paths);
     const TLoadSplit split = TLoadSplit::Of(paths);
     if (split.exports.empty() || !split.yearFiles.isEmpty()) {
         PrepareLoad();

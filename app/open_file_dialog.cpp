@@ -7,6 +7,8 @@ std::optional<QStringList> TQtOpenFileDialog::Execute(QWidget* parent, const QSt
     QFileDialog dialog(parent);
     dialog.setFileMode(QFileDialog::ExistingFiles);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    if (!StartFolder().isEmpty())
+        dialog.setDirectory(StartFolder());
     // The preset name is a pattern such as "*.csv": offer it as the filter.
     dialog.setNameFilters({QStringLiteral("%1 (%1)").arg(fileName), QStringLiteral("Alle Dateien (*)")});
     if (dialog.exec() != QDialog::Accepted)

@@ -17,6 +17,13 @@ public:
     // Shows the dialog with the file name preset; returns the full paths of
     // the chosen files in the dialog's order, or nothing when cancelled.
     virtual std::optional<QStringList> Execute(QWidget* parent, const QString& fileName) = 0;
+
+    // The folder the next Execute opens in; empty: the system's choice.
+    const QString& StartFolder() const { return startFolder_; }
+    void SetStartFolder(const QString& folder) { startFolder_ = folder; }
+
+private:
+    QString startFolder_;
 };
 
 class TQtOpenFileDialog : public TOpenFileDialog

@@ -16,6 +16,8 @@ std::optional<QString> TQtSavePictureDialog::Execute(QWidget* parent, const QStr
         static const QStringList suffixes{QStringLiteral("png"), QStringLiteral("svg"), QStringLiteral("pdf")};
         dialog.setDefaultSuffix(suffixes.value(filters.indexOf(filter), QStringLiteral("png")));
     });
+    if (!StartFolder().isEmpty())
+        dialog.setDirectory(StartFolder());
     dialog.selectFile(suggestedName);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;

@@ -16,6 +16,13 @@ public:
     // Shows the dialog with a suggested file name; returns the chosen path,
     // or nothing when cancelled. The suffix names the format (png, svg, pdf).
     virtual std::optional<QString> Execute(QWidget* parent, const QString& suggestedName) = 0;
+
+    // The folder the next Execute opens in; empty: the system's choice.
+    const QString& StartFolder() const { return startFolder_; }
+    void SetStartFolder(const QString& folder) { startFolder_ = folder; }
+
+private:
+    QString startFolder_;
 };
 
 class TQtSavePictureDialog : public TSavePictureDialog

@@ -18,11 +18,6 @@ QString Key(const TExportFile& file)
 
 } // namespace
 
-std::unique_ptr<QSettings> UserSettings()
-{
-    return std::make_unique<QSettings>(QStringLiteral("Kaldoro"), QStringLiteral("kaldoro"));
-}
-
 TColumnMapping Recall(const TExportFile& file, QSettings& settings)
 {
     TColumnMapping mapping = file.DefaultMapping();

@@ -4,18 +4,12 @@
 
 #include <QSettings>
 
-#include <memory>
-
 class TExportFile;
 
 // The column mappings chosen for other CSV files, remembered per header:
 // the same export from the same tool opens with the columns chosen last
-// time, in the window and on the command line alike.
+// time, in the window and on the command line of a window run.
 namespace MappingMemory {
-
-// The user's settings of Kaldoro (organisation and application named, so
-// they can be found before and without the application object).
-std::unique_ptr<QSettings> UserSettings();
 
 // The file's default mapping, or the one remembered for its header.
 TColumnMapping Recall(const TExportFile& file, QSettings& settings);

@@ -100,9 +100,9 @@ TEST_F(MainFormTest, StartsWithTheDesignedControls)
 
 TEST_F(MainFormTest, ResizeKeepsTheMargins)
 {
-    form->resize(900, 600);
-    EXPECT_EQ(form->Memo()->geometry(), QRect(8, 48, 885, 545));
-    EXPECT_EQ(form->Chart()->geometry(), QRect(5, 45, 890, 550));
+    form->resize(1000, 600);
+    EXPECT_EQ(form->Memo()->geometry(), QRect(8, 48, 985, 545));
+    EXPECT_EQ(form->Chart()->geometry(), QRect(5, 45, 990, 550));
     // At the smallest size every control of the top row is whole.
     form->resize(400, 200);
     for (const QWidget* child : form->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))

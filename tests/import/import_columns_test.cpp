@@ -4,6 +4,7 @@
 #include "app/import/export_set.h"
 #include "app/import/mapping_memory.h"
 #include "app/import_run.h"
+#include "app/user_settings.h"
 #include "import_fixture.h"
 #include "support/synthetic_exports.h"
 
@@ -52,17 +53,21 @@ TEST(ImportColumns, CommandLineUsesTheRememberedAndTheNamedColumns)
     TColumnMapping chosen = TExportFile::Open(path).DefaultMapping();
     ASSERT_EQ(chosen[TQuantity::Duration].column, -1);
     chosen[TQuantity::Duration] = {2, 1.0};
-    MappingMemory::Remember(TExportFile::Open(path), chosen, *MappingMemory::UserSettings());
+    const auto settings = UserSettings::Open();
+    MappingMemory::Remember(TExportFile::Open(path), chosen, *settings);
 
-    const auto run = [&](std::vector<TColumnOverride> columns) {
+    const auto runWith = [&](std::vector<TColumnOverride> columns, QSettings* remembered) {
         TImportCommand command;
         command.files = {path};
         command.columns = std::move(columns);
         TImportedYears imported;
-        EXPECT_FALSE(ImportRun::Prepare(command, imported));
+        EXPECT_FALSE(ImportRun::Prepare(command, imported, remembered));
         return imported.texts.count(2024) ? imported.texts.at(2024) : std::string();
     };
+    const auto run = [&](std::vector<TColumnOverride> columns) { return runWith(std::move(columns), settings.get()); };
     EXPECT_NE(run({}).find("20240501;00:00;1:00:00;0;"), std::string::npos);
+    // A run that only writes files reads no settings.
+    EXPECT_NE(runWith({}, nullptr).find("20240501;00:00;0:00:00;0;"), std::string::npos);
     EXPECT_NE(run({{"distance", "Effort"}}).find("20240501;00:00;1:00:00;12.000;"), std::string::npos);
     EXPECT_NE(run({{"duration", ""}}).find("20240501;00:00;0:00:00;0;"), std::string::npos);
 }
