@@ -83,9 +83,13 @@ void TWindowSettings::SetEvaluation(const TRememberedEvaluation& evaluation)
 QList<int> TWindowSettings::HiddenYears() const
 {
     QList<int> years;
-    for (const QVariant& year : settings_->value(HiddenYearsKey).toList())
-        if (bool ok = false; year.toInt(&ok), ok)
-            years << year.toInt();
+    // An edited file may hold anything: only numbers count.
+    for (const QVariant& year : settings_->value(HiddenYearsKey).toList()) {
+        bool ok = false;
+        const int number = year.toInt(&ok);
+        if (ok)
+            years << number;
+    }
     return years;
 }
 

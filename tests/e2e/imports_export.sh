@@ -71,4 +71,6 @@ expect_refusal --import "$garmin" --convert-to "$out/none" --mode 0 --metric 99 
 mkdir "$out/g" && cp "$garmin" "$out/g/2023.csv"
 expect_refusal --import "$out/g/2023.csv" --convert-to "$out/g"
 cmp -s "$garmin" "$out/g/2023.csv" && [ "$(ls -A "$out/g")" = 2023.csv ] || fail "year files written beside the export"
+# Runs that only write files keep no settings: a script gives the same every time.
+[ ! -e "$out/config" ] || fail "settings written"
 echo ok
