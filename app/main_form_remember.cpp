@@ -46,6 +46,8 @@ void TForm1::CreateRecentButton()
     font.setFamily(QStringLiteral("Verdana"));
     font.setPixelSize(12);
     recentButton_->setFont(font);
+    recentButton_->setToolTip(
+        QStringLiteral("Die letzten %1 Ladevorgänge und Importe erneut öffnen.").arg(TRecentLoads::MaxEntries));
     auto* menu = new QMenu(recentButton_);
     recentButton_->setMenu(menu);
     connect(menu, &QMenu::aboutToShow, this, [this] { RunGuardedHandler([this] { FillRecentMenu(); }); });
