@@ -88,6 +88,26 @@ void ConfigureLegend(TChart& chart)
     legend.SetTopPos(6);
 }
 
+// Year series i gets the i-th drawn year (from 1, in row order) of cleared series.
+void PutYears(TChart& chart, const TEvaluation& evaluation, const TDrawnYears& drawn)
+{
+    const std::vector<int> rows = drawn.DrawnRows();
+    for (std::size_t i = 0; i < rows.size() && int(i) + 1 < SeriesCount; ++i) {
+        const std::size_t slot = std::size_t(rows[i]) + 1;
+        if (slot >= evaluation.series.size())
+            continue;
+        TChartSeries& series = chart.SeriesAt(int(i) + 1);
+        const TSeriesFill& fill = evaluation.series[slot];
+        series.SetSeriesColor(drawn.Colour(rows[i]));
+        for (const TEvalPoint& point : fill.points)
+            series.AddPoint(point.x, point.y, point.label, clDefault);
+        if (fill.showInLegend) {
+            series.SetTitle(fill.title);
+            series.SetShowInLegend(true);
+        }
+    }
+}
+
 } // namespace
 
 void Configure(TChart& chart)
@@ -138,7 +158,7 @@ void Fill(TChart& chart, const TEvaluation& evaluation, const TDrawnYears& drawn
     TChartSeries& labels = chart.SeriesAt(0);
     for (const TEvalPoint& point : evaluation.series[0].points)
         labels.AddPoint(point.x, point.y, point.label, clDefault);
-    FillYears(chart, evaluation, drawn);
+    PutYears(chart, evaluation, drawn);
     if (const auto& days = evaluation.dayRange) {
         // The years on the top axis, their month names on the bottom one: in
         // one fixed range every day sits under its month, and zoom, pan and
@@ -150,23 +170,11 @@ void Fill(TChart& chart, const TEvaluation& evaluation, const TDrawnYears& drawn
 
 void FillYears(TChart& chart, const TEvaluation& evaluation, const TDrawnYears& drawn)
 {
-    const std::vector<int> rows = drawn.DrawnRows();
     for (int i = 1; i < SeriesCount; ++i) {
-        TChartSeries& series = chart.SeriesAt(i);
-        series.ClearPoints();
-        series.SetShowInLegend(false);
-        const std::size_t slot = std::size_t(i) <= rows.size() ? std::size_t(rows[std::size_t(i) - 1]) + 1 : 0;
-        if (slot == 0 || slot >= evaluation.series.size())
-            continue;
-        const TSeriesFill& fill = evaluation.series[slot];
-        series.SetSeriesColor(drawn.Colour(int(slot) - 1));
-        for (const TEvalPoint& point : fill.points)
-            series.AddPoint(point.x, point.y, point.label, clDefault);
-        if (fill.showInLegend) {
-            series.SetTitle(fill.title);
-            series.SetShowInLegend(true);
-        }
+        chart.SeriesAt(i).ClearPoints();
+        chart.SeriesAt(i).SetShowInLegend(false);
     }
+    PutYears(chart, evaluation, drawn);
 }
 
 void TightenLeftAxis(TChart& chart, float minPlotted)
