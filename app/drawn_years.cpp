@@ -26,13 +26,14 @@ TColor TDrawnYears::Colour(int row) const
     return colour >= 0 ? Palette[std::size_t(colour)] : clNone;
 }
 
-std::vector<int> TDrawnYears::DrawnRows() const
+std::array<int, TDrawnYears::MaxDrawn> TDrawnYears::RowsByColour() const
 {
-    std::vector<int> drawn;
+    std::array<int, MaxDrawn> rows;
+    rows.fill(-1);
     for (int r = 0; r < Count(); ++r)
         if (IsDrawn(r))
-            drawn.push_back(r);
-    return drawn;
+            rows[std::size_t(rows_[std::size_t(r)].colour)] = r;
+    return rows;
 }
 
 TDrawnYears::TToggle TDrawnYears::Toggle(int row)

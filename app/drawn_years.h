@@ -29,8 +29,10 @@ public:
     bool IsDrawn(int row) const { return rows_[std::size_t(row)].colour >= 0; }
     // The year's colour while it is drawn; clNone while it is hidden.
     TColor Colour(int row) const;
-    // The drawn rows in row order: the chart's year series 1, 2, ...
-    std::vector<int> DrawnRows() const;
+    // Entry i is the row drawn in Palette[i], -1 while that colour is free.
+    // Year series i + 1 of the chart draws it: a year keeps its series, and
+    // with it its colour and marker, for as long as it is drawn.
+    std::array<int, MaxDrawn> RowsByColour() const;
 
     // Shows a hidden year or hides a drawn one. Refused: a ninth year while
     // eight are drawn, and the last drawn year (the legend would be empty,

@@ -498,9 +498,10 @@ void TForm1::MapLastDataDays()
     evaluation_.LastDataDay.fill(0);
     if (!lastEvaluation_)
         return;
-    const std::vector<int> rows = drawnYears_.DrawnRows();
+    const auto rows = drawnYears_.RowsByColour();
     for (std::size_t i = 0; i < rows.size() && i + 1 < evaluation_.LastDataDay.size(); ++i)
-        evaluation_.LastDataDay[i + 1] = lastEvaluation_->lastDataDay[std::size_t(rows[i]) + 1];
+        if (rows[i] >= 0)
+            evaluation_.LastDataDay[i + 1] = lastEvaluation_->lastDataDay[std::size_t(rows[i]) + 1];
 }
 
 void TForm1::RefillYears()

@@ -88,13 +88,15 @@ void ConfigureLegend(TChart& chart)
     legend.SetTopPos(6);
 }
 
-// Year series i gets the i-th drawn year (from 1, in row order) of cleared series.
+// Each drawn year into the cleared year series of its colour. The first
+// series draws its markers with a red brush whatever its colour: the colour
+// and the series belong together.
 void PutYears(TChart& chart, const TEvaluation& evaluation, const TDrawnYears& drawn)
 {
-    const std::vector<int> rows = drawn.DrawnRows();
+    const auto rows = drawn.RowsByColour();
     for (std::size_t i = 0; i < rows.size() && int(i) + 1 < SeriesCount; ++i) {
-        const std::size_t slot = std::size_t(rows[i]) + 1;
-        if (slot >= evaluation.series.size())
+        const std::size_t slot = std::size_t(rows[i] + 1);
+        if (rows[i] < 0 || slot >= evaluation.series.size())
             continue;
         TChartSeries& series = chart.SeriesAt(int(i) + 1);
         const TSeriesFill& fill = evaluation.series[slot];

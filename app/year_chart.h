@@ -24,9 +24,9 @@ void PrepareSeries(TChart& chart);
 // and bottom axes, and the drawn years into the year series (FillYears).
 void Fill(TChart& chart, const TEvaluation& evaluation, const TDrawnYears& drawn);
 
-// The drawn years of an evaluation into year series 1, 2, ... in row order,
-// each with its points, title and colour; the series left over are emptied
-// and leave the legend. Zoom and axes stay as they are.
+// The drawn years of an evaluation into the year series of their colours,
+// with points and titles; the series of free colours are emptied and leave
+// the legend. Zoom and axes stay as they are.
 void FillYears(TChart& chart, const TEvaluation& evaluation, const TDrawnYears& drawn);
 
 // Widens the left axis' automatic maximum a little and, when there are

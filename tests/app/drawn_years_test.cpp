@@ -12,7 +12,8 @@ TEST(DrawnYears, LatestEightDrawnNinthRefusedColoursKept)
 {
     TDrawnYears drawn;
     drawn.Reset({2017, 2005, 2006, 2007, 2008, 2009, 2010, 2011, 2012, 2013, 2014, 2015, 2016});
-    EXPECT_EQ(drawn.DrawnRows(), std::vector<int>({0, 6, 7, 8, 9, 10, 11, 12}));
+    using Rows = std::array<int, TDrawnYears::MaxDrawn>;
+    EXPECT_EQ(drawn.RowsByColour(), Rows({0, 6, 7, 8, 9, 10, 11, 12}));
     EXPECT_EQ(drawn.HiddenYears(), std::vector<int>({2005, 2006, 2007, 2008, 2009}));
     EXPECT_EQ(drawn.Colour(0), clRed);
     EXPECT_EQ(drawn.Colour(12), clNavy);
@@ -27,11 +28,11 @@ TEST(DrawnYears, LatestEightDrawnNinthRefusedColoursKept)
     for (const auto& step : steps)
         EXPECT_EQ(drawn.Toggle(step.row), step.result) << step.row;
     EXPECT_EQ(drawn.Colour(1), clBlue); // the colour 2011 left; the others keep theirs
-    EXPECT_EQ(drawn.Colour(8), clMaroon);
+    EXPECT_EQ(drawn.RowsByColour(), Rows({0, 6, 1, 8, 9, 10, 11, 12}));
 
     // Hiding by year (as remembered) never hides the last drawn year.
     drawn.HideYears({2005, 2010, 2012, 2013, 2014, 2015, 2016, 2017});
-    EXPECT_EQ(drawn.DrawnRows(), std::vector<int>({12}));
+    EXPECT_EQ(drawn.RowsByColour(), Rows({-1, -1, -1, -1, -1, -1, -1, 12}));
     EXPECT_EQ(drawn.Toggle(12), TToggle::RefusedLast);
 }
 

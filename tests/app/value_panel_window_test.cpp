@@ -109,10 +109,10 @@ TEST_F(ValuePanelWindow, LegendOpensThePickListAndAPickHidesTheYearAcrossModes)
     EXPECT_EQ(form.focusWidget(), &Chart()); // not the editable metric list
     for (int mode : {3, 0}) {
         Mode(mode);
-        // 2011 moves up in the legend and keeps its colour.
-        EXPECT_EQ(Chart().SeriesAt(2).Title(), QStringLiteral("2011"));
-        EXPECT_EQ(Chart().SeriesAt(2).SeriesColor(), clBlue);
-        EXPECT_FALSE(Chart().SeriesAt(3).ShowInLegend());
+        // 2011 keeps its series and colour.
+        EXPECT_FALSE(Chart().SeriesAt(2).ShowInLegend());
+        EXPECT_EQ(Chart().SeriesAt(3).Title(), QStringLiteral("2011"));
+        EXPECT_EQ(Chart().SeriesAt(3).SeriesColor(), clBlue);
     }
 }
 
