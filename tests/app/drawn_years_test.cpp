@@ -15,18 +15,12 @@ TEST(DrawnYears, LatestEightDrawnNinthRefusedColoursKept)
     using Rows = std::array<int, TDrawnYears::MaxDrawn>;
     EXPECT_EQ(drawn.RowsByColour(), Rows({0, 6, 7, 8, 9, 10, 11, 12}));
     EXPECT_EQ(drawn.HiddenYears(), std::vector<int>({2005, 2006, 2007, 2008, 2009}));
-    EXPECT_EQ(drawn.Colour(0), clRed);
-    EXPECT_EQ(drawn.Colour(12), clNavy);
     EXPECT_EQ(drawn.Colour(1), clNone);
 
-    const struct
-    {
-        int row;
-        TToggle result;
-    } steps[] = {{1, TToggle::RefusedFull}, {7, TToggle::Hidden}, {1, TToggle::Shown},
-                 {2, TToggle::RefusedFull}, {13, TToggle::NoYear}};
-    for (const auto& step : steps)
-        EXPECT_EQ(drawn.Toggle(step.row), step.result) << step.row;
+    const std::pair<int, TToggle> steps[] = {{1, TToggle::RefusedFull}, {7, TToggle::Hidden}, {1, TToggle::Shown},
+                                             {2, TToggle::RefusedFull}, {13, TToggle::NoYear}};
+    for (const auto& [row, result] : steps)
+        EXPECT_EQ(drawn.Toggle(row), result) << row;
     EXPECT_EQ(drawn.Colour(1), clBlue); // the colour 2011 left; the others keep theirs
     EXPECT_EQ(drawn.RowsByColour(), Rows({0, 6, 1, 8, 9, 10, 11, 12}));
 
