@@ -33,6 +33,18 @@ TEvaluationRequest KeepChart(const TEvaluationState& previous, std::optional<TMe
 
 } // namespace
 
+int FirstChartTotal(const TYearStore& store)
+{
+    const int column = store.SumColumn(DistanceTotal);
+    if (column < 0)
+        return DurationTotal;
+    double distance = 0.0;
+    for (int slot = 1, count = LoadedYearCount(store); slot <= count; ++slot)
+        for (int day = 1; day <= TYearStore::MaxDayIndex; ++day)
+            distance += double(store.Cell(slot, day, column));
+    return distance != 0.0 ? DistanceTotal : DurationTotal;
+}
+
 TMetricList MetricListOf(int evalMode)
 {
     return evalMode == 4 || evalMode == 5 ? TMetricList::Kum : TMetricList::Wahl;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/year_evaluation.h"
+#include "app/year_store.h"
 
 #include <QString>
 
@@ -32,6 +33,14 @@ enum class TMetricList { Wahl, Kum };
 // The list whose entries a mode evaluates: the totals for the cumulative
 // modes, the files' columns for all others.
 TMetricList MetricListOf(int evalMode);
+
+// Entries of the totals list.
+constexpr int DurationTotal = 0; // "Dauer    [Std]"
+constexpr int DistanceTotal = 1; // "Strecke  [km]"
+
+// The total a load shows first, as a running total: the distance, or the
+// duration where no loaded year has any distance.
+int FirstChartTotal(const TYearStore& store);
 
 // What one change of the three lists asks of the window and the chart;
 // computed without widgets.

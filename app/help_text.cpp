@@ -49,12 +49,14 @@ nach Dauer gewichtete Mittel (5 Herzfrequenz, 14 Leistung), 18 bis 21 Tageshöch
 Dauer als <tt>h:mm:ss</tt>, Dezimalkomma erlaubt; mehrere Trainings eines Tages werden zusammengefasst.</li>
 <li>Die letzten 220 Bytes einer Datei werden nie als Daten gelesen: die Datei mit einigen
 Kommentarzeilen beenden.</li>
-<li>Bis zu 19 Dateien je Ladevorgang; das Diagramm zeigt die ersten acht Jahre. Was übersprungen
-wird, steht in der Dateiliste unter dem Dateinamen.</li>
+<li>Bis zu 19 Dateien je Ladevorgang; das Diagramm zeigt höchstens acht Jahre, nach dem Laden die
+letzten acht, die anderen über die Legende. Was übersprungen wird, steht in der Dateiliste unter dem
+Dateinamen.</li>
 </ul>
 <h3>Laden</h3>
 <p>Mit dem Knopf &bdquo;LOAD Jahres Daten&ldquo; oder Strg+O die Dateien wählen, oder sie aus dem
-Dateimanager ins Fenster ziehen. Ordner, Texte und Web-Adressen werden nicht geladen; die Dateiliste
+Dateimanager ins Fenster ziehen. Das Diagramm zeigt dann gleich die kumulierte Strecke (ohne Strecke:
+die Dauer). Ordner, Texte und Web-Adressen werden nicht geladen; die Dateiliste unter dem Diagramm
 sagt es.</p>
 )";
 

@@ -129,6 +129,9 @@ void TForm1::CreateControls()
     memo_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     memo_->setLineWrapMode(QTextEdit::NoWrap);
 
+    paneStatus_ = new QLabel(this);
+    paneStatus_->setObjectName(QStringLiteral("PaneStatus"));
+
     loadButton_ = new QPushButton(QStringLiteral("LOAD Jahres Daten"), this);
     loadButton_->setObjectName(QStringLiteral("LOAD_JData"));
     loadButton_->setGeometry(8, 8, 161, 30);
@@ -153,6 +156,17 @@ void TForm1::CreateListsAndChart()
 {
     cbWahl_ = MakeDropDown(this, "CB_Wahl", QRect(176, 8, 200, 26), {});
     cbWahl_->setEditText(QStringLiteral("Jahreswerte "));
+
+    // In the chart's place and below it: the chart, once shown, covers it.
+    startHint_ = new QLabel(QStringLiteral("Noch keine Jahre geladen.\n\n"
+                                           "Jahresdateien laden: Knopf \u201eLOAD Jahres Daten\u201c oder Strg+O\n"
+                                           "Einen Trainingsexport importieren: Knopf \u201eExport importieren\u201c\n"
+                                           "oder Dateien hierher ziehen"),
+                            this);
+    startHint_->setObjectName(QStringLiteral("StartHint"));
+    startHint_->setAlignment(Qt::AlignCenter);
+    startHint_->setFont(ListFont());
+    SetBackground(startHint_, QPalette::Window, clSilver);
 
     chart_ = new TChart(this);
     chart_->setObjectName(QStringLiteral("Chart"));
@@ -230,7 +244,7 @@ void TForm1::SetMinimumSizeForControls()
         // The totals list takes the metric list's place once a load shows it.
         if (child->y() < ChartTop && child != cbKum_)
             right = std::max(right, child->geometry().right() + 1);
-    setMinimumSize(right + margin, ChartTop + MinChartHeight + ChartMargin);
+    setMinimumSize(right + margin, ChartTop + MinChartHeight + PaneStatusHeight + PaneHeight + ChartMargin);
 }
 
 void TForm1::FormCreate()
@@ -249,8 +263,12 @@ void TForm1::FormResize()
 {
     const int cw = width();
     const int ch = height();
-    memo_->resize(cw - 15, ch - 55);
-    chart_->setGeometry(ChartMargin, ChartTop, cw - 2 * ChartMargin, ch - ChartTop - ChartMargin);
+    const int paneTop = ch - ChartMargin - PaneHeight;
+    const int statusTop = paneTop - PaneStatusHeight;
+    chart_->setGeometry(ChartMargin, ChartTop, cw - 2 * ChartMargin, statusTop - ChartTop);
+    startHint_->setGeometry(chart_->geometry());
+    paneStatus_->setGeometry(8, statusTop, cw - 15, PaneStatusHeight);
+    memo_->setGeometry(8, paneTop, cw - 15, PaneHeight);
 }
 
 void TForm1::PrepareLoad()
@@ -265,6 +283,10 @@ void TForm1::PrepareLoad()
     loader_->BeginLoad();
     memo_->clear();
     store_.ClearYearStore();
+    drawnYears_.Reset({});
+    lastEvaluation_.reset();
+    loadFindings_ = 0;
+    SetPaneStatus({}, false);
 }
 
 void TForm1::LOAD_JDataClick()
@@ -293,7 +315,7 @@ void TForm1::ReadChosenFiles(const QStringList& paths)
         memo_->repaint();
         const TFileLoadReport report = loader_->ReadYearFile(path);
         if (const QString finding = DescribeLoadReport(report, TYearStore::LastYearSlot); !finding.isEmpty())
-            AppendMemoLine(finding);
+            AppendFinding(finding);
         memo_->repaint();
     }
     FinishLoad();
@@ -301,17 +323,67 @@ void TForm1::ReadChosenFiles(const QStringList& paths)
 
 void TForm1::FinishLoad()
 {
-    if (const int years = loader_->SlotsFilled(); years > TEvaluation::MaxYears)
-        AppendMemoLine(QStringLiteral("Nur die ersten %1 der %2 Jahre werden im Diagramm gezeigt.")
-                           .arg(TEvaluation::MaxYears)
-                           .arg(years));
+    std::vector<int> years;
+    for (int slot = 1, count = LoadedYearCount(store_); slot <= count; ++slot)
+        years.push_back(int(store_.Year(slot)));
+    drawnYears_.Reset(years);
+    if (int(years.size()) > TDrawnYears::MaxDrawn)
+        AppendMemoLine(QStringLiteral("%1 Jahre geladen: die letzten %2 werden gezeigt, die übrigen über die Legende.")
+                           .arg(years.size())
+                           .arg(TDrawnYears::MaxDrawn));
     cbWahl_->show();
     cbKum_->show();
     cbArt_->show();
     ApplyHiddenYears();
+    ShowLoadStatus();
+    if (!years.empty()) {
+        ShowFirstChart();
+        return;
+    }
+    // Nothing to draw: the hint stays, and the lists show what a change would draw.
     ShowModeMetric();
-    // The load brought the files' columns forward; a cumulative mode offers its totals.
     MetricListBox(MetricListOf(cbArt_->currentIndex()))->raise();
+}
+
+void TForm1::ShowFirstChart()
+{
+    {
+        const QSignalBlocker quietMode(cbArt_);
+        const QSignalBlocker quietTotal(cbKum_);
+        cbArt_->setCurrentIndex(int(TEvalMode::Cumulative));
+        cbKum_->setCurrentIndex(FirstChartTotal(store_));
+    }
+    CB_WahlChange();
+}
+
+void TForm1::AppendFinding(const QString& text)
+{
+    ++loadFindings_;
+    AppendMemoLine(text);
+}
+
+// "13 Jahre geladen", and in a colour that stands out, how many files the
+// pane has something to say about.
+void TForm1::ShowLoadStatus()
+{
+    const int years = drawnYears_.Count();
+    QString text = years == 1 ? QStringLiteral("1 Jahr geladen") : QStringLiteral("%1 Jahre geladen").arg(years);
+    if (loadFindings_ > 0)
+        text += QStringLiteral(" \u2013 %1 %2 in der Dateiliste unten")
+                    .arg(loadFindings_)
+                    .arg(loadFindings_ == 1 ? QStringLiteral("Hinweis") : QStringLiteral("Hinweise"));
+    SetPaneStatus(text, loadFindings_ > 0);
+}
+
+void TForm1::SetPaneStatus(const QString& text, bool warning)
+{
+    paneStatus_->setText(text);
+    QFont font = FormFont();
+    font.setBold(warning);
+    paneStatus_->setFont(font);
+    QPalette palette = paneStatus_->palette();
+    palette.setColor(QPalette::WindowText, warning ? QColor(0x80, 0, 0) : QColor(Qt::black));
+    paneStatus_->setPalette(palette);
 }
 
 // A mode or a load draws what the mode's metric list shows: one of its
@@ -411,12 +483,13 @@ void TForm1::RunEvaluation(TEvalMode mode)
 {
     const int column = evaluation_.SelectedColumn;
     const int thisYear = Today().year();
-    const TEvaluation result = mode == TEvalMode::Sorted       ? EvaluateSorted(store_, column)
-                               : mode == TEvalMode::Cumulative ? EvaluateCumulative(store_, column, thisYear)
-                                                               : EvaluateDaily(store_, column, mode, thisYear);
-    evaluation_.LastDataDay = result.lastDataDay;
+    lastEvaluation_ = mode == TEvalMode::Sorted       ? EvaluateSorted(store_, column)
+                      : mode == TEvalMode::Cumulative ? EvaluateCumulative(store_, column, thisYear)
+                                                      : EvaluateDaily(store_, column, mode, thisYear);
+    const TEvaluation& result = *lastEvaluation_;
     YearChart::PrepareSeries(*chart_);
-    YearChart::Fill(*chart_, result);
+    YearChart::Fill(*chart_, result, drawnYears_);
+    MapLastDataDays();
     lBox_->clear();
     lBox_->addItems(result.yearEntries);
     // One append for all lines: each append lays the pane out again.
@@ -424,6 +497,32 @@ void TForm1::RunEvaluation(TEvalMode mode)
         memo1_->appendPlainText(result.reportLines.join(QLatin1Char('\n')));
     if (result.tightenLeftAxis)
         YearChart::TightenLeftAxis(*chart_, result.minPlotted);
+}
+
+// The hover and the comparison read a year's last data day by its series.
+void TForm1::MapLastDataDays()
+{
+    evaluation_.LastDataDay.fill(0);
+    if (!lastEvaluation_)
+        return;
+    const auto rows = drawnYears_.RowsByColour();
+    for (std::size_t i = 0; i < rows.size() && i + 1 < evaluation_.LastDataDay.size(); ++i)
+        if (rows[i] >= 0)
+            evaluation_.LastDataDay[i + 1] = lastEvaluation_->lastDataDay[std::size_t(rows[i]) + 1];
+}
+
+void TForm1::RefillYears()
+{
+    if (!lastEvaluation_)
+        return;
+    YearChart::FillYears(*chart_, *lastEvaluation_, drawnYears_);
+    MapLastDataDays();
+}
+
+void TForm1::HideYears(const std::vector<int>& years)
+{
+    drawnYears_.HideYears(years);
+    RefillYears();
 }
 
 QString TForm1::SelectEvaluation(std::optional<int> mode, std::optional<int> metric)

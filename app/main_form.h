@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/drawn_years.h"
 #include "app/evaluation_selection.h"
 #include "app/open_file_dialog.h"
 #include "app/print_preview.h"
@@ -16,6 +17,8 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
+#include <vector>
 
 class QComboBox;
 class QLabel;
@@ -31,9 +34,9 @@ class THelpWindow;
 struct TImportedYears;
 class TYearComparisonHover;
 
-// The main window: the load button, the three drop-down lists, the file
-// pane and the chart, which covers the file pane once a year comparison has
-// been drawn.
+// The main window: the load button, the three drop-down lists, the chart
+// and below it the file pane with its status line. Before the first chart
+// a hint in the chart's place says how to load years.
 class TForm1 : public QWidget
 {
 public:
@@ -44,6 +47,9 @@ public:
     static constexpr int ChartMargin = 5;
     // The chart needs this much height for its title, legend, axes and a plot.
     static constexpr int MinChartHeight = 300;
+    // Below the chart: the status line of the file pane, and a few of its lines.
+    static constexpr int PaneStatusHeight = 18;
+    static constexpr int PaneHeight = 76;
 
     explicit TForm1(std::unique_ptr<TOpenFileDialog> openDialog = nullptr, QWidget* parent = nullptr);
     ~TForm1() override;
@@ -115,6 +121,14 @@ public:
     QPlainTextEdit* Memo1() const { return memo1_; }
     QLabel* Show_DAT() const { return showDat_; }
     QListWidget* LBox() const { return lBox_; }
+    QLabel* StartHint() const { return startHint_; }
+    QLabel* PaneStatus() const { return paneStatus_; }
+
+    // Which loaded years are drawn; a load draws the latest eight.
+    const TDrawnYears& DrawnYears() const { return drawnYears_; }
+    // Hides the loaded years of these numbers (never the last drawn one)
+    // and draws the chart again.
+    void HideYears(const std::vector<int>& years);
 
     const TYearStore& YearStore() const { return store_; }
     const TEvaluationState& EvaluationState() const { return evaluation_; }
@@ -156,9 +170,15 @@ private:
     void CreateChartChildren();
     void PrepareLoad();
     void ReadChosenFiles(const QStringList& paths);
-    // After the files of a load: the note on years beyond the chart's eight, and the lists.
+    // After the files of a load: the drawn years, the lists and the first chart.
     void FinishLoad();
+    // The running total of distance (or duration), in both lists and drawn.
+    void ShowFirstChart();
     void AppendMemoLine(const QString& text);
+    // A line about a file that was not read as it stands: counted for the status line.
+    void AppendFinding(const QString& text);
+    void ShowLoadStatus();
+    void SetPaneStatus(const QString& text, bool warning);
     void ConnectLists();
     void ConnectValuePanelAndPickList();
     void ConnectKeysAndDrops();
@@ -177,7 +197,9 @@ private:
     // The import dialog for the exports, read as one; routeLines follow the
     // import's pane lines.
     void ImportExports(const QStringList& paths, const QStringList& routeLines);
-    int ActiveYearSeries() const;
+    // The drawn years of the last evaluation into the year series again.
+    void RefillYears();
+    void MapLastDataDays();
     void SetMinimumSizeForControls();
     QComboBox* MetricListBox(TMetricList list) const;
     void ShowModeMetric();
@@ -198,6 +220,8 @@ private:
     QPlainTextEdit* memo1_ = nullptr;
     QLabel* showDat_ = nullptr;
     QListWidget* lBox_ = nullptr;
+    QLabel* startHint_ = nullptr;
+    QLabel* paneStatus_ = nullptr;
     THelpWindow* helpWindow_ = nullptr; // made on the first F1
 
     // Year data, alive for the whole run.
@@ -208,6 +232,9 @@ private:
     std::unique_ptr<TComboBoxItems> metricItems_;
     std::unique_ptr<TYearFileLoader> loader_;
     TEvaluationState evaluation_;
+    TDrawnYears drawnYears_;
+    std::optional<TEvaluation> lastEvaluation_; // for a year shown or hidden
+    int loadFindings_ = 0;
     // The years compared at the day under the pointer (or the arrow keys).
     std::unique_ptr<TYearComparisonHover> comparisonHover_;
     // Set by a text change until the events of that moment are handled: a

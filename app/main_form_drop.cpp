@@ -45,9 +45,7 @@ void TForm1::dropEvent(QDropEvent* event)
 void TForm1::LoadDropped(const TDroppedItems& items)
 {
     if (items.files.isEmpty()) {
-        // Nothing to load: the loaded years stay. The chart would cover the
-        // pane, so it steps back until the next change of a list.
-        chart_->hide();
+        // Nothing to load: the loaded years and their chart stay.
         for (const QString& line : items.rejectedLines)
             AppendMemoLine(line);
         return;

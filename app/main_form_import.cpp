@@ -100,16 +100,17 @@ void TForm1::LoadImportedYears(const TImportedYears& imported)
         AppendMemoLine(imported.YearLine(year));
         const QString path = folder.filePath(QString::number(year) + QStringLiteral(".csv"));
         if (!folder.isValid() || !WriteText(path, text)) {
-            AppendMemoLine(QStringLiteral("    -> Zwischendatei kann nicht geschrieben werden, übersprungen."));
+            AppendFinding(QStringLiteral("    -> Zwischendatei kann nicht geschrieben werden, übersprungen."));
             continue;
         }
         const TFileLoadReport report = loader_->ReadYearFile(path);
         if (const QString finding = DescribeLoadReport(report, TYearStore::LastYearSlot); !finding.isEmpty())
-            AppendMemoLine(finding);
+            AppendFinding(finding);
     }
     if (imported.texts.empty() && !imported.source.isEmpty())
         AppendMemoLine(imported.source);
+    // A note's arrow marks something the status line should point to.
     for (const QString& note : imported.notes)
-        AppendMemoLine(note);
+        note.startsWith(QStringLiteral("    ->")) ? AppendFinding(note) : AppendMemoLine(note);
     FinishLoad();
 }

@@ -1,6 +1,6 @@
-// The year pick list that a click on the legend opens: one row per year in
-// its series' colour, checked while the year is drawn. A pick hides or shows
-// the year and gives the keyboard back to the chart.
+// The year pick list that a click on the legend opens: one row per loaded
+// year, checked and in its colour while the year is drawn. A pick hides or
+// shows the year and gives the keyboard back to the chart.
 #include "app/main_form.h"
 
 #include "app/guarded_handler.h"
@@ -11,13 +11,17 @@
 
 #include <QListWidget>
 #include <QPainter>
+#include <QLabel>
 #include <QScrollBar>
+#include <QToolTip>
 
 #include <algorithm>
 
 namespace {
 
 constexpr int SwatchSize = 9;
+
+const QString NinthYearRefused = QStringLiteral("Es werden höchstens 8 Jahre gezeigt: erst ein Jahr ausblenden.");
 
 QIcon Swatch(TColor colour)
 {
@@ -69,11 +73,12 @@ void TForm1::ChartClickLegend(TMouseButton, TShiftState, int x, int y)
 
 void TForm1::SyncPickList()
 {
-    for (int row = 0; row < lBox_->count() && row + 1 < chart_->SeriesTotal(); ++row) {
-        const TChartSeries& series = chart_->SeriesAt(row + 1);
+    for (int row = 0; row < lBox_->count() && row < drawnYears_.Count(); ++row) {
         QListWidgetItem* item = lBox_->item(row);
-        item->setIcon(Swatch(series.SeriesColor()));
-        item->setCheckState(series.Active() ? Qt::Checked : Qt::Unchecked);
+        // A hidden year has no colour until it is drawn again: a white box.
+        const bool drawn = drawnYears_.IsDrawn(row);
+        item->setIcon(Swatch(drawn ? drawnYears_.Colour(row) : clWhite));
+        item->setCheckState(drawn ? Qt::Checked : Qt::Unchecked);
         // The check mark shows the state; the pick changes it, not the box.
         item->setFlags(item->flags() & ~Qt::ItemIsUserCheckable);
     }
@@ -111,24 +116,26 @@ void TForm1::ClosePickList()
 
 void TForm1::ToggleYear(int row)
 {
-    // Entry j is the year of series j + 1; no entry picked toggles series 0.
-    const int target = row + 1;
-    if (target < 0 || target >= chart_->SeriesTotal())
+    // No entry picked toggles the label series, as it always did.
+    if (row < 0) {
+        chart_->SeriesAt(0).SetActive(!chart_->SeriesAt(0).Active());
         return;
-    TChartSeries& series = chart_->SeriesAt(target);
-    // Hiding the last visible year would leave a legend without items, and
-    // with it no way to open this list again: that click is refused.
-    if (target >= 1 && series.Active() && ActiveYearSeries() == 1)
-        return;
-    series.SetActive(!series.Active());
-    if (target >= 1)
-        RememberYearHidden(int(store_.Year(target)), !series.Active());
-}
-
-int TForm1::ActiveYearSeries() const
-{
-    int active = 0;
-    for (int s = 1; s <= lBox_->count() && s < chart_->SeriesTotal(); ++s)
-        active += chart_->SeriesAt(s).Active() ? 1 : 0;
-    return active;
+    }
+    switch (drawnYears_.Toggle(row)) {
+    case TDrawnYears::TToggle::Shown:
+    case TDrawnYears::TToggle::Hidden:
+        RememberYearHidden(drawnYears_.Year(row), !drawnYears_.IsDrawn(row));
+        RefillYears();
+        ShowLoadStatus();
+        break;
+    case TDrawnYears::TToggle::RefusedFull:
+        // Said where the user looks: at the list, and in the status line.
+        SetPaneStatus(NinthYearRefused, true);
+        QToolTip::showText(lBox_->mapToGlobal(lBox_->visualRect(lBox_->model()->index(row, 0)).bottomLeft()), NinthYearRefused,
+                           lBox_);
+        break;
+    case TDrawnYears::TToggle::RefusedLast: // the legend would be empty, and the way back to this list
+    case TDrawnYears::TToggle::NoYear:
+        break;
+    }
 }

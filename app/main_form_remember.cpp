@@ -173,17 +173,9 @@ void TForm1::RememberYearHidden(int year, bool hidden)
         settings_->SetHiddenYears(hiddenYears_);
 }
 
-// Series s draws the year of slot s. The last visible year is never hidden,
-// so the legend that opens the pick list stays.
+// The remembered hidden years, by year number, among the years a load
+// draws; the last drawn year is never hidden.
 void TForm1::ApplyHiddenYears()
 {
-    int shown = 0;
-    for (int s = 1; s < chart_->SeriesTotal() && s <= TYearStore::LastYearSlot; ++s) {
-        const bool loaded = store_.IsSlotLoaded(s);
-        const bool hidden = loaded && hiddenYears_.contains(int(store_.Year(s)));
-        chart_->SeriesAt(s).SetActive(!hidden);
-        shown += loaded && !hidden ? 1 : 0;
-    }
-    if (shown == 0 && chart_->SeriesTotal() > 1 && store_.IsSlotLoaded(1))
-        chart_->SeriesAt(1).SetActive(true);
+    drawnYears_.HideYears(std::vector<int>(hiddenYears_.cbegin(), hiddenYears_.cend()));
 }

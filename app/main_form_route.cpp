@@ -18,9 +18,7 @@ void TForm1::LoadOrImport(const QStringList& paths, const QStringList& leadingLi
             AppendMemoLine(line);
         ReadChosenFiles(split.yearFiles);
     } else {
-        // Only exports: the loaded years stay until an import is accepted. The
-        // chart would cover the pane's lines, so it steps back meanwhile.
-        chart_->hide();
+        // Only exports: the loaded years stay until an import is accepted.
         for (const QString& line : leadingLines)
             AppendMemoLine(line);
     }

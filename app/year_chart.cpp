@@ -1,5 +1,6 @@
 #include "app/year_chart.h"
 
+#include "app/drawn_years.h"
 #include "app/year_evaluation.h"
 #include "chart/panel/chart.h"
 #include "chart/series/line_series.h"
@@ -10,10 +11,9 @@
 namespace YearChart {
 namespace {
 
-// Colours of the year series as the window is designed ...
+// Colours of the year series as the window is designed; every evaluation
+// gives them the colours of the years they draw.
 constexpr std::array<TColor, 8> DesignColours = {clRed, clGreen, clYellow, clBlue, clWhite, clFuchsia, clTeal, clNavy};
-// ... and as every evaluation sets them; the last one keeps its design colour.
-constexpr std::array<TColor, 7> EvaluationColours = {clRed, clLime, clBlue, clMaroon, clGreen, clAqua, clBlack};
 
 void ConfigureSeriesLists(TChartSeries& series, int index)
 {
@@ -88,6 +88,28 @@ void ConfigureLegend(TChart& chart)
     legend.SetTopPos(6);
 }
 
+// Each drawn year into the cleared year series of its colour. The first
+// series draws its markers with a red brush whatever its colour: the colour
+// and the series belong together.
+void PutYears(TChart& chart, const TEvaluation& evaluation, const TDrawnYears& drawn)
+{
+    const auto rows = drawn.RowsByColour();
+    for (std::size_t i = 0; i < rows.size() && int(i) + 1 < SeriesCount; ++i) {
+        const std::size_t slot = std::size_t(rows[i] + 1);
+        if (rows[i] < 0 || slot >= evaluation.series.size())
+            continue;
+        TChartSeries& series = chart.SeriesAt(int(i) + 1);
+        const TSeriesFill& fill = evaluation.series[slot];
+        series.SetSeriesColor(drawn.Colour(rows[i]));
+        for (const TEvalPoint& point : fill.points)
+            series.AddPoint(point.x, point.y, point.label, clDefault);
+        if (fill.showInLegend) {
+            series.SetTitle(fill.title);
+            series.SetShowInLegend(true);
+        }
+    }
+}
+
 } // namespace
 
 void Configure(TChart& chart)
@@ -112,8 +134,8 @@ void PrepareSeries(TChart& chart)
     // next undo.
     if (chart.Zoomed() || chart.ScalesSaved())
         chart.UndoZoom();
-    for (std::size_t i = 0; i < EvaluationColours.size(); ++i)
-        chart.SeriesAt(int(i) + 1).SetSeriesColor(EvaluationColours[i]);
+    for (std::size_t i = 0; i < TDrawnYears::Palette.size(); ++i)
+        chart.SeriesAt(int(i) + 1).SetSeriesColor(TDrawnYears::Palette[i]);
 
     TChartAxis& top = *chart.TopAxis();
     TChartAxis& bottom = *chart.BottomAxis();
@@ -133,18 +155,12 @@ void PrepareSeries(TChart& chart)
         chart.SeriesAt(i).SetShowInLegend(false);
 }
 
-void Fill(TChart& chart, const TEvaluation& evaluation)
+void Fill(TChart& chart, const TEvaluation& evaluation, const TDrawnYears& drawn)
 {
-    for (int i = 0; i < SeriesCount; ++i) {
-        TChartSeries& series = chart.SeriesAt(i);
-        const TSeriesFill& fill = evaluation.series[std::size_t(i)];
-        for (const TEvalPoint& point : fill.points)
-            series.AddPoint(point.x, point.y, point.label, clDefault);
-        if (fill.showInLegend) {
-            series.SetTitle(fill.title);
-            series.SetShowInLegend(true);
-        }
-    }
+    TChartSeries& labels = chart.SeriesAt(0);
+    for (const TEvalPoint& point : evaluation.series[0].points)
+        labels.AddPoint(point.x, point.y, point.label, clDefault);
+    PutYears(chart, evaluation, drawn);
     if (const auto& days = evaluation.dayRange) {
         // The years on the top axis, their month names on the bottom one: in
         // one fixed range every day sits under its month, and zoom, pan and
@@ -152,6 +168,15 @@ void Fill(TChart& chart, const TEvaluation& evaluation)
         chart.TopAxis()->FixRange(days->first, days->last);
         chart.BottomAxis()->FixRange(days->first, days->last);
     }
+}
+
+void FillYears(TChart& chart, const TEvaluation& evaluation, const TDrawnYears& drawn)
+{
+    for (int i = 1; i < SeriesCount; ++i) {
+        chart.SeriesAt(i).ClearPoints();
+        chart.SeriesAt(i).SetShowInLegend(false);
+    }
+    PutYears(chart, evaluation, drawn);
 }
 
 void TightenLeftAxis(TChart& chart, float minPlotted)

@@ -2,6 +2,7 @@
 
 class QWidget;
 class TChart;
+class TDrawnYears;
 struct TEvaluation;
 
 // The year-comparison chart of the main window: one line series that
@@ -19,9 +20,14 @@ void Configure(TChart& chart);
 // in the legend.
 void PrepareSeries(TChart& chart);
 
-// Puts an evaluation's points, titles and legend flags into the series,
-// and its day range into the top and bottom axes.
-void Fill(TChart& chart, const TEvaluation& evaluation);
+// Puts an evaluation's labels into series 0, its day range into the top
+// and bottom axes, and the drawn years into the year series (FillYears).
+void Fill(TChart& chart, const TEvaluation& evaluation, const TDrawnYears& drawn);
+
+// The drawn years of an evaluation into the year series of their colours,
+// with points and titles; the series of free colours are emptied and leave
+// the legend. Zoom and axes stay as they are.
+void FillYears(TChart& chart, const TEvaluation& evaluation, const TDrawnYears& drawn);
 
 // Widens the left axis' automatic maximum a little and, when there are
 // values below it, starts the axis just below the smallest plotted value.

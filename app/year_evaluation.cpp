@@ -184,7 +184,7 @@ QString GeneralNumber(double value)
 int LoadedYearCount(const TYearStore& store)
 {
     int count = 0;
-    while (count < TEvaluation::MaxYears && store.IsSlotLoaded(count + 1))
+    while (count < TYearStore::LastYearSlot && store.IsSlotLoaded(count + 1))
         ++count;
     return count;
 }

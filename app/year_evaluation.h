@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/year_store.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -7,8 +9,6 @@
 #include <limits>
 #include <optional>
 #include <vector>
-
-class TYearStore;
 
 // The evaluation modes, in the order of the mode list.
 enum class TEvalMode {
@@ -31,7 +31,7 @@ struct TEvalPoint
     bool operator==(const TEvalPoint&) const = default;
 };
 
-// What an evaluation puts into one of the nine series.
+// What an evaluation puts into the label series or gives one year.
 struct TSeriesFill
 {
     std::vector<TEvalPoint> points;
@@ -47,22 +47,23 @@ struct TDayRange
 };
 
 // The complete result of one evaluation, computed from the year store
-// alone; the main window then hands it to the chart.
+// alone for every loaded year; the main window then hands the label series
+// and the years it draws to the chart.
 struct TEvaluation
 {
-    static constexpr int SeriesCount = 9;     // the label series and eight year series
-    static constexpr int MaxYears = SeriesCount - 1;
+    static constexpr int SeriesCount = 9;     // of the chart: the label series and eight year series
+    static constexpr int FillCount = TYearStore::SlotCount; // the labels, then one per slot
 
-    std::array<TSeriesFill, SeriesCount> series;
-    QStringList yearEntries;   // the year pick list, entry j for series j + 1
+    std::array<TSeriesFill, FillCount> series; // entry 0 the labels, entry s slot s
+    QStringList yearEntries;   // the year pick list, entry j for slot j + 1
     QStringList reportLines;   // lines for the hidden report pane
     // Narrow the left axis around the plotted values once the chart has
     // been drawn; minPlotted is the smallest plotted value above 0.
     bool tightenLeftAxis = false;
     float minPlotted = 5000000.0f;
-    // Per series, the last day of a running line that ends before
+    // Per slot, the last day of a running line that ends before
     // 31 December because its year is not over; 0 for a line to the end.
-    std::array<int, SeriesCount> lastDataDay{};
+    std::array<int, FillCount> lastDataDay{};
     // Modes whose x is a day: the range the years' axis and the labels'
     // axis share, the whole calendar year whatever days the files cover.
     std::optional<TDayRange> dayRange;
@@ -77,7 +78,7 @@ constexpr int NoYearRunning = std::numeric_limits<int>::max();
 // indexed by day div 30.
 extern const std::array<int, 13> MonthBucketStart;
 
-// Slots 1 to 8 that hold a year: the walk stops at the first empty slot.
+// Slots from 1 on that hold a year: the walk stops at the first empty slot.
 int LoadedYearCount(const TYearStore& store);
 
 TEvaluation EvaluateDaily(const TYearStore& store, int column, TEvalMode mode, int firstRunningYear = NoYearRunning);

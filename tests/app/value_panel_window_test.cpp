@@ -107,10 +107,34 @@ TEST_F(ValuePanelWindow, LegendOpensThePickListAndAPickHidesTheYearAcrossModes)
     PickYear(1); // 2010
     EXPECT_FALSE(box->isVisible());
     EXPECT_EQ(form.focusWidget(), &Chart()); // not the editable metric list
-    EXPECT_FALSE(Chart().SeriesAt(2).Active());
-    Mode(0);
-    EXPECT_FALSE(Chart().SeriesAt(2).Active());
-    EXPECT_TRUE(Chart().SeriesAt(1).Active());
+    for (int mode : {3, 0}) {
+        Mode(mode);
+        // 2011 keeps its series and colour.
+        EXPECT_FALSE(Chart().SeriesAt(2).ShowInLegend());
+        EXPECT_EQ(Chart().SeriesAt(3).Title(), QStringLiteral("2011"));
+        EXPECT_EQ(Chart().SeriesAt(3).SeriesColor(), clBlue);
+    }
+}
+
+TEST_F(ValuePanelWindow, EveryYearIsInThePickListAndANinthIsRefusedUntilOneIsHidden)
+{
+    Load({"2009", "2010", "2011", "2012", "2009", "2010", "2011", "2012", "2011", "2012"});
+    QListWidget* box = form.LBox();
+    form.ChartClickLegend(mbLeft, 0, 100, 300);
+    ASSERT_EQ(box->count(), 10);
+    // The latest eight are drawn: both 2009s wait unchecked.
+    EXPECT_EQ(box->item(0)->checkState(), Qt::Unchecked);
+    EXPECT_EQ(box->item(1)->checkState(), Qt::Checked);
+    PickYear(0);
+    EXPECT_EQ(form.PaneStatus()->text(), QStringLiteral("Es werden höchstens 8 Jahre gezeigt: erst ein Jahr ausblenden."));
+    EXPECT_EQ(Chart().SeriesAt(1).Title(), QStringLiteral("2010"));
+    form.ChartClickLegend(mbLeft, 0, 100, 300);
+    PickYear(1); // 2010 out ...
+    form.ChartClickLegend(mbLeft, 0, 100, 300);
+    PickYear(0); // ... 2009 in, in the colour 2010 left
+    EXPECT_EQ(Chart().SeriesAt(1).Title(), QStringLiteral("2009"));
+    EXPECT_EQ(Chart().SeriesAt(1).SeriesColor(), clRed);
+    EXPECT_EQ(form.DrawnYears().HiddenYears(), std::vector<int>({2010, 2009}));
 }
 
 TEST_F(ValuePanelWindow, NoEntryTogglesTheLabelSeriesAndTheLastYearStaysVisible)

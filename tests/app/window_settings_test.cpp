@@ -123,6 +123,6 @@ TEST(WindowSettings, ASecondWindowRestoresTheFirstAndReloadsItsLoad)
     menu->actions().front()->trigger();
     EXPECT_EQ(second.MemoLines(), years);
     EXPECT_EQ(second.CB_Wahl()->currentText(), metric);
-    EXPECT_TRUE(second.Chart()->SeriesAt(1).Active());
-    EXPECT_FALSE(second.Chart()->SeriesAt(2).Active());
+    EXPECT_TRUE(second.DrawnYears().IsDrawn(0));
+    EXPECT_FALSE(second.DrawnYears().IsDrawn(1));
 }

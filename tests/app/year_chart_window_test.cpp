@@ -63,17 +63,14 @@ TEST_F(YearChartWindow, MonthLabelsLeaveThePanelBetweenThem)
     EXPECT_GT(panelPixels, (plot.Right - plot.Left) * 15);
 }
 
-// After a load the mode list already shows "Datumsmäßig sortiert"; picking
-// it must draw the chart although the text does not change.
-TEST_F(YearChartWindow, PickingTheShownEntryDraws)
+// A load draws the running total of distance at once, and both lists say so.
+TEST_F(YearChartWindow, ALoadDrawsTheRunningDistanceAtOnce)
 {
-    QComboBox* modes = form.CB_Art();
-    ASSERT_FALSE(form.Chart()->isVisible());
-    ASSERT_EQ(modes->currentIndex(), 0);
-    emit modes->activated(0);
-    EXPECT_TRUE(form.Chart()->isVisible());
-    EXPECT_EQ(form.EvaluationState().EvalMode, 0);
-    EXPECT_GT(form.Chart()->SeriesAt(1).PointCount(), 100);
+    ASSERT_TRUE(form.Chart()->isVisible());
+    EXPECT_EQ(form.CB_Art()->currentText(), QStringLiteral("Werte kumulierte"));
+    EXPECT_EQ(form.CB_Kum()->currentText(), QStringLiteral("Strecke  [km]"));
+    EXPECT_EQ(form.EvaluationState().SelectedColumn, form.YearStore().SumColumn(DistanceTotal));
+    EXPECT_EQ(form.Chart()->SeriesAt(1).PointCount(), 365);
 }
 
 // A pick that changes the text reports the change and then the pick, in one

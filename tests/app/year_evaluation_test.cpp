@@ -178,12 +178,12 @@ TEST_F(EvaluationTest, ColumnsBeyondTheStoreHaveNoValues)
     }
 }
 
-TEST_F(EvaluationTest, OnlyEightYearsAreShownAndTheWalkStopsAtAGap)
+TEST_F(EvaluationTest, EveryLoadedYearIsEvaluatedAndTheWalkStopsAtAGap)
 {
-    for (int slot = 1; slot <= 10; ++slot)
+    for (int slot = 1; slot <= 19; ++slot)
         Year(slot, float(2000 + slot));
-    EXPECT_EQ(LoadedYearCount(store), 8);
-    EXPECT_EQ(EvaluateDaily(store, Column, TEvalMode::Daily).yearEntries.size(), 8);
+    EXPECT_EQ(LoadedYearCount(store), 19);
+    EXPECT_EQ(EvaluateDaily(store, Column, TEvalMode::Daily).yearEntries.size(), 19);
     store.SetYear(3, 0);
     EXPECT_EQ(LoadedYearCount(store), 2);
 }

@@ -15,7 +15,7 @@ window=$(timeout 60 xdotool search --sync --onlyvisible --name '^Kaldoro' | head
 sleep 1
 eval "$(xdotool getwindowgeometry --shell "$window")"
 # The chart leaves 5 px left, right and below, and 45 px above.
-chart_size="$((WIDTH - 10)) $((HEIGHT - 50))"
+chart_size="$((WIDTH - 10)) $((HEIGHT - 144))" # above the file pane and its status line
 # A loaded machine may need a moment longer: try a few times.
 for attempt in 1 2 3 4 5; do
   xdotool mousemove --window "$window" $((WIDTH / 2)) $((HEIGHT / 2)) click 1

@@ -1,22 +1,24 @@
 #!/bin/bash
-# Starts the real program without files in an X server and drops the sample
-# files on its window from another program (a drag source window) with real
-# mouse events: a press in the source, moves across to Kaldoro, a release
-# there, so the files travel by the X drag-and-drop protocol as from a file
-# manager. The lists must appear and a mode must draw the four years. Then
-# the keys: F1 opens the help window, Esc closes it.
+# Starts the real program without files in an X server: a hint stands in the
+# chart's place. Then drops thirteen real year files on its window from
+# another program (a drag source window) with real mouse events: a press in
+# the source, moves across to Kaldoro, a release there, so the files travel
+# by the X drag-and-drop protocol as from a file manager. The lists and the
+# chart of the latest eight years must appear at once; the year pick list
+# refuses a ninth year, and swaps one in once a year is hidden. Then the
+# keys: F1 opens the help window, Esc closes it.
 set -euo pipefail
 kaldoro=$1
 samples=$2
 source_program=$3
 probe=$4
 checker=$5
-shots=$(mktemp -d)
+shots=${KEEP:-$(mktemp -d)}
 
 "$kaldoro" &
 pid=$!
 spid=
-trap 'kill $pid $spid 2>/dev/null || true; rm -rf "$shots"' EXIT
+trap 'kill $pid $spid 2>/dev/null || true; [ -n "${KEEP:-}" ] || rm -rf "$shots"' EXIT
 
 window=$(timeout 60 xdotool search --sync --onlyvisible --name '^Kaldoro' | head -n 1)
 sleep 1
@@ -30,10 +32,11 @@ list_pixels() {
 before=$(list_pixels before)
 echo "white pixels where the mode list appears: $before before the drop"
 [ "$before" -lt 50 ] || { echo "the lists show before any load" >&2; exit 1; }
+# The hint in the chart's place is light gray, the window darker.
+[ "$("$probe" "$shots/before.png" count c0c0c0 5 45 933 545)" -gt 100000 ] || { echo "no hint at the start" >&2; exit 1; }
 
 LSAN_OPTIONS="suppressions=$(dirname "$0")/drag_source.supp:print_suppressions=0${LSAN_OPTIONS:+:$LSAN_OPTIONS}" \
-  "$source_program" "$samples"/2009.csv "$samples"/2010.csv "$samples"/2011.csv "$samples"/2012.csv \
-  > "$shots/source.txt" &
+  "$source_program" "$samples"/*.csv > "$shots/source.txt" &
 spid=$!
 source_window=$(timeout 60 xdotool search --sync --onlyvisible --name '^drag-source$' | head -n 1)
 sleep 1
@@ -68,18 +71,33 @@ for attempt in 1 2 3 4 5; do
   [ $attempt -lt 5 ] || { echo "the lists did not appear" >&2; exit 1; }
 done
 
-# The four dropped years in the chart: red, lime, blue and maroon markers.
-xdotool mousemove --window "$window" 450 21 click 1
-sleep 0.5
-xdotool key Down
+fail() { echo "FAIL: $*" >&2; exit 1; }
+plot="0 48 938 545"
+legend="0 496 938 545"
+count() { "$probe" "$1" count "$2" $plot; }
+still() { local f=$shots/$1.png; xdotool mousemove --window "$window" 900 625; sleep 1.5; import -window "$window" "$f"; echo "$f"; }
+# The latest eight years (2010 to 2017) in their colours, with no list touched.
 for attempt in 1 2 3 4 5; do
-  sleep 2
+  sleep 1
   import -window "$window" "$shots/chart.png"
-  if "$checker" "$shots/chart.png" 400 ff0000:100 00ff00:100 0000ff:100 800000:100; then
-    break
-  fi
-  [ $attempt -lt 5 ] || { echo "the dropped years are not drawn" >&2; exit 1; }
+  "$checker" "$shots/chart.png" 400 ff0000:50 00ff00:50 0000ff:50 800000:50 008000:50 00ffff:50 && break
+  [ $attempt -lt 5 ] || fail "the dropped years are not drawn at once"
 done
+# The pick list opens above the first legend item with all thirteen years of
+# 13 px, in slot order: 2005 to 2009 unchecked, 2010 (red) the sixth row.
+row() { echo $(($2 - (12 - $1) * 13 - 7)); }
+pick() { # row, colour of the first legend item
+  local lx ly
+  read -r lx ly < <("$probe" "$(still legend)" locate "$2" $legend) || fail "no legend item in $2"
+  xdotool mousemove --window "$window" "$lx" "$ly" click 1 sleep 1
+  xdotool mousemove --window "$window" $((lx + 20)) "$(row "$1" "$ly")" click 1
+}
+pick 0 ff0000 # 2005: a ninth year, refused
+[ "$(count "$(still refused)" ff0000)" -gt 50 ] || fail "the refused pick changed the chart"
+pick 5 ff0000 # 2010 hidden
+[ "$(count "$(still hidden)" ff0000)" -eq 0 ] || fail "2010 is still drawn"
+pick 0 00ff00 # 2005 drawn, in the red 2010 left
+[ "$(count "$(still swapped)" ff0000)" -gt 50 ] || fail "2005 is not drawn after 2010 was hidden"
 
 # F1 opens the help window, Esc in it closes it.
 xdotool key F1

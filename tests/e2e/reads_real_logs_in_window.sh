@@ -23,24 +23,29 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 # True when two captures show the same chart (the lists above it may differ in
 # focus and hover look).
 same_chart() {
-  convert "$1" -crop 939x597+0+48 +repage "$work/a.png"
-  convert "$2" -crop 939x597+0+48 +repage "$work/b.png"
+  convert "$1" -crop 939x498+0+48 +repage "$work/a.png"
+  convert "$2" -crop 939x498+0+48 +repage "$work/b.png"
   [ "$(compare -metric AE "$work/a.png" "$work/b.png" null: 2>&1)" = "0" ]
 }
 # The pointer off the plot, so no hover help covers what is compared.
 still() { xdotool mousemove --window "$window" 900 625; shot; }
-# The chart fills the window below the lists (from row 48); the legend is its
-# bottom band, under the plot and the axis labels.
-plot="0 48 938 644"
-legend="0 595 938 644"
+# The chart fills the window below the lists (from row 48) down to the file
+# pane's status line; the legend is its bottom band, under the plot and the
+# axis labels.
+plot="0 48 938 545"
+legend="0 496 938 545"
 count() { "$probe" "$1" count "$2" $plot; }
 
-# A metric: the first entry of the metric list (left 176, top 8, 200 x 26).
+# The load has drawn the running distance; then a metric: the next entry of
+# the totals list in front (left 176, top 8, 200 x 26).
+[ "$(count "$(still)" ff0000)" -gt 20 ] || fail "no chart after the load"
 xdotool mousemove --window "$window" 250 21 click 1
 xdotool key Down
 [ "$(count "$(still)" ff0000)" -gt 20 ] || fail "no chart after picking a metric"
 # Every further mode (mode list: left 392, top 8), each drawn in the year colours.
 # Each evaluation gives the chart the focus: click the list before each key.
+xdotool mousemove --window "$window" 450 21 click 1
+xdotool key Up Up Up Up Up # back to the first mode
 for mode in 1 2 3 4 5; do
   xdotool mousemove --window "$window" 450 21 click 1
   xdotool key Down
