@@ -139,12 +139,12 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "kaldoro: %s\n%s\n", qPrintable(error), qPrintable(TCommandLine::Usage()));
         return 2;
     }
-    // Runs that only write files or text read and write no settings: the
-    // same command gives the same result on every machine.
-    const bool writesOnly = commandLine.Exports() || import.listSports || !import.convertTo.isEmpty();
+    // The columns chosen in the import dialog for an export's header hold
+    // on the command line too (--column overrides them); the window's own
+    // settings are left alone by runs that only write files or text.
     TImportedYears imported;
     if (import.Active()) {
-        const auto remembered = writesOnly ? nullptr : UserSettings::Open();
+        const auto remembered = UserSettings::Open();
         if (const auto exitCode = ImportRun::Prepare(import, imported, remembered.get()))
             return *exitCode;
     }

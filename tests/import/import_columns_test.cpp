@@ -66,7 +66,7 @@ TEST(ImportColumns, CommandLineUsesTheRememberedAndTheNamedColumns)
     };
     const auto run = [&](std::vector<TColumnOverride> columns) { return runWith(std::move(columns), settings.get()); };
     EXPECT_NE(run({}).find("20240501;00:00;1:00:00;0;"), std::string::npos);
-    // A run that only writes files reads no settings.
+    // Without a remembered choice, the export's own guess.
     EXPECT_NE(runWith({}, nullptr).find("20240501;00:00;0:00:00;0;"), std::string::npos);
     EXPECT_NE(run({{"distance", "Effort"}}).find("20240501;00:00;1:00:00;12.000;"), std::string::npos);
     EXPECT_NE(run({{"duration", ""}}).find("20240501;00:00;0:00:00;0;"), std::string::npos);

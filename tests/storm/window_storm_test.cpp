@@ -90,7 +90,10 @@ TEST(WindowStorm, RandomInputLeavesTheWindowSound)
     // The window still answers, exactly as a new one does.
     form.resize(TForm1::DesignWidth, TForm1::DesignHeight);
     const std::vector<QByteArray> afterStorm = EvaluationsOf(form);
+    // Years hidden in the storm stay hidden whenever they are loaded again.
     TForm1 fresh;
+    for (const int year : form.HiddenYears())
+        fresh.RememberYearHidden(year, true);
     fresh.show();
     const std::vector<QByteArray> expected = EvaluationsOf(fresh);
     ASSERT_EQ(afterStorm.size(), expected.size());
