@@ -8,7 +8,7 @@
 #include "app/import/import_selection.h"
 #include "app/import/imported_years.h"
 #include "app/import/workout_reader.h"
-#include "app/line_reader.h"
+#include "app/year/line_reader.h"
 #include "support/synthetic_exports.h"
 
 #include <QFile>

@@ -1,9 +1,9 @@
 // Loading 19 year files (the bundled samples repeated) through the loader,
 // next to a bare line-by-line read of the same files with no parsing.
-#include "app/line_reader.h"
-#include "app/string_items.h"
-#include "app/year_file_loader.h"
-#include "app/year_store.h"
+#include "app/year/line_reader.h"
+#include "app/year/string_items.h"
+#include "app/year/year_file_loader.h"
+#include "app/year/year_store.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -11,7 +11,7 @@
 #include "qt_benchmark_main.h"
 #include "bench/year_chart_scene.h"
 
-#include "app/chart_picture.h"
+#include "app/view/chart_picture.h"
 
 #include <QImage>
 #include <QTemporaryDir>

@@ -5,7 +5,7 @@
 // chart at 831 x 553. Header only: every bench/*.cpp is an executable of
 // its own.
 
-#include "app/main_form.h"
+#include "app/window/main_form.h"
 #include "chart/canvas/colour.h"
 #include "chart/panel/chart.h"
 #include "chart/series/chart_series.h"

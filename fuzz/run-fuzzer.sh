@@ -28,13 +28,6 @@ for file in "$root"/samples/real/*/*.csv; do
   cp "$file" "$build/seeds/real-$n.csv"
 done
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1}
-# The year files of each input are written here; libFuzzer may leave without
-# cleaning up, so the script does.
-shm=/dev/shm
-[ -d "$shm" ] && [ -w "$shm" ] || shm=${TMPDIR:-/tmp}
-KALDORO_FUZZ_FILES=$(mktemp -d "$shm/kaldoro-fuzz-XXXXXX")
-export KALDORO_FUZZ_FILES
-trap 'rm -rf "$KALDORO_FUZZ_FILES"' EXIT
 status=0
 "$build/year_files_fuzzer" -max_total_time="$seconds" -max_len=65536 -timeout=20 -print_final_stats=1 \
   -dict="$root/fuzz/year_files.dict" -artifact_prefix="$build/artifacts/" "$@" \

@@ -1,14 +1,12 @@
 #include "fuzz/year_files_harness.h"
 
-#include "app/evaluation_selection.h"
-#include "app/load_report.h"
-#include "app/string_items.h"
-#include "app/year_evaluation.h"
-#include "app/year_file_loader.h"
-#include "app/year_store.h"
+#include "app/year/evaluation_selection.h"
+#include "app/year/load_report.h"
+#include "app/year/string_items.h"
+#include "app/year/year_evaluation.h"
+#include "app/year/year_file_loader.h"
+#include "app/year/year_store.h"
 
-#include <QDir>
-#include <QFile>
 
 #include <algorithm>
 #include <array>
@@ -128,8 +126,8 @@ void EvaluateAll(const TYearStore& store, const TStringListItems& metrics, QStri
 
 } // namespace
 
-TYearFilesHarness::TYearFilesHarness(QString folder)
-    : folder_(std::move(folder)), store_(std::make_unique<TYearStore>())
+TYearFilesHarness::TYearFilesHarness()
+    : store_(std::make_unique<TYearStore>())
 {
 }
 
@@ -167,15 +165,12 @@ QStringList TYearFilesHarness::Run(std::string_view input)
 TYearFilesHarness::TLoad TYearFilesHarness::Load(std::string_view input, TYearStore& store, QStringList& violations)
 {
     TLoad load;
-    violations << WriteFiles(input);
-    if (!violations.isEmpty())
-        return load;
     store.ClearYearStore();
     TYearFileLoader loader(store, load.metrics);
     loader.BeginLoad();
-    for (const QString& path : std::as_const(paths_))
-        load.reports.push_back(loader.ReadYearFile(path));
-    RemoveFiles();
+    for (std::string_view bytes : SplitIntoFiles(input))
+        load.reports.push_back(loader.ReadYearText(QStringLiteral("%1.csv").arg(load.reports.size() + 1),
+                                                   QByteArrayView(bytes.data(), qsizetype(bytes.size()))));
     load.slotsFilled = loader.SlotsFilled();
     return load;
 }
@@ -202,26 +197,4 @@ void TYearFilesHarness::CompareWithReturnLineEnds(std::string_view input, const 
     for (int metric = 0; metric < TYearStore::SumMetricCount; ++metric)
         if (mirror_->SumColumn(metric) != store_->SumColumn(metric))
             violations << QStringLiteral("total %1 differs with carriage returns").arg(metric);
-}
-
-QStringList TYearFilesHarness::WriteFiles(std::string_view input)
-{
-    paths_.clear();
-    for (std::string_view bytes : SplitIntoFiles(input)) {
-        const QString path = QDir(folder_).filePath(QStringLiteral("%1.csv").arg(paths_.size() + 1));
-        QFile file(path);
-        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)
-            || file.write(bytes.data(), qint64(bytes.size())) != qint64(bytes.size())) {
-            RemoveFiles();
-            return {QStringLiteral("cannot write %1").arg(path)};
-        }
-        paths_ << path;
-    }
-    return {};
-}
-
-void TYearFilesHarness::RemoveFiles()
-{
-    for (const QString& path : std::as_const(paths_))
-        QFile::remove(path);
 }

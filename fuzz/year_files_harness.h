@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/load_report.h"
-#include "app/string_items.h"
+#include "app/year/load_report.h"
+#include "app/year/string_items.h"
 
 #include <QString>
 #include <QStringList>
@@ -24,9 +24,7 @@ public:
     static constexpr char FileMarker = '\x1e';
     static constexpr int MaxFiles = 3;
 
-    // The files go into folder, which must exist; they are removed again
-    // after each run.
-    explicit TYearFilesHarness(QString folder);
+    TYearFilesHarness();
     ~TYearFilesHarness();
 
     // One to three year files: the bytes up to the first marker, between
@@ -49,11 +47,7 @@ private:
 
     TLoad Load(std::string_view input, TYearStore& store, QStringList& violations);
     void CompareWithReturnLineEnds(std::string_view input, const TLoad& load, QStringList& violations);
-    QStringList WriteFiles(std::string_view input);
-    void RemoveFiles();
 
-    QString folder_;
-    QStringList paths_;
     // Kept from run to run and cleared as the load button clears it: a fresh
     // megabyte for every input would cost more than the load itself.
     std::unique_ptr<TYearStore> store_;

@@ -2,7 +2,7 @@
 
 #include "app/import/csv_reader.h"
 #include "app/import/generic_recogniser.h"
-#include "app/regular_file.h"
+#include "app/year/regular_file.h"
 
 #include <QFileInfo>
 #include <QStringList>

@@ -1,13 +1,6 @@
 #include "app/import/import_report.h"
 
-namespace {
-
-QString Count(int n, const char* singular, const char* plural)
-{
-    return QStringLiteral("%1 %2").arg(n).arg(QString::fromUtf8(n == 1 ? singular : plural));
-}
-
-} // namespace
+#include "app/year/pane_findings.h"
 
 TImportReport& TImportReport::operator+=(const TImportReport& other)
 {
@@ -24,14 +17,7 @@ TImportReport& TImportReport::operator+=(const TImportReport& other)
 
 QStringList ImportReportParts(const TImportReport& report)
 {
-    struct TFinding
-    {
-        int count;
-        const char* singular;
-        const char* plural;
-        const char* text;
-    };
-    const TFinding findings[] = {
+    const TCountedFinding findings[] = {
         {report.unreadableRows, "Zeile", "Zeilen", " nicht in Spalten zerlegbar, übersprungen"},
         {report.shortRows, "Zeile", "Zeilen", " ohne die gewählten Spalten (zu wenige Felder), übersprungen"},
         {report.rowsWithoutDate, "Zeile", "Zeilen", " ohne lesbares Datum übersprungen"},
@@ -44,19 +30,13 @@ QStringList ImportReportParts(const TImportReport& report)
         {report.latin1Fields, "Feld", "Felder", " ohne gültiges UTF-8, als Latin-1 gelesen"},
         {report.duplicates, "Einheit", "Einheiten", " doppelt (schon in einer anderen Datei), einmal gezählt"},
     };
-    QStringList parts;
-    for (const TFinding& finding : findings)
-        if (finding.count > 0)
-            parts << Count(finding.count, finding.singular, finding.plural) + QString::fromUtf8(finding.text);
-    return parts;
+    return CountedFindingParts(findings);
 }
 
 QStringList DescribeImportReport(const TImportReport& report)
 {
-    const QStringList parts = ImportReportParts(report);
-    if (parts.isEmpty())
-        return {};
-    return {QStringLiteral("    -> ") + parts.join(QStringLiteral("; ")) + QLatin1Char('.')};
+    const QString line = PaneFindingLine(ImportReportParts(report));
+    return line.isEmpty() ? QStringList() : QStringList{line};
 }
 
 QString NothingReadReason(const TImportReport& report)

@@ -108,7 +108,7 @@ TChosen Apply(const std::vector<TWorkout>& workouts, const QStringList& sports, 
         if (years.contains(year))
             present << year;
     TChosen chosen;
-    while (present.size() > MaxYears)
+    while (present.size() > MaxLoadedYears)
         chosen.leftOutYears << present.takeFirst();
     for (const TWorkout& w : workouts) {
         if (!sports.contains(w.sport))

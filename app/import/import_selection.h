@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/year/year_counts.h"
+
 #include "app/import/import_report.h"
 #include "app/import/sport_kind.h"
 #include "app/import/workout.h"
@@ -16,8 +18,7 @@
 namespace ImportSelection {
 
 // Years the chart shows by default, and years the year store can hold.
-constexpr int DefaultYearCount = 8;
-constexpr int MaxYears = 19;
+constexpr int DefaultYearCount = MaxDrawnYears;
 
 // Sports with their workout counts, the most frequent first (ties by name).
 std::vector<std::pair<QString, int>> SportCounts(const std::vector<TWorkout>& workouts);
@@ -56,7 +57,7 @@ struct TChosen
 };
 
 // The workouts of the chosen sports and years; the rest is counted in
-// report. Of more than MaxYears chosen years the latest are kept.
+// report. Of more than MaxLoadedYears chosen years the latest are kept.
 TChosen Apply(const std::vector<TWorkout>& workouts, const QStringList& sports, QList<int> years,
               TImportReport& report);
 

@@ -37,7 +37,7 @@ TImportedYears TImportedYears::Build(const TExportSet& exports, TWorkoutList lis
         for (int year : chosen.leftOutYears)
             names << QString::number(year);
         result.notes << QStringLiteral("    -> Nicht geladen (höchstens %1 Jahre je Ladevorgang): %2.")
-                            .arg(ImportSelection::MaxYears)
+                            .arg(MaxLoadedYears)
                             .arg(names.join(QStringLiteral(", ")));
     }
     result.notes << DescribeImportReport(list.report);

@@ -2,7 +2,7 @@
 // and the yearly totals match sums made independently of the importer
 // (the workout counts of a plain line split, and the totals another tool
 // wrote into the trailer lines of the converted year files in samples/real).
-#include "import_fixture.h"
+#include "support/import_fixture.h"
 
 #include <QFile>
 #include <QRegularExpression>

@@ -1,7 +1,7 @@
 // Generated Strava and TrainingPeaks exports: year totals per sport against
 // the values the generator wrote, planned rows skipped, and the time-zone
 // rule for Strava's UTC dates.
-#include "import_fixture.h"
+#include "support/import_fixture.h"
 #include "support/synthetic_exports.h"
 
 #include <gtest/gtest.h>

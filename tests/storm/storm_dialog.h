@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/open_file_dialog.h"
+#include "app/window/open_file_dialog.h"
 
 #include <random>
 

@@ -1,6 +1,6 @@
 #include "storm/window_storm.h"
 
-#include "app/main_form.h"
+#include "app/window/main_form.h"
 #include "chart/panel/chart.h"
 #include "storm/storm_dialog.h"
 

@@ -2,9 +2,9 @@
 // KALDORO_STORM_START choose the length and the start value of the random
 // numbers (tests/storm.sh runs a long one); the start value is printed so
 // that a failing storm can be replayed.
-#include "app/application.h"
-#include "app/main_form.h"
-#include "app/series_csv.h"
+#include "app/window/application.h"
+#include "app/window/main_form.h"
+#include "app/view/series_csv.h"
 #include "chart/panel/chart.h"
 #include "storm/storm_dialog.h"
 #include "storm/storm_files.h"

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/string_items.h"
-#include "app/year_file_loader.h"
-#include "app/year_store.h"
+#include "app/year/string_items.h"
+#include "app/year/year_file_loader.h"
+#include "app/year/year_store.h"
 #include "support/temp_files.h"
 
 #include <QString>

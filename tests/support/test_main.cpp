@@ -1,4 +1,4 @@
-#include "app/application.h"
+#include "app/window/application.h"
 #include <gtest/gtest.h>
 
 #include <QSettings>

@@ -1,0 +1,56 @@
+// What kaldoro --help and --version print.
+#include "app/cli/command_line.h"
+
+#include "app/import/column_override.h"
+#include "app/import/sport_kind.h"
+#include "kaldoro_version.h"
+
+QString TCommandLine::Version()
+{
+    return QStringLiteral("kaldoro %1").arg(QStringLiteral(KALDORO_VERSION));
+}
+
+namespace {
+
+QString KindNames()
+{
+    QStringList names;
+    for (int k = 0; k < SportKinds::KindCount; ++k)
+        names << SportKinds::Name(static_cast<TSportKind>(k));
+    return names.join(QStringLiteral(", "));
+}
+
+} // namespace
+
+QString TCommandLine::Help()
+{
+    return Version() + QStringLiteral(" - vergleicht Trainingsjahre aus Jahresdateien in einem Diagramm.\n\n")
+        + Usage()
+        + QStringLiteral("\n\n"
+                         "  FILE...              Jahresdateien, geladen wie mit dem Knopf \"LOAD Jahres Daten\"\n"
+                         "                       (Trainingsexporte ohne Jahresdateien: wie mit --import)\n"
+                         "  --mode M             Art der Auswertung, Eintrag 0 bis 5 der Liste\n"
+                         "  --metric N           Eintrag N der Messgrößen-Liste, die die Auswertung nutzt\n"
+                         "  --export-png FILE    das Diagramm als PNG schreiben, ohne Fenster\n"
+                         "  --scale N            das PNG N-mal so groß (1 bis 4), gleich aufgeteilt\n"
+                         "  --export-svg FILE    das Diagramm als SVG schreiben, ohne Fenster\n"
+                         "  --export-pdf FILE    das Diagramm als PDF schreiben, ohne Fenster\n"
+                         "  --export-csv FILE    die Punkte als CSV schreiben, ohne Fenster (- = Standardausgabe)\n"
+                         "  --compare-at DAY     die Werte der Jahre an Tag DAY ausgeben (braucht --mode);\n"
+                         "                       \"—\" ohne Wert, etwa nach der letzten Zeile eines laufenden Jahres\n"
+                         "  --today YYYY-MM-DD   dieses Datum als heute nehmen: Jahre ab seinem Jahr laufen noch,\n"
+                         "                       ihre Summen und Verläufe enden an ihrer letzten Zeile\n"
+                         "  --import FILE        einen Trainingsexport statt Jahresdateien lesen (mehrfach: Teile eines Exports)\n"
+                         "  --column Q=NAME      Spalte NAME des Exports für Q, eines von:\n"
+                         "                       ")
+        + ColumnOverrides::Keys().join(QStringLiteral(", "))
+        + QStringLiteral("\n"
+                         "  --sport NAME         nur diese Sportart, oder alle einer Art (ohne: die häufigste Art):\n"
+                         "                       ")
+        + KindNames()
+        + QStringLiteral(", all\n"
+                         "  -h, --help           diese Hilfe\n"
+                         "  --version            die Version\n\n"
+                         "Im Fenster: Strg+O laden, Strg+S speichern, Strg+C kopieren, Strg+P drucken,\n"
+                         "Esc Zoom zurücknehmen, F1 Hilfe; Jahresdateien lassen sich auch ins Fenster ziehen.");
+}

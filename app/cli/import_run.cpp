@@ -1,0 +1,103 @@
+#include "app/cli/import_run.h"
+
+#include "app/import/export_set.h"
+#include "app/import/import_selection.h"
+#include "app/import/mapping_memory.h"
+#include "app/view/output_writer.h"
+
+#include <QDir>
+
+#include <cstdio>
+
+namespace ImportRun {
+namespace {
+
+int Fail(const QString& message)
+{
+    std::fprintf(stderr, "kaldoro: %s\n", qPrintable(message));
+    return 2;
+}
+
+QList<int> ChosenYears(const TImportCommand& command, const std::vector<TWorkout>& workouts,
+                       const QStringList& sports)
+{
+    if (!command.years)
+        return ImportSelection::DefaultYears(workouts, sports);
+    QList<int> years;
+    for (const auto& [year, count] : ImportSelection::YearCounts(workouts, sports))
+        if (year >= command.years->first && year <= command.years->second)
+            years << year;
+    return years;
+}
+
+void PrintNotes(const QStringList& notes)
+{
+    for (const QString& note : notes)
+        std::fprintf(stderr, "kaldoro: %s\n", qPrintable(note));
+}
+
+// Opens every export with the mapping remembered for its header, if any, and
+// the columns the command line names; an error text names the file.
+QString OpenExports(const TImportCommand& command, TExportSet& exports, QSettings* remembered)
+{
+    for (const QString& path : command.files) {
+        try {
+            TExportFile file = TExportFile::Open(path);
+            TColumnMapping mapping = remembered ? MappingMemory::Recall(file, *remembered) : file.DefaultMapping();
+            if (const QString error = ColumnOverrides::Apply(command.columns, file.Table().header, mapping);
+                !error.isEmpty())
+                return QStringLiteral("%1: %2").arg(path, error);
+            if (mapping.dateColumn < 0)
+                return QStringLiteral("%1: no column with dates found").arg(path);
+            exports.Add(std::move(file), mapping);
+        } catch (const TImportError& error) {
+            return QStringLiteral("%1: %2").arg(path, error.Text());
+        }
+    }
+    return {};
+}
+
+} // namespace
+
+std::optional<int> Prepare(const TImportCommand& command, TImportedYears& imported, QSettings* remembered)
+{
+    TExportSet exports;
+    if (const QString error = OpenExports(command, exports, remembered); !error.isEmpty())
+        return Fail(error);
+    TWorkoutList list = exports.Read();
+    if (list.workouts.empty())
+        return Fail(QStringLiteral("%1: %2").arg(exports.Source(), NothingReadReason(list.report)));
+    const auto counts = ImportSelection::SportCounts(list.workouts);
+    if (command.listSports) {
+        for (const auto& [sport, count] : counts)
+            std::printf("%s\t%d\n", sport.toUtf8().constData(), count);
+        PrintNotes(DescribeImportReport(list.report));
+        return std::fflush(stdout) == 0 ? 0 : Fail(QStringLiteral("cannot write the list"));
+    }
+    // The chosen sports must all be in the export: a typo would load nothing.
+    QString error;
+    const QStringList sports = command.sports.isEmpty()
+        ? ImportSelection::DefaultSports(list.workouts)
+        : ImportSelection::NamedSports(command.sports, list.workouts, error);
+    if (!error.isEmpty())
+        return Fail(error);
+    const QList<int> years = ChosenYears(command, list.workouts, sports);
+    if (years.isEmpty())
+        return Fail(QStringLiteral("no workouts of the chosen sports in the chosen years"));
+    imported = TImportedYears::Build(exports, std::move(list), sports, years);
+    return std::nullopt;
+}
+
+QString StageYearFiles(const QString& folder, const TImportedYears& imported, TOutputWriter& writer)
+{
+    if (const QString error = writer.StageFolder(folder); !error.isEmpty())
+        return error;
+    for (const auto& [year, text] : imported.texts) {
+        const QString path = QDir(folder).filePath(QString::number(year) + QStringLiteral(".csv"));
+        if (const QString error = writer.Stage(path, QByteArray::fromStdString(text)); !error.isEmpty())
+            return error;
+    }
+    return {};
+}
+
+} // namespace ImportRun

@@ -1,0 +1,162 @@
+#include "app/view/year_comparison.h"
+
+#include "app/year/value_readout.h"
+#include "app/year/year_evaluation.h"
+#include "chart/panel/chart.h"
+#include "chart/series/chart_series.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace {
+
+const QString NoValue = QStringLiteral("—");
+const QString Minus = QStringLiteral("−");
+
+// The month bucket of the monthly modes that holds `day`.
+int BucketOf(int day)
+{
+    const auto next = std::upper_bound(MonthBucketStart.begin(), MonthBucketStart.end(), day);
+    return int(std::max<std::ptrdiff_t>(0, next - MonthBucketStart.begin() - 1));
+}
+
+// Index of the last point at or before day, -1 when there is none (the
+// points are kept sorted by x).
+int LastPointUpTo(const TChartSeries& series, int day)
+{
+    const TChartValueList& xs = series.XValues();
+    int low = 0;
+    int high = series.PointCount();
+    while (low < high) {
+        const int middle = low + (high - low) / 2;
+        if (xs.ValueAt(middle) <= day)
+            low = middle + 1;
+        else
+            high = middle;
+    }
+    return low - 1;
+}
+
+std::optional<double> YAt(const TChartSeries& series, int index)
+{
+    if (index < 0)
+        return std::nullopt;
+    return series.YValues().ValueAt(index);
+}
+
+// The year's value on `day` as the mode's points hold it.
+std::optional<double> ValueOnDay(const TChartSeries& series, TEvalMode mode, int day)
+{
+    const int last = LastPointUpTo(series, day);
+    const double lastX = last >= 0 ? series.XValues().ValueAt(last) : 0.0;
+    switch (mode) {
+    case TEvalMode::Daily:
+        // A day without a workout has no point, and no value to compare.
+        return last >= 0 && lastX == day ? YAt(series, last) : std::nullopt;
+    case TEvalMode::MonthlyMean: {
+        // Every point of a month carries the month's mean, so any point of
+        // the day's month answers; a month without workouts has none.
+        const int bucket = BucketOf(day);
+        const int lastInMonth = LastPointUpTo(series, MonthBucketStart[std::size_t(bucket) + 1] - 1);
+        if (lastInMonth >= 0 && series.XValues().ValueAt(lastInMonth) >= MonthBucketStart[std::size_t(bucket)])
+            return YAt(series, lastInMonth);
+        return std::nullopt;
+    }
+    case TEvalMode::MonthlyCumulative:
+        // The total restarts with each month: before the month's first
+        // workout it is 0, not the last month's total.
+        if (last >= 0 && lastX >= MonthBucketStart[std::size_t(BucketOf(day))])
+            return YAt(series, last);
+        return 0.0;
+    case TEvalMode::RunningMean:
+    case TEvalMode::Cumulative:
+        return YAt(series, last);
+    case TEvalMode::Sorted:
+        break;
+    }
+    return std::nullopt;
+}
+
+// A year not over yet has no value after its last row: its running value
+// there is not known, and a difference against it would be meaningless.
+bool EndedBefore(const TEvaluationState& state, std::size_t seriesIndex, int day)
+{
+    const int last = seriesIndex < state.LastDataDay.size() ? state.LastDataDay[seriesIndex] : 0;
+    return last > 0 && day > last;
+}
+
+QString SignOf(double value) { return value < 0 ? Minus : QStringLiteral("+"); }
+
+// The readout's formats, applied to the magnitude: a negative duration
+// reads "−0:30", not "0:-30".
+QString ValueText(double value, const TEvaluationState& state)
+{
+    const QString magnitude = ReadoutValueText(float(std::fabs(value)), state.DurationMetric, state.UnitText);
+    return (value < 0 ? Minus : QString()) + magnitude.trimmed();
+}
+
+} // namespace
+
+QString ComparisonDifferenceText(double difference, bool durationMetric)
+{
+    const double magnitude = std::fabs(difference);
+    if (durationMetric) {
+        const double minutes = std::min(std::floor(magnitude * 60.0), double(std::numeric_limits<int>::max()));
+        const int m = std::isfinite(minutes) ? int(minutes) : 0;
+        return SignOf(difference) + QString::asprintf("%i:%02i", m / 60, m % 60);
+    }
+    return SignOf(difference) + QString::asprintf(magnitude < 10 ? "%.3f" : "%.1f", magnitude);
+}
+
+bool ComparesDays(int evalMode)
+{
+    return IsEvalMode(evalMode) && evalMode != int(TEvalMode::Sorted);
+}
+
+std::optional<TYearComparison> CompareYearsAt(const std::vector<const TChartSeries*>& yearSeries,
+                                              const TEvaluationState& state, int day)
+{
+    if (!ComparesDays(state.EvalMode))
+        return std::nullopt;
+    const auto mode = TEvalMode(state.EvalMode);
+    TYearComparison result;
+    result.Day = day;
+    result.Heading = QStringLiteral("Tag %1").arg(day);
+    std::optional<double> previous;
+    for (std::size_t i = 0; i < yearSeries.size(); ++i) {
+        const TChartSeries* series = yearSeries[i];
+        if (series == nullptr || !series->Active() || !series->ShowInLegend())
+            continue;
+        TComparisonRow row;
+        row.Colour = series->SeriesColor();
+        row.Year = series->Title();
+        row.Value = EndedBefore(state, i + 1, day) ? std::nullopt : ValueOnDay(*series, mode, day);
+        row.ValueText = row.Value ? ValueText(*row.Value, state) : NoValue;
+        if (row.Value && previous && !result.Rows.empty())
+            row.DifferenceText = ComparisonDifferenceText(*row.Value - *previous, state.DurationMetric);
+        previous = row.Value;
+        result.Rows.push_back(std::move(row));
+    }
+    return result;
+}
+
+QStringList TYearComparison::Lines() const
+{
+    QStringList lines{Heading};
+    for (const TComparisonRow& row : Rows) {
+        QString line = row.Year + QLatin1Char('\t') + row.ValueText;
+        if (!row.DifferenceText.isEmpty())
+            line += QLatin1Char('\t') + row.DifferenceText;
+        lines << line;
+    }
+    return lines;
+}
+
+std::vector<const TChartSeries*> YearSeriesOf(const TChart& chart)
+{
+    std::vector<const TChartSeries*> series;
+    for (int i = 1; i < chart.SeriesTotal(); ++i)
+        series.push_back(&chart.SeriesAt(i));
+    return series;
+}

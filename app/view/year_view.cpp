@@ -1,0 +1,143 @@
+#include "app/view/year_view.h"
+
+#include "app/view/year_chart.h"
+#include "app/view/year_comparison_hover.h"
+#include "app/year/string_items.h"
+#include "app/year/year_file_loader.h"
+#include "chart/panel/chart.h"
+
+TYearView::TYearView(TChart& chart, TStringItems& metricItems)
+    : chart_(chart),
+      metricItems_(metricItems),
+      loader_(std::make_unique<TYearFileLoader>(store_, metricItems)),
+      hover_(std::make_unique<TYearComparisonHover>(chart, evaluation_))
+{
+    YearChart::Configure(chart_);
+}
+
+TYearView::~TYearView() = default;
+
+void TYearView::BeginLoad()
+{
+    loader_->BeginLoad();
+    store_.ClearYearStore();
+    drawnYears_.Reset({});
+    lastEvaluation_.reset();
+}
+
+TFileLoadReport TYearView::ReadYearFile(const QString& path)
+{
+    return loader_->ReadYearFile(path);
+}
+
+TFileLoadReport TYearView::ReadYearText(const QString& name, QByteArrayView text)
+{
+    return loader_->ReadYearText(name, text);
+}
+
+void TYearView::FinishLoad()
+{
+    std::vector<int> years;
+    for (int slot = 1, count = LoadedYearCount(store_); slot <= count; ++slot)
+        years.push_back(int(store_.Year(slot)));
+    drawnYears_.Reset(years);
+}
+
+std::vector<TFileLoadReport> TYearView::LoadFiles(const QStringList& paths)
+{
+    BeginLoad();
+    std::vector<TFileLoadReport> reports;
+    for (const QString& path : paths)
+        reports.push_back(ReadYearFile(path));
+    FinishLoad();
+    return reports;
+}
+
+QString TYearView::Select(int mode, int metric)
+{
+    if (!IsEvalMode(mode))
+        return QStringLiteral("mode %1 is not in the mode list").arg(mode);
+    const bool totals = MetricListOf(mode) == TMetricList::Kum;
+    const QStringList metrics = totals ? TotalsListEntries() : metricItems_.ToStringList();
+    if (metric < 0 || metric >= metrics.size())
+        return QStringLiteral("metric %1 is not in the list of %2 metrics").arg(metric).arg(metrics.size());
+    const TListChoice chosen{metric, metrics[metric]};
+    const TListChoice none;
+    Apply(ResolveEvaluation({mode, {}}, totals ? none : chosen, totals ? chosen : none, SumColumns(), evaluation_));
+    return {};
+}
+
+std::array<int, TYearStore::SumMetricCount> TYearView::SumColumns() const
+{
+    std::array<int, TYearStore::SumMetricCount> columns{};
+    for (int i = 0; i < TYearStore::SumMetricCount; ++i)
+        columns[std::size_t(i)] = store_.SumColumn(i);
+    return columns;
+}
+
+const TEvaluation* TYearView::Apply(const TEvaluationRequest& request)
+{
+    evaluation_ = request.state;
+    if (request.chartTitle)
+        chart_.Title().SetText({*request.chartTitle});
+    if (request.leftAxisTitle)
+        chart_.LeftAxis()->Title().SetCaption(*request.leftAxisTitle);
+    chart_.BottomAxis()->Title().SetCaption(request.bottomAxisTitle);
+    if (!request.routine)
+        return nullptr;
+    RunEvaluation(*request.routine);
+    return &*lastEvaluation_;
+}
+
+void TYearView::RunEvaluation(TEvalMode mode)
+{
+    const int column = evaluation_.SelectedColumn;
+    const int thisYear = Today().year();
+    lastEvaluation_ = mode == TEvalMode::Sorted       ? EvaluateSorted(store_, column)
+                      : mode == TEvalMode::Cumulative ? EvaluateCumulative(store_, column, thisYear)
+                                                      : EvaluateDaily(store_, column, mode, thisYear);
+    YearChart::PrepareSeries(chart_);
+    YearChart::Fill(chart_, *lastEvaluation_, drawnYears_);
+    MapLastDataDays();
+    if (lastEvaluation_->tightenLeftAxis)
+        YearChart::TightenLeftAxis(chart_, lastEvaluation_->minPlotted);
+}
+
+// The hover and the comparison read a year's last data day by its series.
+void TYearView::MapLastDataDays()
+{
+    evaluation_.LastDataDay.fill(0);
+    if (!lastEvaluation_)
+        return;
+    const auto rows = drawnYears_.RowsByColour();
+    for (std::size_t i = 0; i < rows.size() && i + 1 < evaluation_.LastDataDay.size(); ++i)
+        if (rows[i] >= 0)
+            evaluation_.LastDataDay[i + 1] = lastEvaluation_->lastDataDay[std::size_t(rows[i]) + 1];
+}
+
+void TYearView::RefillYears()
+{
+    if (!lastEvaluation_)
+        return;
+    YearChart::FillYears(chart_, *lastEvaluation_, drawnYears_);
+    MapLastDataDays();
+}
+
+TDrawnYears::TToggle TYearView::ToggleYear(int row)
+{
+    const TDrawnYears::TToggle result = drawnYears_.Toggle(row);
+    if (result == TDrawnYears::TToggle::Shown || result == TDrawnYears::TToggle::Hidden)
+        RefillYears();
+    return result;
+}
+
+void TYearView::HideYears(const std::vector<int>& years)
+{
+    drawnYears_.HideYears(years);
+    RefillYears();
+}
+
+std::optional<TYearComparison> TYearView::CompareAt(int day) const
+{
+    return CompareYearsAt(YearSeriesOf(chart_), evaluation_, day);
+}

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "app/window/recent_loads.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+#include <memory>
+#include <optional>
+
+class QSettings;
+
+// The dialogs that each start in the folder of their last choice.
+enum class TDialogFolder { YearFiles, Import, Picture };
+
+// The lists as last chosen: the mode's entry, the column metric by its
+// name (the loaded files decide which exist), the total's entry.
+struct TRememberedEvaluation
+{
+    std::optional<int> mode;
+    QString metric;
+    std::optional<int> total;
+
+    bool operator==(const TRememberedEvaluation&) const = default;
+};
+
+// What the main window keeps between runs, with typed values. A window
+// without it (command-line exports, tests) keeps nothing.
+class TWindowSettings
+{
+public:
+    // Reads and writes the given settings.
+    explicit TWindowSettings(std::unique_ptr<QSettings> settings);
+    ~TWindowSettings();
+
+    // The user's settings of Kaldoro.
+    static std::unique_ptr<TWindowSettings> User();
+
+    QByteArray Geometry() const;
+    void SetGeometry(const QByteArray& geometry);
+
+    QString LastFolder(TDialogFolder dialog) const;
+    void SetLastFolder(TDialogFolder dialog, const QString& folder);
+
+    TRememberedEvaluation Evaluation() const;
+    void SetEvaluation(const TRememberedEvaluation& evaluation);
+
+    // Years by number: a year hidden once stays hidden whenever it is loaded.
+    QList<int> HiddenYears() const;
+    void SetHiddenYears(const QList<int>& years);
+
+    TRecentLoads RecentLoads() const;
+    void SetRecentLoads(const TRecentLoads& recent);
+
+private:
+    std::unique_ptr<QSettings> settings_;
+};
