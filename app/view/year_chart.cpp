@@ -57,6 +57,23 @@ void AddYearSeries(TChart& chart, int index)
     ConfigureSeriesLists(points, index + 1);
 }
 
+// Drawn in colours and dashes no year uses: the years' series are points.
+void AddGoalSeries(TChart& chart)
+{
+    auto& goal = chart.AddSeries(std::make_unique<TLineSeries>());
+    goal.SetSeriesColor(clPurple);
+    goal.LinePen().SetWidth(2);
+    goal.LinePen().SetStyle(psDash);
+    goal.SetTitle(GoalTitle());
+    ConfigureSeriesLists(goal, GoalSeries);
+    for (int i = 0; i < MaxDrawnYears; ++i) {
+        auto& projection = chart.AddSeries(std::make_unique<TLineSeries>());
+        projection.LinePen().SetStyle(psDot);
+        projection.LinePen().SetWidth(2);
+        ConfigureSeriesLists(projection, FirstProjectionSeries + i);
+    }
+}
+
 void ConfigureAxes(TChart& chart)
 {
     TChartAxis& bottom = *chart.BottomAxis();
@@ -124,6 +141,13 @@ void Configure(TChart& chart)
     AddLabelSeries(chart);
     for (int i = 0; i < SeriesCount - 1; ++i)
         AddYearSeries(chart, i);
+    AddGoalSeries(chart);
+}
+
+const QString& GoalTitle()
+{
+    static const QString title = QStringLiteral("Ziel");
+    return title;
 }
 
 void PrepareSeries(TChart& chart)
@@ -147,11 +171,11 @@ void PrepareSeries(TChart& chart)
     bottom.SetAutomatic(true);
     bottom.SetMinimum(1);
 
-    for (int i = 0; i < SeriesCount; ++i)
+    for (int i = 0; i < AllSeriesCount; ++i)
         chart.SeriesAt(i).ClearPoints();
-    for (int i = 1; i < SeriesCount; ++i)
+    for (int i = 1; i < AllSeriesCount; ++i)
         chart.SeriesAt(i).SetHorizAxis(aTopAxis);
-    for (int i = 0; i < SeriesCount; ++i)
+    for (int i = 0; i < AllSeriesCount; ++i)
         chart.SeriesAt(i).SetShowInLegend(false);
 }
 
@@ -177,6 +201,38 @@ void FillYears(TChart& chart, const TEvaluation& evaluation, const TDrawnYears& 
         chart.SeriesAt(i).SetShowInLegend(false);
     }
     PutYears(chart, evaluation, drawn);
+}
+
+QString GoalLegendText(double goal, const QString& unitText)
+{
+    QString unit = unitText.trimmed();
+    unit.remove(QLatin1Char('[')).remove(QLatin1Char(']'));
+    const QString text = GoalTitle() + QLatin1Char(' ') + GoalText(goal);
+    return unit.isEmpty() ? text : text + QLatin1Char(' ') + unit;
+}
+
+void FillGoal(TChart& chart, const TEvaluationState& state)
+{
+    TChartSeries& goal = chart.SeriesAt(GoalSeries);
+    goal.ClearPoints();
+    goal.SetShowInLegend(state.Goal.has_value());
+    if (state.Goal) {
+        goal.AddPoint(1, 0, {}, clDefault);
+        goal.AddPoint(state.Goal->LastDay, state.Goal->Goal, {}, clDefault);
+    }
+    for (int i = 0; i < MaxDrawnYears; ++i) {
+        TChartSeries& projection = chart.SeriesAt(FirstProjectionSeries + i);
+        projection.ClearPoints();
+        const TChartSeries& year = chart.SeriesAt(i + 1);
+        const std::optional<TYearPace>& pace = state.Pace[std::size_t(i) + 1];
+        const std::optional<double> projected = pace ? pace->ProjectedTotal() : std::nullopt;
+        if (!state.Goal || !projected)
+            continue;
+        projection.SetSeriesColor(year.SeriesColor());
+        projection.SetTitle(QStringLiteral("Prognose %1").arg(year.Title()));
+        projection.AddPoint(pace->LastRowDay, pace->Total, {}, clDefault);
+        projection.AddPoint(pace->DaysOfYear, *projected, {}, clDefault);
+    }
 }
 
 void TightenLeftAxis(TChart& chart, float minPlotted)

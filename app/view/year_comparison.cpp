@@ -88,12 +88,48 @@ bool EndedBefore(const TEvaluationState& state, std::size_t seriesIndex, int day
 
 QString SignOf(double value) { return value < 0 ? Minus : QStringLiteral("+"); }
 
+// An amount against the goal, in the metric's unit: "132 km", "5:30 Std".
+QString GoalAmountText(double amount, const TEvaluationState& state)
+{
+    QString unit = state.UnitText.trimmed();
+    unit.remove(QLatin1Char('[')).remove(QLatin1Char(']'));
+    const double magnitude = std::fabs(amount);
+    QString text;
+    if (state.DurationMetric) {
+        const double minutes = std::min(std::round(magnitude * 60.0), double(std::numeric_limits<int>::max()));
+        const int m = std::isfinite(minutes) ? int(minutes) : 0;
+        text = QString::asprintf("%i:%02i", m / 60, m % 60);
+    } else {
+        text = QString::number(magnitude, 'f', magnitude < 10 ? 1 : 0);
+    }
+    return unit.isEmpty() ? text : text + QLatin1Char(' ') + unit;
+}
+
 // The readout's formats, applied to the magnitude: a negative duration
 // reads "−0:30", not "0:-30".
 QString ValueText(double value, const TEvaluationState& state)
 {
     const QString magnitude = ReadoutValueText(float(std::fabs(value)), state.DurationMetric, state.UnitText);
     return (value < 0 ? Minus : QString()) + magnitude.trimmed();
+}
+
+// Where a year not over yet stands against the goal on the day, and what it
+// needs per week from its last row on.
+void AddGoalTexts(const TEvaluationState& state, std::size_t seriesIndex, int day, TComparisonRow& row)
+{
+    const std::optional<TYearPace>& pace
+        = seriesIndex < state.Pace.size() ? state.Pace[seriesIndex] : std::optional<TYearPace>();
+    if (!state.Goal || !pace)
+        return;
+    if (const std::optional<double> projected = pace->ProjectedTotal())
+        row.ProjectionText = ValueText(*projected, state);
+    if (row.Value) {
+        const double difference = *row.Value - state.Goal->ValueOn(day);
+        row.GoalText = QStringLiteral("Ziel: ") + SignOf(difference) + GoalAmountText(difference, state);
+    }
+    if (const std::optional<double> needed = pace->NeededPerWeek(state.Goal->Goal))
+        row.NeededText = *needed > 0 ? QStringLiteral("Noch %1 pro Woche").arg(GoalAmountText(*needed, state))
+                                     : QStringLiteral("Ziel erreicht");
 }
 
 } // namespace
@@ -136,8 +172,11 @@ std::optional<TYearComparison> CompareYearsAt(const std::vector<const TChartSeri
         if (row.Value && previous && !result.Rows.empty())
             row.DifferenceText = ComparisonDifferenceText(*row.Value - *previous, state.DurationMetric);
         previous = row.Value;
+        AddGoalTexts(state, i + 1, day, row);
         result.Rows.push_back(std::move(row));
     }
+    if (state.Goal)
+        result.GoalLineText = ValueText(state.Goal->ValueOn(day), state);
     return result;
 }
 
@@ -148,15 +187,19 @@ QStringList TYearComparison::Lines() const
         QString line = row.Year + QLatin1Char('\t') + row.ValueText;
         if (!row.DifferenceText.isEmpty())
             line += QLatin1Char('\t') + row.DifferenceText;
+        if (!row.ProjectionText.isEmpty())
+            line += QStringLiteral("\tPrognose\t") + row.ProjectionText;
         lines << line;
     }
+    if (!GoalLineText.isEmpty())
+        lines << QStringLiteral("Ziel\t") + GoalLineText;
     return lines;
 }
 
 std::vector<const TChartSeries*> YearSeriesOf(const TChart& chart)
 {
     std::vector<const TChartSeries*> series;
-    for (int i = 1; i < chart.SeriesTotal(); ++i)
+    for (int i = 1; i < std::min(chart.SeriesTotal(), int(TEvaluation::SeriesCount)); ++i)
         series.push_back(&chart.SeriesAt(i));
     return series;
 }

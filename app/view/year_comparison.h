@@ -20,6 +20,11 @@ struct TComparisonRow
     std::optional<double> Value;  // none: the year has no value on that day
     QString ValueText;            // "1234.5 [km]", "2:05 [Std]", "—"
     QString DifferenceText;       // to the row above: "+12.4", "−3:05"; empty when either has no value
+    // A year not over yet, in the running total with a goal: its projected
+    // total, "Ziel: +132 km" on the day and "Noch 38 km pro Woche"; empty otherwise.
+    QString ProjectionText;
+    QString GoalText;
+    QString NeededText;
 };
 
 // Every shown year's value at one day, in slot order.
@@ -28,9 +33,11 @@ struct TYearComparison
     int Day = 0;
     QString Heading;  // "Tag 123"
     std::vector<TComparisonRow> Rows;
+    QString GoalLineText; // the goal line's value on the day; empty without a goal
 
-    // The heading, then one line per row: year, value and difference,
-    // separated by tabs for scripts.
+    // The heading, then one line per row: year, value and difference, and
+    // "Prognose" with the projected total; then "Ziel" with the goal line's
+    // value. Separated by tabs for scripts.
     QStringList Lines() const;
 };
 
@@ -43,7 +50,7 @@ bool ComparesDays(int evalMode);
 std::optional<TYearComparison> CompareYearsAt(const std::vector<const TChartSeries*>& yearSeries,
                                               const TEvaluationState& state, int day);
 
-// The chart's year series, series 1 to the last, in slot order.
+// The chart's year series, series 1 to 8, in slot order.
 std::vector<const TChartSeries*> YearSeriesOf(const TChart& chart);
 
 // A difference with its sign: "+12.4", "−0.250", "−3:05"; durations as h:mm.

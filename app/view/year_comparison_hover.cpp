@@ -2,6 +2,7 @@
 
 #include "app/view/arrow_key_filter.h"
 #include "app/view/handler_guard.h"
+#include "app/view/year_chart.h"
 #include "app/view/year_comparison.h"
 #include "chart/panel/chart.h"
 #include "chart/series/chart_series.h"
@@ -20,8 +21,17 @@ THoverContent ContentOf(const TYearComparison& comparison)
 {
     THoverContent content;
     content.Heading = comparison.Heading;
-    for (const TComparisonRow& row : comparison.Rows)
+    for (const TComparisonRow& row : comparison.Rows) {
         content.Rows.push_back({row.Colour, {row.Year, row.ValueText, row.DifferenceText}});
+        // A year not over yet: where it heads, and what the goal asks of it.
+        if (!row.ProjectionText.isEmpty())
+            content.Rows.push_back({clNone, {QStringLiteral("  Prognose"), row.ProjectionText}});
+        for (const QString& line : {row.GoalText, row.NeededText})
+            if (!line.isEmpty())
+                content.Rows.push_back({clNone, {QStringLiteral("  ") + line}});
+    }
+    if (!comparison.GoalLineText.isEmpty())
+        content.Rows.push_back({clNone, {YearChart::GoalTitle(), comparison.GoalLineText}});
     return content;
 }
 

@@ -6,6 +6,8 @@
 #include "app/year/year_file_loader.h"
 #include "chart/panel/chart.h"
 
+#include <algorithm>
+
 TYearView::TYearView(TChart& chart, TStringItems& metricItems)
     : chart_(chart),
       metricItems_(metricItems),
@@ -13,6 +15,11 @@ TYearView::TYearView(TChart& chart, TStringItems& metricItems)
       hover_(std::make_unique<TYearComparisonHover>(chart, evaluation_))
 {
     YearChart::Configure(chart_);
+    // The goal line's legend entry names the goal.
+    chart_.OnGetLegendText = [this](TCustomChart&, TLegendStyle, int, QString& text) {
+        if (evaluation_.Goal && text == YearChart::GoalTitle())
+            text = YearChart::GoalLegendText(evaluation_.Goal->Goal, evaluation_.UnitText);
+    };
 }
 
 TYearView::~TYearView() = default;
@@ -99,6 +106,7 @@ void TYearView::RunEvaluation(TEvalMode mode)
     YearChart::PrepareSeries(chart_);
     YearChart::Fill(chart_, *lastEvaluation_, drawnYears_);
     MapLastDataDays();
+    DrawGoal();
     if (lastEvaluation_->tightenLeftAxis)
         YearChart::TightenLeftAxis(chart_, lastEvaluation_->minPlotted);
 }
@@ -121,6 +129,36 @@ void TYearView::RefillYears()
         return;
     YearChart::FillYears(chart_, *lastEvaluation_, drawnYears_);
     MapLastDataDays();
+    DrawGoal();
+}
+
+void TYearView::SetGoal(std::optional<double> goal)
+{
+    goal_ = goal;
+}
+
+void TYearView::DrawGoal()
+{
+    evaluation_.Goal.reset();
+    evaluation_.Pace.fill(std::nullopt);
+    const bool runningTotal = evaluation_.EvalMode == int(TEvalMode::Cumulative);
+    if (goal_ && runningTotal && lastEvaluation_) {
+        const auto rows = drawnYears_.RowsByColour();
+        int newest = 0;
+        for (std::size_t i = 0; i < rows.size(); ++i) {
+            if (rows[i] < 0)
+                continue;
+            const int year = drawnYears_.Year(rows[i]);
+            newest = std::max(newest, year);
+            const int lastDay = evaluation_.LastDataDay[i + 1];
+            const auto& points = lastEvaluation_->series[std::size_t(rows[i]) + 1].points;
+            if (lastDay > 0 && !points.empty())
+                evaluation_.Pace[i + 1] = TYearPace{lastDay, points.back().y, TYearStore::DaysOfYear(year)};
+        }
+        if (newest > 0)
+            evaluation_.Goal = TYearGoal{*goal_, TYearStore::DaysOfYear(newest)};
+    }
+    YearChart::FillGoal(chart_, evaluation_);
 }
 
 TDrawnYears::TToggle TYearView::ToggleYear(int row)

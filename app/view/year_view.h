@@ -60,6 +60,11 @@ public:
     // Hides the loaded years of these numbers (never the last drawn one).
     void HideYears(const std::vector<int>& years);
 
+    // The goal of the running total (of the metric shown); none: no goal.
+    // Drawn with the next evaluation or refill, only in the running total.
+    std::optional<double> Goal() const { return goal_; }
+    void SetGoal(std::optional<double> goal);
+
     // Every drawn year's value at a day, as the hover box lists them; none
     // for a mode whose x is no day.
     std::optional<TYearComparison> CompareAt(int day) const;
@@ -82,6 +87,9 @@ public:
 private:
     void RunEvaluation(TEvalMode mode);
     void MapLastDataDays();
+    // The goal line and the paces of the years not over yet into the
+    // state, and into the chart.
+    void DrawGoal();
 
     TChart& chart_;
     TStringItems& metricItems_;
@@ -92,4 +100,5 @@ private:
     std::optional<TEvaluation> lastEvaluation_; // for a year shown or hidden
     std::unique_ptr<TYearComparisonHover> hover_;
     QDate today_; // invalid: the system's date
+    std::optional<double> goal_;
 };

@@ -102,6 +102,7 @@ TForm1::TForm1(std::unique_ptr<TOpenFileDialog> openDialog, QWidget* parent)
     }
 
     CreateControls();
+    CreateGoalField();
     SetMinimumSizeForControls();
     metricItems_ = std::make_unique<TComboBoxItems>(cbWahl_);
     view_ = std::make_unique<TYearView>(*chart_, *metricItems_);
@@ -444,6 +445,7 @@ void TForm1::ListChange(QComboBox* box)
 void TForm1::CB_WahlChange()
 {
     ClosePickList();
+    ApplyGoal();
     ApplyRequest(ResolveEvaluation(ChoiceOf(cbArt_), ChoiceOf(cbWahl_), ChoiceOf(cbKum_), view_->SumColumns(),
                                    view_->EvaluationState()));
     RememberEvaluation();

@@ -119,6 +119,12 @@ public:
     QListWidget* LBox() const { return lBox_; }
     QLabel* StartHint() const { return startHint_; }
     QLabel* PaneStatus() const { return paneStatus_; }
+    // The goal of the running total, typed at the chart's top left while
+    // that mode is shown (main_form_goal.cpp); remembered per total.
+    QLineEdit* E_Ziel() const { return goalEdit_; }
+    void GoalEdited();
+    // A goal for every total of this run, remembered nowhere (the command line).
+    void SetGoalForRun(std::optional<double> goal) { goalForRun_ = goal; }
 
     // The year chart the window shows: the loaded years, their evaluation
     // and the chart's content.
@@ -178,6 +184,10 @@ private:
     void AppendFinding(const QString& text);
     void ShowLoadStatus();
     void SetPaneStatus(const QString& text, bool warning);
+    void CreateGoalField();
+    // The goal of the total shown, into the view; the field shown in the
+    // running total only.
+    void ApplyGoal();
     void ConnectLists();
     void ConnectValuePanelAndPickList();
     void ConnectKeysAndDrops();
@@ -217,6 +227,8 @@ private:
     QListWidget* lBox_ = nullptr;
     QLabel* startHint_ = nullptr;
     QLabel* paneStatus_ = nullptr;
+    QLabel* goalLabel_ = nullptr;
+    QLineEdit* goalEdit_ = nullptr;
     THelpWindow* helpWindow_ = nullptr; // made on the first F1
 
     // Year data, alive for the whole run.
@@ -236,4 +248,6 @@ private:
     TRecentLoads recent_;
     QList<int> hiddenYears_;
     std::array<QString, 3> folders_; // by TDialogFolder
+    std::array<std::optional<double>, TYearStore::SumMetricCount> goals_{}; // by entry of the totals list
+    std::optional<double> goalForRun_;
 };

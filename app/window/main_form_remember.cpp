@@ -98,6 +98,8 @@ void TForm1::UseSettings(std::unique_ptr<TWindowSettings> settings)
     for (const TDialogFolder dialog : {TDialogFolder::YearFiles, TDialogFolder::Import, TDialogFolder::Picture})
         folders_[std::size_t(dialog)] = settings_->LastFolder(dialog);
     RestoreEvaluation(settings_->Evaluation());
+    for (int total = 0; total < int(goals_.size()); ++total)
+        goals_[std::size_t(total)] = settings_->Goal(total);
     hiddenYears_ = settings_->HiddenYears();
     recent_ = settings_->RecentLoads();
 }

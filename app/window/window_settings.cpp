@@ -4,6 +4,8 @@
 
 #include <QSettings>
 
+#include <cmath>
+
 namespace {
 
 const QString GeometryKey = QStringLiteral("window/geometry");
@@ -12,6 +14,7 @@ const QString MetricKey = QStringLiteral("evaluation/metric");
 const QString TotalKey = QStringLiteral("evaluation/total");
 const QString HiddenYearsKey = QStringLiteral("chart/hiddenYears");
 const QString RecentKey = QStringLiteral("recent");
+const QString GoalKey = QStringLiteral("goals/total%1");
 const QString RecentKindKey = QStringLiteral("kind");
 const QString RecentFilesKey = QStringLiteral("files");
 const QString ImportKind = QStringLiteral("import");
@@ -78,6 +81,21 @@ void TWindowSettings::SetEvaluation(const TRememberedEvaluation& evaluation)
     SetOptionalInt(*settings_, ModeKey, evaluation.mode);
     settings_->setValue(MetricKey, evaluation.metric);
     SetOptionalInt(*settings_, TotalKey, evaluation.total);
+}
+
+std::optional<double> TWindowSettings::Goal(int total) const
+{
+    bool ok = false;
+    const double goal = settings_->value(GoalKey.arg(total)).toDouble(&ok);
+    return ok && std::isfinite(goal) && goal > 0 ? std::optional<double>(goal) : std::nullopt;
+}
+
+void TWindowSettings::SetGoal(int total, std::optional<double> goal)
+{
+    if (goal)
+        settings_->setValue(GoalKey.arg(total), *goal);
+    else
+        settings_->remove(GoalKey.arg(total));
 }
 
 QList<int> TWindowSettings::HiddenYears() const

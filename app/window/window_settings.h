@@ -50,6 +50,10 @@ public:
     QList<int> HiddenYears() const;
     void SetHiddenYears(const QList<int>& years);
 
+    // The goal of the running total, per entry of the totals list.
+    std::optional<double> Goal(int total) const;
+    void SetGoal(int total, std::optional<double> goal);
+
     TRecentLoads RecentLoads() const;
     void SetRecentLoads(const TRecentLoads& recent);
 

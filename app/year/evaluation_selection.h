@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/year/year_evaluation.h"
+#include "app/year/year_goal.h"
 #include "app/year/year_store.h"
 
 #include <QString>
@@ -19,6 +20,10 @@ struct TEvaluationState
     // Per series, the day a year not over yet has its last row: it has no
     // value after it. 0 for a year whose values run to 31 December.
     std::array<int, TEvaluation::SeriesCount> LastDataDay{};
+    // In the running total with a goal: the goal line, and per series the
+    // pace of a year not over yet.
+    std::optional<TYearGoal> Goal;
+    std::array<std::optional<TYearPace>, TEvaluation::SeriesCount> Pace{};
 };
 
 // A drop-down list as the change handler reads it.

@@ -3,6 +3,8 @@
 #include "chart/panel/chart_cursor.h"
 #include "chart/panel/mouse_settings.h"
 
+#include <QScopeGuard>
+
 #include <algorithm>
 #include <cstdlib>
 
@@ -46,16 +48,6 @@ TChartClickedPart TCustomChart::FindClickedPart(int x, int y) const
     return {};
 }
 
-namespace {
-
-struct TClearOnExit
-{
-    bool& Flag;
-    ~TClearOnExit() { Flag = false; }
-};
-
-} // namespace
-
 // A click event may hand the click back by clearing MouseConsumed; what it
 // leaves set is how the click counts as handled.
 void TCustomChart::FireClick(const std::function<void()>& call, bool& handled)
@@ -79,7 +71,7 @@ void TCustomChart::MouseDown(TMouseButton button, TShiftState shift, int x, int 
         return;
     // However the click ends, even by an exception, the next one starts
     // unconsumed.
-    const TClearOnExit clear{mouseConsumed_};
+    const auto clear = qScopeGuard([this] { mouseConsumed_ = false; });
     if (mouseConsumed_)
         return;
     const TChartClickedPart part = FindClickedPart(x, y);

@@ -7,6 +7,7 @@
 
 #include <QPaintEvent>
 #include <QResizeEvent>
+#include <QScopeGuard>
 
 #include <algorithm>
 
@@ -93,30 +94,12 @@ void TCustomChartPanel::Repaint()
         Draw(nullptr, GetRectangle());
 }
 
-namespace {
-
-// Runs an action when the scope is left, however it is left.
-template <typename Action>
-class TScopeExit
-{
-public:
-    explicit TScopeExit(Action action) : action_(std::move(action)) {}
-    ~TScopeExit() { action_(); }
-    TScopeExit(const TScopeExit&) = delete;
-    TScopeExit& operator=(const TScopeExit&) = delete;
-
-private:
-    Action action_;
-};
-
-} // namespace
-
 void TCustomChartPanel::Draw(QPaintDevice* target, const TRect& rect)
 {
     paintBounds_ = canvas_->StartFrame(target, view3DOptions_.get(), rect, view3D_);
     painting_ = true;
     invalidatedWhilePainting_ = false;
-    TScopeExit endFrame([&] {
+    const auto endFrame = qScopeGuard([&] {
         canvas_->EndFrame(target, rect);
         painting_ = false;
         // A change made by the paint itself (an event handler, a part that
@@ -148,7 +131,7 @@ void TCustomChartPanel::DrawOnDevice(QPaintDevice* device, const TRect& rect, do
     {
         canvas_->SetBuffered(false);
         canvas_->SetDeviceScale(scale);
-        TScopeExit restore([&] {
+        const auto restore = qScopeGuard([&] {
             canvas_->SetDeviceScale(oldScale);
             canvas_->SetBuffered(buffered);
         });

@@ -3,31 +3,7 @@
 #include "chart/panel/custom_chart.h"
 #include "chart/panel/custom_chart_legend.h"
 
-namespace {
-
-// Restores what the legend changes of the canvas state beyond pen and brush.
-class TLegendCanvasGuard
-{
-public:
-    explicit TLegendCanvasGuard(TCanvas3D& canvas)
-        : canvas_(canvas), align_(canvas.GetTextAlign()), mode_(canvas.BackgroundMode())
-    {
-    }
-    ~TLegendCanvasGuard()
-    {
-        canvas_.SetTextAlign(align_);
-        canvas_.SetBackgroundMode(mode_);
-    }
-    TLegendCanvasGuard(const TLegendCanvasGuard&) = delete;
-    TLegendCanvasGuard& operator=(const TLegendCanvasGuard&) = delete;
-
-private:
-    TCanvas3D& canvas_;
-    int align_;
-    TBackgroundMode mode_;
-};
-
-} // namespace
+#include <QScopeGuard>
 
 void TCustomChartLegend::Draw()
 {
@@ -47,7 +23,11 @@ void TCustomChartLegend::Draw()
         return;
 
     TCanvas3D& canvas = *chart_->Canvas();
-    const TLegendCanvasGuard guard(canvas);
+    // The legend changes alignment and background mode beyond pen and brush: put back.
+    const auto restore = qScopeGuard([&canvas, align = canvas.GetTextAlign(), mode = canvas.BackgroundMode()] {
+        canvas.SetTextAlign(align);
+        canvas.SetBackgroundMode(mode);
+    });
     canvas.SetTextAlign(TextAlignLeft | TextAlignTop);
     DrawBackground();
     for (TLegendItemPlace& place : layout_.Items) {

@@ -4,6 +4,7 @@
 #include "chart/series/chart_series.h"
 
 #include <QDate>
+#include <QScopeGuard>
 
 #include <algorithm>
 #include <random>
@@ -61,11 +62,7 @@ void TChartSeries::FillSampleValues(int count)
     {
         // One repaint for the whole fill instead of one per point.
         ++repaintPauses_;
-        struct TResume
-        {
-            int& pauses;
-            ~TResume() { --pauses; }
-        } resume{repaintPauses_};
+        const auto resume = qScopeGuard([this] { --repaintPauses_; });
         ClearPoints();
         for (int i = 0; i < count; ++i)
             AddPoint(firstX + i, y(SampleGenerator()));

@@ -4,30 +4,14 @@
 #include "chart/canvas/chart_canvas.h"
 #include "chart/series/chart_series.h"
 
+#include <QScopeGuard>
+
 #include <algorithm>
 
 namespace {
 
 // The chart's line separator: one mark text may hold several lines.
 constexpr QChar kLineSeparator = QChar(13);
-
-// Sets the text alignment for the lines of a mark and puts back the
-// left-top alignment the rest of the chart draws text with, whatever
-// happens in between.
-class TCentredText
-{
-public:
-    explicit TCentredText(TChartCanvas& canvas) : canvas_(canvas)
-    {
-        canvas_.SetTextAlign(TextAlignCenter | TextAlignTop);
-    }
-    ~TCentredText() { canvas_.SetTextAlign(TextAlignLeft | TextAlignTop); }
-    TCentredText(const TCentredText&) = delete;
-    TCentredText& operator=(const TCentredText&) = delete;
-
-private:
-    TChartCanvas& canvas_;
-};
 
 } // namespace
 
@@ -168,7 +152,10 @@ int TSeriesMarks::DrawBox(TChartCanvas& canvas, const TSeriesMarkPosition& posit
 void TSeriesMarks::DrawLines(TChartCanvas& canvas, const QString& text, const TSeriesMarkPosition& position,
                              int textTop) const
 {
-    const TCentredText centred(canvas);
+    // Marks are centred on their point; the rest of the chart draws text
+    // left-top aligned, whatever happens in between.
+    canvas.SetTextAlign(TextAlignCenter | TextAlignTop);
+    const auto leftTop = qScopeGuard([&canvas] { canvas.SetTextAlign(TextAlignLeft | TextAlignTop); });
     const int x = position.LeftTop.X + position.Width / 2;
     const int lineHeight = canvas.TextLineHeight();
     int y = textTop;
