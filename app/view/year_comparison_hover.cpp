@@ -66,7 +66,7 @@ std::optional<TAxisMapping> TYearComparisonHover::DayMapping() const
     // The years are drawn along the top axis while the bottom one carries
     // the month labels; their ranges differ a little, and the marked day
     // must be the one of the points under the line.
-    const TChartMouseFrame& frame = chart_.MouseFrame();
+    const TChartFrame& frame = chart_.LastFrame();
     const TSeriesAxis* axis = chart_.SeriesTotal() > 1 ? chart_.SeriesAt(1).BoundHorizAxis() : nullptr;
     int index = 0;
     for (const auto& candidate : chart_.Axes()) {
@@ -78,12 +78,8 @@ std::optional<TAxisMapping> TYearComparisonHover::DayMapping() const
         index = 0; // the bottom axis
     if (frame.Axes.empty() || frame.Plot.Right <= frame.Plot.Left)
         return std::nullopt;
-    const TAxisMapping& mapping = frame.Axes[std::size_t(index)];
+    const TAxisMapping& mapping = frame.Axes[std::size_t(index)].Mapping;
     if (mapping.PixelLength() <= 0 || !(mapping.RangeSpan() > 0))
-        return std::nullopt;
-    // A change waits for its paint: until then the kept layout is the old
-    // chart's, and showing the marker would force that paint.
-    if (chart_.Canvas()->IsDirty())
         return std::nullopt;
     return mapping;
 }
@@ -93,7 +89,7 @@ void TYearComparisonHover::MouseMoved(TShiftState shift, int x, int y)
     pointer_ = QPoint(x, y);
     const bool button = (shift & (ssLeft | ssRight | ssMiddle)) != 0;
     const std::optional<TAxisMapping> mapping = DayMapping();
-    if (button || !ComparesDays(state_.EvalMode) || !mapping || !chart_.MouseFrame().Plot.Contains({x, y})) {
+    if (button || !ComparesDays(state_.EvalMode) || !mapping || !chart_.LastFrame().Plot.Contains({x, y})) {
         Hide();
         return;
     }
@@ -106,7 +102,7 @@ void TYearComparisonHover::MouseMoved(TShiftState shift, int x, int y)
         return;
     }
     const int day = int(std::clamp(value, double(FirstDay), double(LastDay)));
-    const TRect& plot = chart_.MouseFrame().Plot;
+    const TRect& plot = chart_.LastFrame().Plot;
     const int lineX = mapping->ValueToPixel(day);
     if (lineX < plot.Left || lineX > plot.Right) {
         Hide();
@@ -128,7 +124,7 @@ bool TYearComparisonHover::StepDay(int step)
     if (first > last)
         return false;
     const int from = day_ ? *day_ + step : int(std::nearbyint((low + high) / 2));
-    const TRect& plot = chart_.MouseFrame().Plot;
+    const TRect& plot = chart_.LastFrame().Plot;
     const QPoint pointer = pointer_.value_or(QPoint(0, (plot.Top + plot.Bottom) / 2));
     ShowDay(std::clamp(from, first, last), pointer);
     return true;
@@ -137,7 +133,7 @@ bool TYearComparisonHover::StepDay(int step)
 void TYearComparisonHover::ShowDay(int day, QPoint pointer)
 {
     const std::optional<TAxisMapping> mapping = DayMapping();
-    const TRect& plot = chart_.MouseFrame().Plot;
+    const TRect& plot = chart_.LastFrame().Plot;
     const int lineX = mapping ? mapping->ValueToPixel(day) : pointer.x();
     THoverOverlay& overlay = chart_.HoverOverlay();
     if (!overlay.Visible() || day_ != day) {

@@ -3,6 +3,7 @@
 #include "app/year/year_store.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <functional>
@@ -165,9 +166,13 @@ std::vector<float> SortedValues(const TYearStore& store, int slot, int column)
     for (int d = 1, last = LastDayShown(store, slot); d <= last; ++d) {
         const float v = Cell(store, slot, d, column);
         if (v > 0.0f) {
+            // Both conversions round exactly as printf's "%.3f" and strtof
+            // do, without their locale and format parsing.
             char text[64];
-            std::snprintf(text, sizeof text, "%12.3f", double(v));
-            values.push_back(std::strtof(text, nullptr));
+            const auto written = std::to_chars(text, text + sizeof text, double(v), std::chars_format::fixed, 3);
+            float read = 0.0f;
+            std::from_chars(text, written.ptr, read);
+            values.push_back(read);
         }
     }
     std::sort(values.begin(), values.end(), std::greater<>());

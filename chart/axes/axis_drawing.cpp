@@ -239,12 +239,12 @@ void TCustomChartAxis::ReserveAxisSpace(TRect& r, bool inflate)
     labelBandPos_ = MovedByPosition(labelBandPos_, r);
 }
 
-void TCustomChartAxis::Draw(bool calcPosAxis)
+TAxisTickList TCustomChartAxis::Draw(bool calcPosAxis)
 {
     TCanvas3D* canvas = Canvas();
     // The depth axis shows only in a 3D view, which this chart does not draw.
     if (!host_ || !canvas || depth_)
-        return;
+        return {};
     showsDateTime_ = HasDateTimeValues();
     const TAxisLabelScale scale = LabelScale();
     if (calcPosAxis) {
@@ -267,4 +267,5 @@ void TCustomChartAxis::Draw(bool calcPosAxis)
         painter.Ticks(minor, minorTicks_, 1, minorTickLength_);
         painter.Grid(minor, minorGrid_);
     }
+    return ticks;
 }

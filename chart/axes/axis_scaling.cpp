@@ -21,10 +21,6 @@ TAxisDataRange DataRangeOf(const TCustomChartAxis& axis)
     return AxisDataRange(list, axis, {host->MaxPointsPerPage(), host->Page(), host->ScaleLastPage()});
 }
 
-// Which way is outwards from the plot across the axis: +1 for the bottom
-// and right axes, -1 for the top and left ones.
-int Outwards(TAxisSide side) { return side == asBottom || side == asRight ? 1 : -1; }
-
 } // namespace
 
 bool TCustomChartAxis::HasDateTimeValues() const
@@ -93,11 +89,30 @@ void TCustomChartAxis::Scroll(double offset, bool checkLimits)
 
 bool TCustomChartAxis::Clicked(int x, int y) const
 {
-    if (!host_ || !host_->AxisShown(*this))
-        return false;
-    const int out = Outwards(Side());
-    const int acrossFrom = axisLinePos_ - 3 * out;
-    TRect r = horizontal_ ? TRect{mapping_.PixelStart, acrossFrom, mapping_.PixelEnd, labelBandPos_}
-                          : TRect{acrossFrom, mapping_.PixelStart, labelBandPos_, mapping_.PixelEnd};
-    return r.Normalised().Contains({x, y});
+    TAxisFrame frame = Frame();
+    frame.Shown = host_ && host_->AxisShown(*this);
+    return AxisFrameClicked(frame, x, y);
+}
+
+TAxisFrame TCustomChartAxis::Frame() const
+{
+    TAxisFrame frame;
+    frame.Axis = this;
+    frame.Side = Side();
+    frame.Mapping = mapping_;
+    frame.AxisLinePos = axisLinePos_;
+    frame.LabelBandPos = labelBandPos_;
+    frame.TitleBandPos = titleBandPos_;
+    frame.ShowsDateTime = showsDateTime_;
+    return frame;
+}
+
+void TCustomChartAxis::RestoreFrame(const TAxisFrame& frame)
+{
+    mapping_ = frame.Mapping;
+    SyncMappingFlags();
+    axisLinePos_ = frame.AxisLinePos;
+    labelBandPos_ = frame.LabelBandPos;
+    titleBandPos_ = frame.TitleBandPos;
+    showsDateTime_ = frame.ShowsDateTime;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "chart/axes/axis_frame.h"
 #include "chart/axes/axis_mapping.h"
 #include "chart/axes/axis_ticks.h"
 #include "chart/axes/axis_types.h"
@@ -167,7 +168,12 @@ public:
     // Shifts fixed limits by offset; with checkLimits only while the data
     // reach beyond the limit in that direction.
     void Scroll(double offset, bool checkLimits);
+    // Shown by the chart, and (x, y) on the axis as its working state lays it out.
     bool Clicked(int x, int y) const;
+    // The working state as a value (without ticks, which only a paint makes),
+    // and back: a paint elsewhere leaves the window's layout in place.
+    TAxisFrame Frame() const;
+    void RestoreFrame(const TAxisFrame& frame);
     // The first active bound series has date-time values in this dimension.
     bool HasDateTimeValues() const;
 
@@ -187,7 +193,8 @@ public:
     // Takes the axis' space from r (inflate) or only sets the band
     // positions from r.
     void ReserveAxisSpace(TRect& r, bool inflate);
-    void Draw(bool calcPosAxis);
+    // Draws the axis; returns the positions it marked.
+    TAxisTickList Draw(bool calcPosAxis);
 
 protected:
     // What SetProperty does after an effective change.

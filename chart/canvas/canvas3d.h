@@ -36,6 +36,10 @@ public:
     // screen's own pixel ratio.
     double DeviceScale() const { return deviceScale_; }
     void SetDeviceScale(double value) { deviceScale_ = value; }
+    // Frames go straight onto their target, past the buffer, which keeps
+    // the window's picture (and its dirty flag) for the window.
+    bool DrawsDirect() const { return direct_; }
+    void SetDrawsDirect(bool value) { direct_ = value; }
 
     // --- projection ---------------------------------------------------
     virtual bool SupportsFull3D() const { return false; }
@@ -113,4 +117,5 @@ private:
     TProjection projection_;
     bool saved3D_ = false;
     double deviceScale_ = 1.0;
+    bool direct_ = false;
 };

@@ -116,7 +116,7 @@ TRect TChartCanvas3D::StartFrame(QPaintDevice* target, const TView3DOptions* opt
 {
     ClosePainter();
     BeginProjection(options, is3D);
-    if (!GetUseBuffer()) {
+    if (!GetUseBuffer() || DrawsDirect()) {
         OpenPainter(target);
         return destination;
     }
@@ -142,7 +142,7 @@ TRect TChartCanvas3D::StartFrame(QPaintDevice* target, const TView3DOptions* opt
 void TChartCanvas3D::EndFrame(QPaintDevice* destination, const TRect& rect)
 {
     ClosePainter();
-    if (!GetUseBuffer() || buffer_.isNull())
+    if (!GetUseBuffer() || DrawsDirect() || buffer_.isNull())
         return;
     if (destination != nullptr) {
         QPainter copy(destination);

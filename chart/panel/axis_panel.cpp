@@ -63,6 +63,9 @@ void TCustomAxisPanel::RemoveSeries(TChartSeries& series)
         return;
     // Unlisted first: SetParentChart() calls back here and must find nothing.
     seriesList_.Remove(series);
+    // The frames must not name a series that may be freed next.
+    for (TChartFrame* frame : {&paintFrame_, &lastFrame_})
+        std::erase_if(frame->Series, [&](const TSeriesFrame& f) { return f.Series == &series; });
     series.UnlinkSources();
     series.SetParentChart(nullptr);
     Invalidate();

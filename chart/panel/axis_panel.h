@@ -3,6 +3,7 @@
 #include "chart/axes/axis_data_range.h"
 #include "chart/axes/axis_host.h"
 #include "chart/axes/chart_axis_list.h"
+#include "chart/panel/chart_frame.h"
 #include "chart/panel/chart_panel_extended.h"
 #include "chart/series/chart_series.h"
 #include "chart/series/chart_series_list.h"
@@ -71,6 +72,10 @@ public:
     QString LegendSeriesTitle(int index) const override;
     TChartSeries* FirstActiveSeries() const;
 
+    // What the last paint for the window laid out: plot, axes, series,
+    // legend, title and foot. Pictures and print-outs leave it alone.
+    const TChartFrame& LastFrame() const { return lastFrame_; }
+
     // --- axes -------------------------------------------------------------------
     TChartAxis* BottomAxis() const override { return &axes_->Bottom(); }
     TChartAxis* TopAxis() const override { return &axes_->Top(); }
@@ -137,6 +142,14 @@ protected:
     virtual int BackWallThickness() const { return 0; }
     virtual void DrawZoomRectangle();
     void DrawAxes();
+    // The frame the paint in progress lays out and draws.
+    TChartFrame& PaintFrame() { return paintFrame_; }
+    // Keeps the frame just painted as the window's; a series removed since
+    // leaves it.
+    void KeepWindowFrame() { lastFrame_ = std::move(paintFrame_); }
+    TChartFrame& WindowFrame() { return lastFrame_; }
+    // Puts the axes' and series' working state of `frame` back.
+    void RestoreWorkingState(const TChartFrame& frame);
     // Detaches and frees every series; the chart's destructors call it first.
     void FreeAllSeries();
     // From here on the chart neither repaints nor lets series repaint it.
@@ -169,6 +182,8 @@ private:
     bool view3DWalls_ = true;
     bool clipPoints_ = true;
     bool destroying_ = false;
+    TChartFrame paintFrame_;
+    TChartFrame lastFrame_;
     // Last: the axes talk to this host while they are created.
     std::unique_ptr<TChartAxisList> axes_;
 };

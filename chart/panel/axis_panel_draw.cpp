@@ -13,6 +13,8 @@
 void TCustomAxisPanel::InternalDraw(const TRect& userRect)
 {
     TCanvas3D& canvas = *Canvas();
+    paintFrame_ = {};
+    paintFrame_.Axes.resize(std::size_t(axes_->Count()));
     PaintPanelArea(userRect);
     ForEachActiveSeries([](TChartSeries& s) { s.PrepareForPaint(); });
     PlaceTitlesAndLegend();
@@ -34,6 +36,15 @@ void TCustomAxisPanel::InternalDraw(const TRect& userRect)
     ForEachActiveSeries([this](TChartSeries& s) { DrawSeries(s); });
     if (axisVisible_ && !DrawAxesBeforeSeries)
         DrawAxes();
+    paintFrame_.Bounds = PaintBounds();
+    paintFrame_.Plot = ChartRect();
+    for (int i = 0; i < axes_->Count(); ++i) {
+        TAxisFrame& axis = paintFrame_.Axes[std::size_t(i)];
+        TAxisTickList ticks = std::move(axis.Ticks);
+        axis = axes_->At(i).Frame();
+        axis.Shown = axisVisible_ && AxisShown(axes_->At(i));
+        axis.Ticks = std::move(ticks);
+    }
     canvas.ResetState();
     Fire(OnAfterDraw, *this);
 }
@@ -145,16 +156,28 @@ void TCustomAxisPanel::ApplySeriesMargins()
 void TCustomAxisPanel::DrawAxes()
 {
     Fire(OnBeforeDrawAxes, *this);
-    for (const auto& axis : *axes_)
-        if (AxisShown(*axis))
-            axis->Draw(true);
+    for (int i = 0; i < axes_->Count(); ++i)
+        if (TCustomChartAxis& axis = axes_->At(i); AxisShown(axis))
+            paintFrame_.Axes[std::size_t(i)].Ticks = axis.Draw(true);
+}
+
+void TCustomAxisPanel::RestoreWorkingState(const TChartFrame& frame)
+{
+    RestoreLayout(frame.Bounds, frame.Plot);
+    for (int i = 0; i < axes_->Count() && i < int(frame.Axes.size()); ++i)
+        if (frame.Axes[std::size_t(i)].Axis == &axes_->At(i))
+            axes_->At(i).RestoreFrame(frame.Axes[std::size_t(i)]);
+    for (const TSeriesFrame& s : frame.Series)
+        s.Series->RestoreFrame(s);
 }
 
 void TCustomAxisPanel::DrawSeries(TChartSeries& series)
 {
     series.CalcVisibleRange();
-    if (series.FirstVisible() == -1)
+    if (series.FirstVisible() == -1) {
+        paintFrame_.Series.push_back(series.Frame());
         return;
+    }
     series.FireBeforeDrawValues();
     TCanvas3D& canvas = *Canvas();
     const bool clip = clipPoints_ && ClippingAllowed();
@@ -172,6 +195,7 @@ void TCustomAxisPanel::DrawSeries(TChartSeries& series)
         if (clipMarks)
             canvas.RemoveClip();
     }
+    paintFrame_.Series.push_back(series.Frame());
     series.FireAfterDrawValues();
 }
 

@@ -14,38 +14,51 @@
 
 void TCustomChart::InternalDraw(const TRect& userRect)
 {
-    TCustomAxisPanel::InternalDraw(userRect);
-    mouseFrame_ = CalcMouseFrame(ChartRect(), Axes());
-    hoverOverlay_->Forget();
+    try {
+        TCustomAxisPanel::InternalDraw(userRect);
+    } catch (...) {
+        // A picture that failed must not leave its layout to the window.
+        if (!PaintingForWindow())
+            FinishFrame();
+        throw;
+    }
+    FinishFrame();
+}
+
+void TCustomChart::FinishFrame()
+{
+    TChartFrame& frame = PaintFrame();
+    frame.TitleShown = title_->Visible();
+    frame.TitleBox = title_->TitleBox();
+    frame.FootShown = foot_->Visible();
+    frame.FootBox = foot_->TitleBox();
+    frame.LegendShown = legend_ && legend_->Visible() && ActiveCount() > 0;
+    if (frame.LegendShown)
+        frame.Legend = legend_->LastLayout();
+    frame.LegendBackColour = legendBackColour_;
+    if (PaintingForWindow()) {
+        KeepWindowFrame();
+        hoverOverlay_->Forget();
+        return;
+    }
+    pictureFrame_ = std::move(frame);
+    const TChartFrame& window = LastFrame();
+    RestoreWorkingState(window);
+    title_->RestoreBox(window.TitleBox);
+    foot_->RestoreBox(window.FootBox);
+    if (legend_ && window.LegendShown)
+        legend_->RestoreLayout(window.Legend);
+    legendBackColour_ = window.LegendBackColour;
 }
 
 TChartClickedPart TCustomChart::FindClickedPart(int x, int y) const
 {
-    const TChartSeriesList& list = SeriesList();
-    // The last series is drawn on top: it answers first.
-    for (int i = list.Count() - 1; i >= 0; --i) {
-        TChartSeries& series = list.Series(i);
-        if (!series.Active())
-            continue;
-        const int index = series.PointAt(x, y);
-        if (index != -1)
-            return {cpSeries, index, &series, nullptr};
-    }
-    for (const auto& axis : Axes())
-        if (axis->Clicked(x, y))
-            return {cpAxis, -1, nullptr, axis.get()};
-    if (title_->Clicked(x, y))
-        return {cpTitle};
-    if (foot_->Clicked(x, y))
-        return {cpFoot};
-    if (mouseFrame_.Plot.Contains({x, y}) && ActiveCount() > 0)
-        return {cpChartRect};
-    if (legend_ && legend_->Visible()) {
-        const int item = legend_->Clicked(x, y);
-        if (item != -1)
+    const TChartClickedPart part = ClickedPartAt(LastFrame(), x, y);
+    // A legend of its own kind may answer clicks its layout does not show.
+    if (part.Part == cpNone && legend_ && legend_->Visible() && LastFrame().LegendShown)
+        if (const int item = legend_->Clicked(x, y); item != -1)
             return {cpLegend, item};
-    }
-    return {};
+    return part;
 }
 
 // A click event may hand the click back by clearing MouseConsumed; what it
@@ -152,15 +165,15 @@ void TCustomChart::MoveZoomRectangle(int x, int y)
 
 void TCustomChart::HoverSeries(TShiftState shift, int x, int y)
 {
-    const TChartSeriesList& list = SeriesList();
-    const auto hovered = std::find_if(list.begin(), list.end(), [x, y](const TChartSeries* s) {
-        return s->Active() && s->Cursor() != crDefault && s->PointAt(x, y) != -1;
+    const std::vector<TSeriesFrame>& drawn = LastFrame().Series;
+    const auto hovered = std::find_if(drawn.begin(), drawn.end(), [x, y](const TSeriesFrame& f) {
+        return f.Series->Cursor() != crDefault && f.Series->PointAtIn(f, x, y) != -1;
     });
-    if (hovered != list.end())
-        ShowCursor(ToQCursor((*hovered)->Cursor()));
-    for (TChartSeries* s : list)
+    if (hovered != drawn.end())
+        ShowCursor(ToQCursor(hovered->Series->Cursor()));
+    for (TChartSeries* s : SeriesList())
         s->MouseMoved(shift, x, y);
-    if (hovered == list.end())
+    if (hovered == drawn.end())
         ShowCursor(SavedCursor());
 }
 

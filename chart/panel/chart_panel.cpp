@@ -117,29 +117,30 @@ void TCustomChartPanel::DrawToImage(QImage& image)
         return;
     // An image with a pixel ratio above 1 gets the same layout, finer.
     const QSize size = image.deviceIndependentSize().toSize();
-    Draw(&image, {0, 0, size.width(), size.height()});
-    // The buffer now holds the image's picture, not the window's.
-    canvas_->Invalidate();
+    DrawOnDevice(&image, {0, 0, size.width(), size.height()}, 1.0);
 }
 
 void TCustomChartPanel::DrawOnDevice(QPaintDevice* device, const TRect& rect, double scale)
 {
     // Straight onto the device, so that a vector device records lines and
-    // text rather than one picture of pixels.
-    const bool buffered = canvas_->GetUseBuffer();
+    // text rather than one picture of pixels, and the window's buffer keeps
+    // the window's picture.
     const double oldScale = canvas_->DeviceScale();
-    {
-        canvas_->SetBuffered(false);
-        canvas_->SetDeviceScale(scale);
-        const auto restore = qScopeGuard([&] {
-            canvas_->SetDeviceScale(oldScale);
-            canvas_->SetBuffered(buffered);
-        });
-        Draw(device, rect);
-    }
-    // The layout of the page must not outlive it: the mouse handling and
-    // the application read the plot and the axes of the last paint.
-    Repaint();
+    canvas_->SetDrawsDirect(true);
+    canvas_->SetDeviceScale(scale);
+    forWindow_ = false;
+    const auto restore = qScopeGuard([&] {
+        forWindow_ = true;
+        canvas_->SetDeviceScale(oldScale);
+        canvas_->SetDrawsDirect(false);
+    });
+    Draw(device, rect);
+}
+
+void TCustomChartPanel::RestoreLayout(const TRect& bounds, const TRect& plot)
+{
+    paintBounds_ = bounds;
+    SetChartRect(plot);
 }
 
 void TCustomChartPanel::paintEvent(QPaintEvent* event)

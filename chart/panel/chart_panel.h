@@ -107,14 +107,16 @@ public:
     // Paints now: when this returns, the chart has been laid out and drawn
     // (on screen when the widget is showing, else into the canvas buffer).
     void Repaint();
-    // Paints the whole chart onto `target` at `rect`.
+    // Paints the whole chart onto `target` at `rect` for the window (the
+    // window itself, or the buffer its next paint event copies).
     void Draw(QPaintDevice* target, const TRect& rect);
     // Paints the whole chart into `image`, laid out at the image's size in
     // logical pixels (its device pixel ratio makes it finer, not larger).
+    // The window's picture and layout stay as they are.
     void DrawToImage(QImage& image);
     // Paints the whole chart, laid out in `rect` (logical pixels), straight
     // onto `device` with `scale` device units per logical pixel: printers
-    // and vector files. The chart is then painted anew for the window.
+    // and vector files. The window's picture and layout stay as they are.
     void DrawOnDevice(QPaintDevice* device, const TRect& rect, double scale);
     // The control's client rectangle.
     virtual TRect GetRectangle() const { return {0, 0, width(), height()}; }
@@ -149,6 +151,10 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
     void SetDepthSizes(int seriesDepth, int depth);
+    // True while the paint in progress is the window's, not a picture's.
+    bool PaintingForWindow() const { return forWindow_; }
+    // Puts back the painted area and plot of an earlier paint.
+    void RestoreLayout(const TRect& bounds, const TRect& plot);
 
     // What SetProperty does after an effective change.
     void Changed() { Invalidate(); }
@@ -176,6 +182,7 @@ private:
     bool autoRepaint_ = false;
     bool painting_ = false;
     bool invalidatedWhilePainting_ = false;
+    bool forWindow_ = true;
 
     // Layout state of the last paint.
     TRect paintBounds_;

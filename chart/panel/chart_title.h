@@ -46,6 +46,8 @@ public:
 
     // The box the title took at its last paint.
     TRect TitleBox() const { return titleBox_; }
+    // Puts back the box of an earlier paint.
+    void RestoreBox(const TRect& box) { titleBox_ = box; }
     // Visible and (x, y) inside TitleBox (right and bottom edges excluded).
     bool Clicked(int x, int y) const { return visible_ && titleBox_.Contains({x, y}); }
 

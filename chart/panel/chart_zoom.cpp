@@ -45,7 +45,7 @@ void TCustomChart::ZoomToDragRect()
     TZoomPanningRecord& zoom = ZoomRecord();
     zoom.Check();
     const auto value = [this](int index, TCustomChartAxis& axis, int pixel) {
-        return FrameMapping(mouseFrame_, index, axis).PixelToValue(pixel);
+        return FrameMapping(WindowFrame(), index, axis).PixelToValue(pixel);
     };
     TZoomRanges ranges;
     ranges.TopMin = value(TopIndex, *TopAxis(), zoom.X0);
@@ -102,7 +102,7 @@ void TCustomChart::UndoZoom()
 void TCustomChart::PanTo(int x, int y)
 {
     TZoomPanningRecord& pan = PanningRecord();
-    if (!mouseFrame_.Plot.Contains({x, y})) {
+    if (!LastFrame().Plot.Contains({x, y})) {
         pan.Active = false;
         return;
     }
@@ -131,7 +131,7 @@ bool TCustomChart::PanAxes(TPanningMode mode, int from, int to)
         TCustomChartAxis& axis = Axes().At(i);
         if (axis.IsDepthAxis() || axis.Horizontal() != horizontal)
             continue;
-        TAxisMapping& mapping = FrameMapping(mouseFrame_, i, axis);
+        TAxisMapping& mapping = FrameMapping(WindowFrame(), i, axis);
         const double shift = mapping.PixelToValue(from) - mapping.PixelToValue(to);
         double min = axis.Minimum() + shift;
         double max = axis.Maximum() + shift;

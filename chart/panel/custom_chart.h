@@ -9,7 +9,6 @@
 #include "chart/panel/hover_overlay.h"
 #include "chart/panel/chart_legend.h"
 #include "chart/panel/legend_events.h"
-#include "chart/panel/mouse_frame.h"
 #include "chart/panel/qt_mouse_input.h"
 #include "chart/panel/zoom_ranges.h"
 
@@ -60,8 +59,8 @@ public:
     // What lies under (x, y) in the last paint: a point of the topmost
     // series, an axis, title, foot, the plot area or a legend item.
     TChartClickedPart FindClickedPart(int x, int y) const;
-    // The plot rectangle and axis mappings of the last paint.
-    const TChartMouseFrame& MouseFrame() const { return mouseFrame_; }
+    // What the last picture or print-out laid out.
+    const TChartFrame& PictureFrame() const { return pictureFrame_; }
     // The chart's handling of the mouse, after the plain mouse events.
     void MouseDown(TMouseButton button, TShiftState shift, int x, int y);
     void MouseMove(TShiftState shift, int x, int y);
@@ -116,6 +115,9 @@ protected:
 
 private:
     void PaintWalls3D();
+    // Completes the paint's frame; the window keeps it, a picture's paint
+    // puts the window's working state back.
+    void FinishFrame();
 
     // Mouse helpers.
     void FireClick(const std::function<void()>& call, bool& handled);
@@ -143,8 +145,8 @@ private:
     bool backImageInside_ = false;
     bool mouseConsumed_ = false;
 
+    TChartFrame pictureFrame_;
     // Mouse state.
-    TChartMouseFrame mouseFrame_;
     TSavedAxisLimits savedLimits_;
     TWheelNotches wheelNotches_;
     // True while no saved scales wait to be restored.

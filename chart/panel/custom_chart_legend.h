@@ -99,6 +99,8 @@ public:
 
     // --- the last paint ---------------------------------------------------------
     const TLegendLayout& LastLayout() const { return layout_; }
+    // Puts back the layout of an earlier paint.
+    void RestoreLayout(const TLegendLayout& layout) { layout_ = layout; }
     TRect LegendBox() const { return layout_.Box; }
     int ColumnTotal() const { return layout_.ColumnTotal; }
     int RowTotal() const { return layout_.RowTotal; }

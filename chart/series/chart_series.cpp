@@ -155,6 +155,7 @@ void TChartSeries::InsertExtraValues(int index)
 
 void TChartSeries::PointAdded(int index)
 {
+    ++dataChanges_;
     if (OnAfterAdd)
         OnAfterAdd(*this, index);
     NotifyLinkedSeries(lcAdded, index);
@@ -175,6 +176,9 @@ void TChartSeries::ClearStorage()
 void TChartSeries::ClearPoints()
 {
     ClearStorage();
+    // No point is left to be visible; the next paint finds the new ones.
+    ++dataChanges_;
+    firstVisible_ = lastVisible_ = -1;
     if (OnClearValues)
         OnClearValues(*this);
     NotifyLinkedSeries(lcCleared, -1);
@@ -193,6 +197,10 @@ void TChartSeries::DeletePoint(int index)
     if (index < LabelCount())
         labels_.erase(labels_.begin() + index);
     marks_->DeletePosition(index);
+    ++dataChanges_;
+    lastVisible_ = std::min(lastVisible_, PointCount() - 1);
+    if (lastVisible_ < firstVisible_)
+        firstVisible_ = lastVisible_ = -1;
     NotifyLinkedSeries(lcDeleted, index);
     if (active_)
         RequestRepaint();

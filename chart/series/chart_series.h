@@ -9,6 +9,7 @@
 #include "chart/series/chart_value_list.h"
 #include "chart/series/chart_value_lists.h"
 #include "chart/series/legend_text_style.h"
+#include "chart/series/series_frame.h"
 #include "chart/series/series_host.h"
 #include "chart/series/series_marks.h"
 #include "chart/series/series_types.h"
@@ -133,6 +134,12 @@ public:
     void CalcVisibleRange();
     int FirstVisible() const { return firstVisible_; }
     int LastVisible() const { return lastVisible_; }
+    // The working state of the paint as a value, with the pixel of every
+    // visible point, and back (a paint elsewhere leaves the window's in place).
+    TSeriesFrame Frame() const;
+    void RestoreFrame(const TSeriesFrame& frame);
+    // Counts every change of the points: a frame of an older count is stale.
+    int DataChanges() const { return dataChanges_; }
     virtual void PrepareForPaint() {}
     virtual void FireBeforeDrawValues();
     virtual void DrawVisiblePoints();
@@ -142,7 +149,14 @@ public:
     virtual bool DrawsSeriesForward(int index) const { (void)index; return true; }
 
     // --- Mouse ------------------------------------------------------------
-    virtual int PointAt(int x, int y) const { (void)x; (void)y; return -1; }
+    // The point under (x, y) in the working state of the last paint.
+    virtual int PointAt(int x, int y) const;
+    // The point under (x, y) as `frame` drew this series; -1 if none.
+    virtual int PointAtIn(const TSeriesFrame& frame, int x, int y) const
+    {
+        (void)frame; (void)x; (void)y;
+        return -1;
+    }
     // Fires OnDblClick or OnClick; true when the click was consumed.
     virtual bool HandleClick(int index, TMouseButton button, TShiftState shift, int x, int y);
     virtual void MouseMoved(TShiftState shift, int x, int y) { (void)shift; (void)x; (void)y; }
@@ -342,6 +356,8 @@ private:
 
     // Above 0 while a bulk change holds the chart's repaints back.
     int repaintPauses_ = 0;
+
+    int dataChanges_ = 0;
 
     // Working state of the last paint.
     int firstVisible_ = -1;

@@ -261,3 +261,30 @@ void TChartSeries::SetDepthPositions(int start, int middle, int end)
     middleZ_ = middle;
     endZ_ = end;
 }
+
+TSeriesFrame TChartSeries::Frame() const
+{
+    TSeriesFrame frame{const_cast<TChartSeries*>(this), firstVisible_, lastVisible_, startZ_, middleZ_, endZ_,
+                       dataChanges_, {}};
+    if (firstVisible_ < 0 || lastVisible_ < firstVisible_)
+        return frame;
+    frame.Pixels.reserve(std::size_t(lastVisible_ - firstVisible_ + 1));
+    for (int i = firstVisible_; i <= lastVisible_; ++i)
+        frame.Pixels.push_back({PointPixelX(i), PointPixelY(i)});
+    return frame;
+}
+
+void TChartSeries::RestoreFrame(const TSeriesFrame& frame)
+{
+    // A frame of points changed since would name points that are gone.
+    if (frame.DataChanges != dataChanges_)
+        return;
+    firstVisible_ = frame.FirstVisible;
+    lastVisible_ = frame.LastVisible;
+    SetDepthPositions(frame.StartZ, frame.MiddleZ, frame.EndZ);
+}
+
+int TChartSeries::PointAt(int x, int y) const
+{
+    return PointAtIn(Frame(), x, y);
+}

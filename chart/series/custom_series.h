@@ -89,8 +89,8 @@ public:
     // vertical axis.
     virtual int AreaBaseline(int index) const;
     // The index of the point whose marker, pixel or (starting) segment lies
-    // under (x, y), from the visible range of the last paint; -1 if none.
-    int PointAt(int x, int y) const override;
+    // under (x, y), as the frame drew it; -1 if none.
+    int PointAtIn(const TSeriesFrame& frame, int x, int y) const override;
 
     void HorizontalMargins(int& left, int& right) const override;
     void VerticalMargins(int& top, int& bottom) const override;

@@ -152,21 +152,19 @@ void TCustomSeries::DrawPointerAt(int x, int y, TColor colour, int index)
     TSeriesPointer::DrawShape(*canvas, style, x, y, Pointer().HorizSize(), Pointer().VertSize(), colour);
 }
 
-int TCustomSeries::PointAt(int x, int y) const
+int TCustomSeries::PointAtIn(const TSeriesFrame& frame, int x, int y) const
 {
     if (TCanvas3D* canvas = Canvas())
-        canvas->UnprojectPoint(x, y, StartZ());
-    // The visible range is the last paint's: points removed since then
-    // (a new evaluation not painted yet) are no longer there to be hit.
-    const int first = FirstVisible();
-    const int last = std::min(LastVisible(), PointCount() - 1);
-    if (first < 0 || last < first)
+        canvas->UnprojectPoint(x, y, frame.StartZ);
+    const int first = frame.FirstVisible;
+    if (first < 0 || frame.DataChanges != DataChanges())
         return -1;
     const TPoint mouse{x, y};
     TPoint previous;
     int previousBaseline = 0;
-    for (int i = first; i <= last; ++i) {
-        const TPoint p{PointPixelX(i), PointPixelY(i)};
+    for (int k = 0; k < int(frame.Pixels.size()); ++k) {
+        const int i = first + k;
+        const TPoint p = frame.Pixels[std::size_t(k)];
         if (Pointer().Visible() && PointerHit(i, p.X, p.Y, x, y)) {
             if (OnClickPointer)
                 OnClickPointer(*this, i, x, y);
@@ -175,7 +173,7 @@ int TCustomSeries::PointAt(int x, int y) const
         if (p == mouse)
             return i;
         const int baseline = DrawArea() ? AreaBaseline(i) : 0;
-        if (i > first && SegmentsClickable() && SegmentHit(mouse, previous, p, previousBaseline, baseline))
+        if (k > 0 && SegmentsClickable() && SegmentHit(mouse, previous, p, previousBaseline, baseline))
             return i - 1;
         previous = p;
         previousBaseline = baseline;

@@ -43,6 +43,9 @@ struct TImageChart
 TEST(ChartImage, BackWallGridAndMarkersLandOnTheirPixels)
 {
     TImageChart c;
+    // The window's layout, read below, is the picture's at the same size.
+    c.chart.resize(400, 250);
+    c.chart.Repaint();
     QImage image(400, 250, QImage::Format_RGB32);
     image.fill(Qt::black);
     c.chart.DrawToImage(image);
@@ -82,15 +85,18 @@ TEST(ChartImage, BackWallGridAndMarkersLandOnTheirPixels)
     EXPECT_EQ(PixelAt(image, c.green->PointPixelX(0) + 3, c.green->PointPixelY(0) + 3 + 1), clWhite);
 }
 
-TEST(ChartImage, ImageOfAnotherSizeUsesTheSamePathAndLeavesTheWindowBufferDirty)
+TEST(ChartImage, ImageOfAnotherSizeHasItsOwnFrameAndLeavesTheWindowAlone)
 {
     TImageChart c;
     c.chart.Repaint();
+    const TRect bounds = c.chart.PaintBounds();
     QImage image(200, 120, QImage::Format_RGB32);
     c.chart.DrawToImage(image);
-    EXPECT_EQ(c.chart.PaintBounds(), (TRect{0, 0, 200, 120}));
-    EXPECT_EQ(c.chart.ChartRect().Right, 200 - 6); // 3 % of the image, not of the widget
-    EXPECT_TRUE(c.chart.Canvas()->IsDirty());
+    EXPECT_EQ(c.chart.PictureFrame().Bounds, (TRect{0, 0, 200, 120}));
+    EXPECT_EQ(c.chart.PictureFrame().Plot.Right, 200 - 6); // 3 % of the image, not of the widget
+    EXPECT_EQ(c.chart.PaintBounds(), bounds);
+    EXPECT_EQ(c.chart.LastFrame().Bounds, bounds);
+    EXPECT_FALSE(c.chart.Canvas()->IsDirty());
 }
 
 TEST(ChartImage, ThreeDimensionalViewDrawsSomethingInThePlot)

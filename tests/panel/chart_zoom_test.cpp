@@ -138,8 +138,8 @@ TEST(ChartPanning, ValuesUnderTheMouseFollowItAndTheStartReturnsTheStartRange)
     QPoint last = start;
     for (const QPoint p : {QPoint{260, 120}, QPoint{150, 120}, QPoint{200, 120}, QPoint{200, 60}, QPoint{200, 190},
                            QPoint{200, 120}}) {
-        TAxisMapping bottom = m.chart.MouseFrame().Axes[0];
-        TAxisMapping left = m.chart.MouseFrame().Axes[2];
+        TAxisMapping bottom = m.chart.LastFrame().Axes[0].Mapping;
+        TAxisMapping left = m.chart.LastFrame().Axes[2].Mapping;
         const QPointF under{bottom.PixelToValue(last.x()), left.PixelToValue(last.y())};
         m.Move(p);
         bottom.RangeMin = m.Bottom().Minimum();

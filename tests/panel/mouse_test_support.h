@@ -12,11 +12,11 @@
 class THitSeries : public TBoxSeries
 {
 public:
-    int PointAt(int x, int y) const override
+    int PointAtIn(const TSeriesFrame& frame, int x, int y) const override
     {
-        for (int i = 0; i < PointCount(); ++i)
-            if (std::abs(PointPixelX(i) - x) <= 2 && std::abs(PointPixelY(i) - y) <= 2)
-                return i;
+        for (std::size_t k = 0; k < frame.Pixels.size(); ++k)
+            if (std::abs(frame.Pixels[k].X - x) <= 2 && std::abs(frame.Pixels[k].Y - y) <= 2)
+                return frame.FirstVisible + int(k);
         return -1;
     }
     void MouseMoved(TShiftState, int, int) override { ++moves; }

@@ -117,7 +117,7 @@ QComboBox* TWindowStorm::VisibleList()
 QPoint TWindowStorm::ChartPoint()
 {
     const TChart& chart = *form_.Chart();
-    const TRect& plot = chart.MouseFrame().Plot;
+    const TRect& plot = chart.LastFrame().Plot;
     if (Below(10) < 7 && plot.Right > plot.Left && plot.Bottom > plot.Top)
         return {plot.Left + Below(plot.Right - plot.Left), plot.Top + Below(plot.Bottom - plot.Top)};
     // Anywhere, a little beyond the edges included.

@@ -73,10 +73,10 @@ TEST_F(SharpChart, DoubleRatioIsTheSinglePaintMadeFiner)
     for (int mode : {0, 3}) {
         ASSERT_TRUE(host.SelectEvaluation(mode, 1).isEmpty());
         const QImage one = Paint(1);
-        const TRect plot = host.Chart()->ChartRect();
+        const TRect plot = host.Chart()->PictureFrame().Plot;
         const QImage two = Paint(2);
         ASSERT_EQ(two.size(), one.size() * 2);
-        EXPECT_EQ(host.Chart()->ChartRect(), plot) << "the layout changed with the ratio";
+        EXPECT_EQ(host.Chart()->PictureFrame().Plot, plot) << "the layout changed with the ratio";
         EXPECT_EQ(BlocksDiffering(one, two, plot), 0) << "mode " << mode;
     }
 }
@@ -85,7 +85,7 @@ TEST_F(SharpChart, GridLineCoversTwoDeviceRows)
 {
     ASSERT_TRUE(host.SelectEvaluation(0, 1).isEmpty());
     const QImage one = Paint(1);
-    const TRect plot = host.Chart()->ChartRect();
+    const TRect plot = host.Chart()->PictureFrame().Plot;
     const QImage two = Paint(2);
     const QRgb black = qRgb(0, 0, 0);
     const int row = FirstRowOf(one, black, plot, 1);

@@ -42,11 +42,12 @@ TEST(YearChartLegend, EachLoadedYearIsNamedInItsColourBelowThePlot)
     const TChartLegend& legend = *chart.Legend();
 
     const QImage image = Picture(chart);
-    const TRect box = legend.LegendBox();
-    const TRect plot = chart.ChartRect();
+    // What the picture laid out: the window was never painted.
+    const TRect box = chart.PictureFrame().Legend.Box;
+    const TRect plot = chart.PictureFrame().Plot;
     EXPECT_GE(box.Top, plot.Bottom);
     EXPECT_TRUE(box.Left >= 0 && box.Right <= image.width() && box.Bottom <= image.height());
-    const auto& items = legend.LastLayout().Items;
+    const auto& items = chart.PictureFrame().Legend.Items;
     ASSERT_EQ(items.size(), 4u);
     for (std::size_t i = 0; i < items.size(); ++i) {
         const TChartSeries& year = chart.SeriesAt(int(i) + 1);
@@ -60,5 +61,5 @@ TEST(YearChartLegend, EachLoadedYearIsNamedInItsColourBelowThePlot)
     EXPECT_EQ(image.pixel(box.Right - 2, box.Top + 1) & 0xFFFFFF, ToQColor(clGray).rgb() & 0xFFFFFF);
     chart.Legend()->SetVisible(false);
     Picture(chart);
-    EXPECT_GE(chart.ChartRect().Bottom, plot.Bottom + box.Height());
+    EXPECT_GE(chart.PictureFrame().Plot.Bottom, plot.Bottom + box.Height());
 }

@@ -33,7 +33,7 @@ protected:
     }
     TChart& Chart() const { return *form.Chart(); }
     THoverOverlay& Overlay() const { return Chart().HoverOverlay(); }
-    TRect Plot() const { return Chart().MouseFrame().Plot; }
+    TRect Plot() const { return Chart().LastFrame().Plot; }
     QPoint PlotPoint(int dx, int dy) const { return {Plot().Left + dx, Plot().Top + dy}; }
     void Move(QPoint p) { QTest::mouseMove(&Chart(), p); }
     // The day in the box' heading.

@@ -25,8 +25,11 @@ protected:
         form.LoadFiles(paths);
     }
 
+    // Painted in the window first: the checks read the window's layout,
+    // which the picture of the same size shares.
     QImage ChartPicture() const
     {
+        form.Chart()->Repaint();
         QImage image(form.Chart()->size(), QImage::Format_RGB32);
         image.fill(Qt::black);
         form.Chart()->DrawToImage(image);
