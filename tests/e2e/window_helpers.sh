@@ -7,6 +7,8 @@
 # at exit. fail ends the test.
 kaldoro=$1
 if [ -n "${KEEP:-}" ] && [ -d "$KEEP" ]; then work=$KEEP; else work=$(mktemp -d); fi
+# ctest gives each test settings of its own; a test run by hand keeps out of the user's.
+export XDG_CONFIG_HOME=${XDG_CONFIG_HOME:-$work/config}
 pids_to_stop=()
 stop_at_exit() { pids_to_stop+=("$@"); }
 clean_up() {
