@@ -70,14 +70,14 @@ QString SyntaxError(const QCommandLineParser& parser, bool parsed, const QString
     if (const QStringList names = parser.unknownOptionNames(); !names.isEmpty())
         return unknown.arg(Typed(arguments, [&](const QString& a) { return NameOf(a) == names.front(); },
                                  QStringLiteral("--") + names.front()));
-    if (!parsed && !arguments.isEmpty()) {
-        if (const QString& last = arguments.back(); TakesValue(NameOf(last)) && !last.contains(QLatin1Char('=')))
+    if (!parsed) {
+        const QString last = arguments.isEmpty() ? QString() : arguments.back();
+        if (TakesValue(NameOf(last)) && !last.contains(QLatin1Char('=')))
             return QStringLiteral("option '%1' needs a value").arg(last);
-        return unknown.arg(Typed(arguments, [](const QString& a) { return a.contains(QLatin1Char('=')); },
-                                 parser.errorText()));
+        // A value given to an option that takes none ("--help=1").
+        const QString typed = Typed(arguments, [](const QString& a) { return a.contains(QLatin1Char('=')); }, {});
+        return typed.isEmpty() ? parser.errorText() : unknown.arg(typed);
     }
-    if (!parsed)
-        return parser.errorText();
     // An empty value ("$unset") is as good as none: it would name no file.
     for (const auto& option : ValueOptions)
         if (parser.values(option.first).contains(QString()))
