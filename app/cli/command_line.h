@@ -6,8 +6,8 @@
 
 #include <optional>
 
-// kaldoro [--metric N] [--mode M] [--export-png FILE [--scale N]] [--export-svg FILE] [--export-pdf FILE]
-//         [--export-csv FILE] [--compare-at DAY] [--today YYYY-MM-DD] [FILE...]
+// What the command line asks of the chart: the year files, the evaluation
+// and the files to write (TArguments::Parse fills it).
 struct TCommandLine
 {
     QStringList files;
@@ -20,7 +20,6 @@ struct TCommandLine
     QString exportCsv;
     std::optional<int> compareAt; // day 1 to 366: print the years' values there
     QDate today; // the date taken as today; invalid: the system's
-    QString error; // set when the arguments cannot be used
     bool help = false;    // --help: print Help() and exit
     bool version = false; // --version: print Version() and exit
 
@@ -31,7 +30,6 @@ struct TCommandLine
                || compareAt.has_value();
     }
 
-    static TCommandLine Parse(const QStringList& arguments);
     static QString Usage();
     static QString Help();
     static QString Version();

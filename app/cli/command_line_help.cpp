@@ -1,9 +1,20 @@
-// What kaldoro --help and --version print.
+// What kaldoro --help and --version print, and the usage after an error.
 #include "app/cli/command_line.h"
 
 #include "app/import/column_override.h"
 #include "app/import/sport_kind.h"
 #include "kaldoro_version.h"
+
+QString TCommandLine::Usage()
+{
+    return QStringLiteral("usage: kaldoro [--metric N] [--mode M] [--export-png FILE [--scale N]] [--export-svg FILE]\n"
+                          "               [--export-pdf FILE] [--export-csv FILE] [--compare-at DAY] [--today YYYY-MM-DD]\n"
+                          "               [FILE...]\n"
+                          "       kaldoro --import FILE [--import FILE]... [--column QUANTITY=NAME]...\n"
+                          "               [--sport NAME|KIND]... [--years A-B] [--list-sports | --convert-to DIR]\n"
+                          "               [--metric N] [--mode M] [--export-png FILE [--scale N]] [--export-svg FILE]\n"
+                          "               [--export-pdf FILE] [--export-csv FILE]");
+}
 
 QString TCommandLine::Version()
 {

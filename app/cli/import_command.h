@@ -11,7 +11,7 @@
 
 // The import options of the command line: --import EXPORT [--import
 // EXPORT]... [--column QUANTITY=NAME]... [--sport NAME]... [--years A-B]
-// [--list-sports] [--convert-to DIR]
+// [--list-sports] [--convert-to DIR] (TArguments::Parse fills it).
 struct TImportCommand
 {
     QStringList files; // read as one: the parts of a split export
@@ -20,11 +20,6 @@ struct TImportCommand
     std::optional<std::pair<int, int>> years; // none: the latest eight years
     bool listSports = false;
     QString convertTo;
-    QString error; // set when the options cannot be used
 
     bool Active() const { return !files.isEmpty(); }
-
-    // Takes the import options out of arguments (up to a "--") and leaves
-    // the others for the ordinary command line.
-    static TImportCommand Extract(QStringList& arguments);
 };

@@ -1,5 +1,7 @@
 #include "app/cli/import_run.h"
 
+#include "app/cli/run_messages.h"
+
 #include "app/import/export_set.h"
 #include "app/import/import_selection.h"
 #include "app/import/mapping_memory.h"
@@ -12,11 +14,7 @@
 namespace ImportRun {
 namespace {
 
-int Fail(const QString& message)
-{
-    std::fprintf(stderr, "kaldoro: %s\n", qPrintable(message));
-    return 2;
-}
+using RunMessages::Fail;
 
 QList<int> ChosenYears(const TImportCommand& command, const std::vector<TWorkout>& workouts,
                        const QStringList& sports)
@@ -33,7 +31,7 @@ QList<int> ChosenYears(const TImportCommand& command, const std::vector<TWorkout
 void PrintNotes(const QStringList& notes)
 {
     for (const QString& note : notes)
-        std::fprintf(stderr, "kaldoro: %s\n", qPrintable(note));
+        RunMessages::Note(note);
 }
 
 // Opens every export with the mapping remembered for its header, if any, and

@@ -1,25 +1,25 @@
-// The import options are taken out of the arguments; the rest is left for
-// the ordinary command line.
-#include "app/cli/import_command.h"
+// The import options of the command line, parsed with all the others.
+#include "app/cli/arguments.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-TEST(ImportCommand, TakesItsOptionsAndLeavesTheRest)
+TEST(ImportCommand, ReadsItsOptionsBesideTheOthers)
 {
-    QStringList arguments = {"--mode", "4", "--import", "a.csv", "--sport", "Run", "--sport", "Trail Run",
-                             "--years", "2019-2024", "--convert-to", "out", "--", "--sport"};
-    const TImportCommand command = TImportCommand::Extract(arguments);
-    EXPECT_TRUE(command.error.isEmpty()) << command.error.toStdString();
+    const QStringList arguments = {"--mode", "4", "--import", "a.csv", "--sport", "Run", "--sport", "Trail Run",
+                                   "--years", "2019-2024", "--convert-to", "out", "--export-csv", "-"};
+    const TArguments parsed = TArguments::Parse(arguments);
+    const TImportCommand& command = parsed.import;
+    EXPECT_TRUE(parsed.error.isEmpty()) << parsed.error.toStdString();
     EXPECT_EQ(command.files, QStringList{QStringLiteral("a.csv")});
     EXPECT_EQ(command.sports, (QStringList{"Run", "Trail Run"}));
     EXPECT_EQ(command.years, std::make_optional(std::pair(2019, 2024)));
     EXPECT_EQ(command.convertTo, QStringLiteral("out"));
-    EXPECT_EQ(arguments, (QStringList{"--mode", "4", "--", "--sport"}));
+    EXPECT_EQ(parsed.commandLine.mode, 4);
+    EXPECT_EQ(parsed.commandLine.exportCsv, QStringLiteral("-"));
 
-    QStringList single = {"--import", "a.csv", "--years", "2021", "--list-sports"};
-    const TImportCommand one = TImportCommand::Extract(single);
+    const TImportCommand one = TArguments::Parse({"--import", "a.csv", "--years", "2021", "--list-sports"}).import;
     EXPECT_EQ(one.years, std::make_optional(std::pair(2021, 2021)));
     EXPECT_TRUE(one.listSports);
 }
@@ -39,8 +39,8 @@ TEST(ImportCommand, RefusesWhatCannotWork)
         {"--convert-to", "dir"},
         {"--import", "a", "--list-sports", "--convert-to", "dir"},
     };
-    for (QStringList arguments : refused)
-        EXPECT_FALSE(TImportCommand::Extract(arguments).error.isEmpty()) << arguments.join(' ').toStdString();
+    for (const QStringList& arguments : refused)
+        EXPECT_FALSE(TArguments::Parse(arguments).error.isEmpty()) << arguments.join(' ').toStdString();
 }
 
 } // namespace

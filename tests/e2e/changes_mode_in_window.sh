@@ -3,16 +3,12 @@
 # mode list with real mouse and key events, captures the window and checks
 # that the chart shows its back wall and markers in the year colours.
 set -euo pipefail
-kaldoro=$1
+source "$(dirname "$0")/window_helpers.sh"
 samples=$2
 checker=$3
-shot=$(mktemp --suffix=.png)
+shot=$work/shot.png
 
-"$kaldoro" "$samples"/*.csv &
-pid=$!
-trap 'kill $pid 2>/dev/null || true; rm -f "$shot"' EXIT
-
-window=$(timeout 60 xdotool search --sync --onlyvisible --name '^Kaldoro' | head -n 1)
+start_window "$samples"/*.csv
 sleep 1
 # The mode list's text field: left 392, top 8, 225 x 26 in the window.
 xdotool mousemove --window "$window" 450 21 click 1

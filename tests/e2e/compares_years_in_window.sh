@@ -5,34 +5,29 @@
 # pale box), that it follows the pointer, and that leaving the chart gives
 # back the very picture of before.
 set -euo pipefail
-kaldoro=$1
+source "$(dirname "$0")/window_helpers.sh"
 samples=$2
 checker=$3
-shots=$(mktemp -d)
 
-"$kaldoro" --mode 4 --metric 1 "$samples"/*.csv &
-pid=$!
-trap 'kill $pid 2>/dev/null || true; rm -rf "$shots"' EXIT
-
-window=$(timeout 60 xdotool search --sync --onlyvisible --name '^Kaldoro' | head -n 1)
+start_window --mode 4 --metric 1 "$samples"/*.csv
 # Outside the chart (which starts at window row 45), away from every control.
 xdotool mousemove --window "$window" 900 25
 sleep 2
 
-# Captures the window into $shots/$1.png until the checker accepts it with
+# Captures the window into $work/$1.png until the checker accepts it with
 # the remaining arguments; a loaded machine may need a moment to draw.
 expect_picture() {
   local name=$1
   shift
   for attempt in 1 2 3 4 5; do
     sleep 1
-    import -window "$window" "$shots/$name.png"
+    import -window "$window" "$work/$name.png"
     kill -0 $pid || { echo "kaldoro has exited" >&2; exit 1; }
-    if "$checker" "$shots/$name.png" 400 "$@" > "$shots/$name.txt"; then
-      cat "$shots/$name.txt"
+    if "$checker" "$work/$name.png" 400 "$@" > "$work/$name.txt"; then
+      cat "$work/$name.txt"
       return 0
     fi
-    echo "$name, attempt $attempt:"; cat "$shots/$name.txt"
+    echo "$name, attempt $attempt:"; cat "$work/$name.txt"
   done
   exit 1
 }
@@ -40,18 +35,18 @@ expect_picture() {
 # Years 1 to 4: red, lime, blue, maroon swatches inside the pale box.
 years="inbox:ff0000:50 inbox:00ff00:50 inbox:0000ff:50 inbox:800000:50"
 expect_picture before ff0000:100
-! grep -q 'box at' "$shots/before.txt" || { echo "a box before any hover" >&2; exit 1; }
+! grep -q 'box at' "$work/before.txt" || { echo "a box before any hover" >&2; exit 1; }
 
 xdotool mousemove --window "$window" 300 300
 sleep 0.3
 xdotool mousemove --window "$window" 302 301
 expect_picture hover $years
-first=$(grep -o 'box at [0-9]*' "$shots/hover.txt")
+first=$(grep -o 'box at [0-9]*' "$work/hover.txt")
 
 # Near the right edge the box moves to the left of the pointer.
 xdotool mousemove --window "$window" 780 250
 expect_picture right $years
-second=$(grep -o 'box at [0-9]*' "$shots/right.txt")
+second=$(grep -o 'box at [0-9]*' "$work/right.txt")
 if [ "${second#box at }" -ge 780 ] || [ "$first" = "$second" ]; then
   echo "the box did not move left of the pointer: $first, $second" >&2
   exit 1
@@ -60,6 +55,6 @@ fi
 # Leaving the chart erases the marker without a trace.
 xdotool mousemove --window "$window" 900 25
 expect_picture after ff0000:100
-changed=$(compare -metric AE "$shots/before.png" "$shots/after.png" null: 2>&1 || true)
+changed=$(compare -metric AE "$work/before.png" "$work/after.png" null: 2>&1 || true)
 echo "pixels changed after leaving: $changed"
 [ "${changed%% *}" = "0" ] || { echo "the chart was not restored" >&2; exit 1; }

@@ -3,15 +3,10 @@
 # chart with a real click, presses Ctrl+C and reads the clipboard as another
 # program would: a PNG of the chart's size.
 set -euo pipefail
-kaldoro=$1
+source "$(dirname "$0")/window_helpers.sh"
 samples=$2
-out=$(mktemp -d)
 
-"$kaldoro" --mode 3 --metric 1 "$samples"/*.csv &
-pid=$!
-trap 'kill $pid 2>/dev/null || true; rm -rf "$out"' EXIT
-
-window=$(timeout 60 xdotool search --sync --onlyvisible --name '^Kaldoro' | head -n 1)
+start_window --mode 3 --metric 1 "$samples"/*.csv
 sleep 1
 eval "$(xdotool getwindowgeometry --shell "$window")"
 # The chart leaves 5 px left, right and below, and 45 px above.
@@ -23,9 +18,9 @@ for attempt in 1 2 3 4 5; do
   xdotool key ctrl+c
   sleep 1
   kill -0 $pid || { echo "kaldoro has exited" >&2; exit 1; }
-  if timeout 10 xclip -selection clipboard -t image/png -o >"$out/clip.png" 2>/dev/null \
-     && [ "$(head -c 8 "$out/clip.png" | od -An -tx1 | tr -d ' ')" = "89504e470d0a1a0a" ]; then
-    size=$(identify -format '%w %h' "$out/clip.png")
+  if timeout 10 xclip -selection clipboard -t image/png -o >"$work/clip.png" 2>/dev/null \
+     && [ "$(head -c 8 "$work/clip.png" | od -An -tx1 | tr -d ' ')" = "89504e470d0a1a0a" ]; then
+    size=$(identify -format '%w %h' "$work/clip.png")
     [ "$size" = "$chart_size" ] || { echo "FAIL: clipboard picture is $size, the chart $chart_size" >&2; exit 1; }
     echo ok
     exit 0

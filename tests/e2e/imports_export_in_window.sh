@@ -4,16 +4,10 @@
 # import dialog accepted with its defaults (every running type, 2019 to
 # 2026), then a metric picked. The chart must show the imported years in their colours.
 set -euo pipefail
-kaldoro=$1
+source "$(dirname "$0")/window_helpers.sh"
 export_file=$2
 probe=$3
-work=${KEEP:-$(mktemp -d)}
 
-"$kaldoro" &
-pid=$!
-trap 'kill $pid 2>/dev/null || true; [ -n "${KEEP:-}" ] || rm -rf "$work"' EXIT
-
-fail() { echo "FAIL: $*" >&2; exit 1; }
 # Each capture gets its own file (shot runs in a subshell: no counter survives).
 shot() { local f; f=$(mktemp -p "$work" --suffix=.png); sleep 1.5; kill -0 $pid; import -window "$window" "$f"; echo "$f"; }
 # Waits until a visible window with this name exists, or is gone (gone=1).
@@ -31,7 +25,7 @@ await_window() {
   return 1
 }
 
-window=$(timeout 60 xdotool search --sync --onlyvisible --name '^Kaldoro' | head -n 1)
+start_window
 sleep 1
 # The chart fills the window below the lists (from row 48).
 plot="0 48 938 644"

@@ -8,36 +8,30 @@
 # refuses a ninth year, and swaps one in once a year is hidden. Then the
 # keys: F1 opens the help window, Esc closes it.
 set -euo pipefail
-kaldoro=$1
+source "$(dirname "$0")/window_helpers.sh"
 samples=$2
 source_program=$3
 probe=$4
 checker=$5
-shots=${KEEP:-$(mktemp -d)}
 
-"$kaldoro" &
-pid=$!
-spid=
-trap 'kill $pid $spid 2>/dev/null || true; [ -n "${KEEP:-}" ] || rm -rf "$shots"' EXIT
-
-window=$(timeout 60 xdotool search --sync --onlyvisible --name '^Kaldoro' | head -n 1)
+start_window
 sleep 1
 
 # White pixels of the mode list's text field (left 392, top 8, 225 x 26):
 # none while the lists are hidden over the gray window.
 list_pixels() {
-  import -window "$window" "$shots/$1.png"
-  "$probe" "$shots/$1.png" count ffffff 400 12 600 30
+  import -window "$window" "$work/$1.png"
+  "$probe" "$work/$1.png" count ffffff 400 12 600 30
 }
 before=$(list_pixels before)
 echo "white pixels where the mode list appears: $before before the drop"
 [ "$before" -lt 50 ] || { echo "the lists show before any load" >&2; exit 1; }
 # The hint in the chart's place is light gray, the window darker.
-[ "$("$probe" "$shots/before.png" count c0c0c0 5 45 933 545)" -gt 100000 ] || { echo "no hint at the start" >&2; exit 1; }
+[ "$("$probe" "$work/before.png" count c0c0c0 5 45 933 545)" -gt 100000 ] || { echo "no hint at the start" >&2; exit 1; }
 
 LSAN_OPTIONS="suppressions=$(dirname "$0")/drag_source.supp:print_suppressions=0${LSAN_OPTIONS:+:$LSAN_OPTIONS}" \
-  "$source_program" "$samples"/*.csv > "$shots/source.txt" &
-spid=$!
+  "$source_program" "$samples"/*.csv > "$work/source.txt" &
+stop_at_exit $!
 source_window=$(timeout 60 xdotool search --sync --onlyvisible --name '^drag-source$' | head -n 1)
 sleep 1
 
@@ -56,11 +50,11 @@ xdotool mousemove $((x1 + 2)) $((y1 + 2))
 sleep 0.5
 xdotool mouseup 1
 for attempt in $(seq 60); do
-  [ -s "$shots/source.txt" ] && break
+  [ -s "$work/source.txt" ] && break
   sleep 0.5
 done
-echo "drag source: $(cat "$shots/source.txt")"
-[ "$(cat "$shots/source.txt")" = copy ] || { echo "Kaldoro did not take the drop" >&2; exit 1; }
+echo "drag source: $(cat "$work/source.txt")"
+[ "$(cat "$work/source.txt")" = copy ] || { echo "Kaldoro did not take the drop" >&2; exit 1; }
 
 for attempt in 1 2 3 4 5; do
   sleep 1
@@ -71,16 +65,15 @@ for attempt in 1 2 3 4 5; do
   [ $attempt -lt 5 ] || { echo "the lists did not appear" >&2; exit 1; }
 done
 
-fail() { echo "FAIL: $*" >&2; exit 1; }
 plot="0 48 938 545"
 legend="0 496 938 545"
 count() { "$probe" "$1" count "$2" $plot; }
-still() { local f=$shots/$1.png; xdotool mousemove --window "$window" 900 625; sleep 1.5; import -window "$window" "$f"; echo "$f"; }
+still() { local f=$work/$1.png; xdotool mousemove --window "$window" 900 625; sleep 1.5; import -window "$window" "$f"; echo "$f"; }
 # The latest eight years (2010 to 2017) in their colours, with no list touched.
 for attempt in 1 2 3 4 5; do
   sleep 1
-  import -window "$window" "$shots/chart.png"
-  "$checker" "$shots/chart.png" 400 ff0000:50 00ff00:50 0000ff:50 800000:50 008000:50 00ffff:50 && break
+  import -window "$window" "$work/chart.png"
+  "$checker" "$work/chart.png" 400 ff0000:50 00ff00:50 0000ff:50 800000:50 008000:50 00ffff:50 && break
   [ $attempt -lt 5 ] || fail "the dropped years are not drawn at once"
 done
 # The pick list opens above the first legend item with all thirteen years of

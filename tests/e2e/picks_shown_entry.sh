@@ -3,16 +3,12 @@
 # Then opens the mode list with a real click on its arrow and picks the entry
 # it already shows with Return: the chart is drawn again, as it was.
 set -euo pipefail
-kaldoro=$1
+source "$(dirname "$0")/window_helpers.sh"
 samples=$2
 checker=$3
-shot=$(mktemp --suffix=.png)
+shot=$work/shot.png
 
-"$kaldoro" "$samples"/*.csv &
-pid=$!
-trap 'kill $pid 2>/dev/null || true; rm -f "$shot"' EXIT
-
-window=$(timeout 60 xdotool search --sync --onlyvisible --name '^Kaldoro' | head -n 1)
+start_window "$samples"/*.csv
 sleep 1
 # Before any pick the load has drawn the years.
 import -window "$window" "$shot"

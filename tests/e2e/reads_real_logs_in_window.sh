@@ -6,20 +6,14 @@
 # zooms, the reverse drag undoes, a right drag pans, the wheel scrolls. Every
 # check is a pixel probe of colour or place.
 set -euo pipefail
-kaldoro=$1
+source "$(dirname "$0")/window_helpers.sh"
 logs=$2
 probe=$3
-work=${KEEP:-$(mktemp -d)}
 
-"$kaldoro" "$logs"/*.csv &
-pid=$!
-trap 'kill $pid 2>/dev/null || true; [ -n "${KEEP:-}" ] || rm -rf "$work"' EXIT
-
-window=$(timeout 60 xdotool search --sync --onlyvisible --name '^Kaldoro' | head -n 1)
+start_window "$logs"/*.csv
 sleep 1
 # Each capture gets its own file (shot runs in a subshell: no counter survives).
 shot() { local f; f=$(mktemp -p "$work" --suffix=.png); sleep 1.5; kill -0 $pid; import -window "$window" "$f"; echo "$f"; }
-fail() { echo "FAIL: $*" >&2; exit 1; }
 # True when two captures show the same chart (the lists above it may differ in
 # focus and hover look).
 same_chart() {

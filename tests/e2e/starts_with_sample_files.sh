@@ -2,14 +2,10 @@
 # Starts the real program with the sample files in an X server, waits for its
 # window and checks its title and size; the program must still be running then.
 set -euo pipefail
-kaldoro=$1
+source "$(dirname "$0")/window_helpers.sh"
 samples=$2
 
-"$kaldoro" "$samples"/*.csv &
-pid=$!
-trap 'kill $pid 2>/dev/null || true' EXIT
-
-window=$(timeout 60 xdotool search --sync --onlyvisible --name '^Kaldoro' | head -n 1)
+start_window "$samples"/*.csv
 title=$(xdotool getwindowname "$window")
 echo "window $window: $title"
 # The title names the version --version prints.

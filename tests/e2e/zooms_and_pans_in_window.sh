@@ -4,32 +4,27 @@
 # spread apart), drags back (they return), pans with the right button and
 # turns the wheel (the picture moves), each seen in a window capture.
 set -euo pipefail
-kaldoro=$1
+source "$(dirname "$0")/window_helpers.sh"
 samples=$2
 checker=$3
-shots=$(mktemp -d)
 
-"$kaldoro" "$samples"/*.csv &
-pid=$!
-trap 'kill $pid 2>/dev/null || true; rm -rf "$shots"' EXIT
-
-window=$(timeout 60 xdotool search --sync --onlyvisible --name '^Kaldoro' | head -n 1)
+start_window "$samples"/*.csv
 sleep 1
 
-# Captures the window into $shots/$1.png until the checker accepts it with
+# Captures the window into $work/$1.png until the checker accepts it with
 # the remaining arguments; a loaded machine may need a moment to draw.
 expect_picture() {
   local name=$1
   shift
   for attempt in 1 2 3 4 5; do
     sleep 1
-    import -window "$window" "$shots/$name.png"
+    import -window "$window" "$work/$name.png"
     kill -0 $pid || { echo "kaldoro has exited" >&2; exit 1; }
-    if "$checker" "$shots/$name.png" 400 "$@" > "$shots/$name.txt"; then
-      cat "$shots/$name.txt"
+    if "$checker" "$work/$name.png" 400 "$@" > "$work/$name.txt"; then
+      cat "$work/$name.txt"
       return 0
     fi
-    echo "$name, attempt $attempt:"; cat "$shots/$name.txt"
+    echo "$name, attempt $attempt:"; cat "$work/$name.txt"
   done
   exit 1
 }
@@ -47,7 +42,7 @@ drag() {
   xdotool mouseup "$button"
 }
 
-grid_columns() { grep -o 'vertical grid lines at[0-9 ]*' "$shots/$1.txt"; }
+grid_columns() { grep -o 'vertical grid lines at[0-9 ]*' "$work/$1.txt"; }
 
 # The mode list's text field: left 392, top 8, 225 x 26 in the window. The
 # next mode, "Wertemäßig sortiert ", has a grid line every 30 days.
@@ -75,7 +70,7 @@ fi
 # Three notches towards the user scroll the values; the days stay.
 xdotool mousemove --window "$window" 500 300 click 5 click 5 click 5
 expect_picture wheeled gridgap:60:150
-changed=$(compare -metric AE "$shots/panned.png" "$shots/wheeled.png" null: 2>&1 || true)
+changed=$(compare -metric AE "$work/panned.png" "$work/wheeled.png" null: 2>&1 || true)
 echo "pixels changed by the wheel: $changed"
 if [ "${changed%% *}" = "0" ]; then
   echo "the wheel did not scroll" >&2

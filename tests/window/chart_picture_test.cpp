@@ -2,7 +2,7 @@
 // printing into a PDF printer, and the window's save, copy and print.
 #include "app/view/chart_picture.h"
 #include "app/window/application.h"
-#include "app/cli/command_line.h"
+#include "app/cli/arguments.h"
 #include "app/window/main_form.h"
 #include "chart/panel/chart.h"
 #include "support/temp_files.h"
@@ -224,16 +224,17 @@ TEST_F(ChartPictures, WindowReportsAFileItCannotWrite)
 
 TEST(CommandLine, PictureExports)
 {
-    const auto all = TCommandLine::Parse({"--export-png", "p.png", "--scale", "4", "--export-svg", "s.svg",
-                                          "--export-pdf", "d.pdf", "a.csv"});
-    EXPECT_TRUE(all.error.isEmpty()) << all.error.toStdString();
+    const auto parsed = TArguments::Parse({"--export-png", "p.png", "--scale", "4", "--export-svg", "s.svg",
+                                           "--export-pdf", "d.pdf", "a.csv"});
+    const TCommandLine& all = parsed.commandLine;
+    EXPECT_TRUE(parsed.error.isEmpty()) << parsed.error.toStdString();
     EXPECT_EQ(all.scale, 4);
     EXPECT_EQ(all.exportSvg, QStringLiteral("s.svg"));
     EXPECT_EQ(all.exportPdf, QStringLiteral("d.pdf"));
-    EXPECT_TRUE(TCommandLine::Parse({"--export-pdf", "d.pdf"}).Exports());
-    EXPECT_EQ(TCommandLine::Parse({"--export-png", "p.png"}).scale, 1);
+    EXPECT_TRUE(TArguments::Parse({"--export-pdf", "d.pdf"}).commandLine.Exports());
+    EXPECT_EQ(TArguments::Parse({"--export-png", "p.png"}).commandLine.scale, 1);
     for (const QStringList& bad : {QStringList{"--export-png", "p.png", "--scale", "5"},
                                    QStringList{"--export-png", "p.png", "--scale", "0"},
                                    QStringList{"--export-svg", "s.svg", "--scale", "2"}})
-        EXPECT_FALSE(TCommandLine::Parse(bad).error.isEmpty()) << bad.join(' ').toStdString();
+        EXPECT_FALSE(TArguments::Parse(bad).error.isEmpty()) << bad.join(' ').toStdString();
 }

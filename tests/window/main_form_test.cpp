@@ -1,6 +1,6 @@
 #include "app/view/handler_guard.h"
 #include "app/window/application.h"
-#include "app/cli/command_line.h"
+#include "app/cli/arguments.h"
 #include "app/window/main_form.h"
 #include "chart/panel/chart.h"
 #include "chart/series/chart_series.h"
@@ -293,9 +293,10 @@ TEST_F(EvaluationWindowTest, ReloadHidesTheChartAgain)
 
 TEST(CommandLine, FilesOptionsAndErrors)
 {
-    const auto full = TCommandLine::Parse(
+    const auto parsed = TArguments::Parse(
         {"--metric", "2", "a.csv", "--mode", "5", "--export-png", "p.png", "--export-csv", "c.csv", "b.csv"});
-    EXPECT_TRUE(full.error.isEmpty());
+    const TCommandLine& full = parsed.commandLine;
+    EXPECT_TRUE(parsed.error.isEmpty());
     EXPECT_EQ(full.files, QStringList({"a.csv", "b.csv"}));
     EXPECT_EQ(full.mode, 5);
     EXPECT_EQ(full.metric, 2);
@@ -303,15 +304,15 @@ TEST(CommandLine, FilesOptionsAndErrors)
     EXPECT_EQ(full.exportCsv, QStringLiteral("c.csv"));
     EXPECT_TRUE(full.Exports());
 
-    EXPECT_FALSE(TCommandLine::Parse({"a.csv"}).Exports());
-    EXPECT_EQ(TCommandLine::Parse({"--", "-odd.csv"}).files, QStringList({"-odd.csv"}));
-    EXPECT_EQ(TCommandLine::Parse({"--today", "2024-02-29"}).today, QDate(2024, 2, 29));
+    EXPECT_FALSE(TArguments::Parse({"a.csv"}).commandLine.Exports());
+    EXPECT_EQ(TArguments::Parse({"--", "-odd.csv"}).commandLine.files, QStringList({"-odd.csv"}));
+    EXPECT_EQ(TArguments::Parse({"--today", "2024-02-29"}).commandLine.today, QDate(2024, 2, 29));
     for (const QStringList& bad : {QStringList{"--frobnicate"}, QStringList{"--mode", "6"}, QStringList{"--mode", "x"},
                                    QStringList{"--metric", "-1"}, QStringList{"a.csv", "--export-png"},
                                    QStringList{"--export-csv", ""}, QStringList{"--export-png", ""},
                                    QStringList{"--export-svg", "-"},
                                    QStringList{"--today", "2023-02-29"}, QStringList{"--today", "2024-2-9"}})
-        EXPECT_FALSE(TCommandLine::Parse(bad).error.isEmpty()) << bad.join(' ').toStdString();
+        EXPECT_FALSE(TArguments::Parse(bad).error.isEmpty()) << bad.join(' ').toStdString();
 }
 
 TEST_F(EvaluationWindowTest, CommandLineSelectionRunsTheHandlerOnce)
