@@ -1,5 +1,7 @@
 #include "app/import/archive_reader.h"
 
+#include "app/import/zip_directory.h"
+
 #include <archive.h>
 #include <archive_entry.h>
 
@@ -24,6 +26,27 @@ struct TArchiveReader::TSource
     std::FILE* file = nullptr;
     long long offset = 0;
     std::array<char, Block> buffer{};
+
+    long long Size() const
+    {
+        if (!file)
+            return static_cast<long long>(bytes.size());
+        ::fseeko(file, 0, SEEK_END);
+        const long long size = ::ftello(file);
+        std::rewind(file);
+        return size;
+    }
+
+    // For the central directory, before libarchive reads.
+    std::string ReadAt(long long at, long long n) const
+    {
+        if (!file)
+            return std::string(bytes.substr(std::size_t(std::min<long long>(at, bytes.size())), std::size_t(n)));
+        std::string read(std::size_t(n), '\0');
+        read.resize(::fseeko(file, at, SEEK_SET) == 0 ? std::fread(read.data(), 1, read.size(), file) : 0);
+        std::rewind(file);
+        return read;
+    }
 
     static la_ssize_t ReadBlock(archive* a, void* data, const void** block)
     {
@@ -88,6 +111,9 @@ void TArchiveReader::Open(TFormat format)
     if (!archive_)
         return;
     if (format == TFormat::Zip) {
+        compressedSizes_ = ZipDirectory::CompressedSizes(source_->Size(), [this](long long at, long long n) {
+            return source_->ReadAt(at, n);
+        });
         archive_read_support_format_zip(archive_);
     } else {
         archive_read_support_filter_gzip(archive_);
@@ -117,6 +143,8 @@ TArchiveReader::TStep TArchiveReader::Next()
     isFile_ = archive_entry_filetype(entry) == AE_IFREG || archive_entry_filetype(entry) == 0;
     encrypted_ = archive_entry_is_encrypted(entry);
     offsetAtHeader_ = source_->offset;
+    const auto size = local ? compressedSizes_.find(local) : compressedSizes_.end();
+    compressed_ = size != compressedSizes_.end() ? size->second : -1;
     return TStep::Member;
 }
 
@@ -132,7 +160,10 @@ QString TArchiveReader::Refusal() const
 
 bool TArchiveReader::IsBomb(long long inflated) const
 {
-    const long long compressed = source_->offset - offsetAtHeader_ + Block;
+    // Without the directory's size, the bytes read since the header, a
+    // whole block more than the member may have taken.
+    const long long compressed = compressed_ >= 0 ? std::max(compressed_, 1LL)
+                                                  : source_->offset - offsetAtHeader_ + Block;
     return inflated > MaxMemberBytes || inflated > MaxRatio * compressed;
 }
 
@@ -163,6 +194,6 @@ std::optional<std::string> TArchiveReader::Gunzip(std::string_view bytes, QStrin
         why = QStringLiteral("gzip-Daten beschädigt, nicht gelesen");
         return std::nullopt;
     }
-    reader.offsetAtHeader_ = 0;
+    reader.compressed_ = static_cast<long long>(bytes.size());
     return reader.Read(why);
 }

@@ -3,6 +3,7 @@
 #include <QString>
 
 #include <cstdio>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -58,5 +59,7 @@ private:
     bool isFile_ = false;
     bool encrypted_ = false;
     long long offsetAtHeader_ = 0;
+    std::map<std::string, long long> compressedSizes_; // by member name, from the central directory
+    long long compressed_ = -1;                         // of the current member, -1 when unknown
     bool opened_ = false;
 };

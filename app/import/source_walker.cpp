@@ -96,11 +96,13 @@ void TSourceWalker::WalkArchive(const TReaderFactory& open, const QString& shown
             names << reader->Name();
     Classify(names);
     const auto reader = open();
+    // A member cut off is the archive's end too: one line says so.
+    bool cutMember = false;
     for (;;) {
         const TArchiveReader::TStep step = reader->Next();
         if (step == TArchiveReader::TStep::Broken) {
-            source_.findings << QStringLiteral("    -> %1: Archiv beschädigt oder abgeschnitten, der Rest nicht gelesen.")
-                                    .arg(shownName);
+            if (!cutMember)
+                Refuse(shownName, QStringLiteral("Archiv beschädigt oder abgeschnitten, der Rest nicht gelesen"));
             return;
         }
         if (step == TArchiveReader::TStep::End)
@@ -118,7 +120,9 @@ void TSourceWalker::WalkArchive(const TReaderFactory& open, const QString& shown
             continue;
         }
         QString why;
-        if (auto bytes = reader->Read(why))
+        auto bytes = reader->Read(why);
+        cutMember = !bytes;
+        if (bytes)
             TakeFile(name, std::move(*bytes), depth);
         else
             Refuse(name, why);
