@@ -8,7 +8,9 @@
 #include "support/zip_builder.h"
 
 #include <QDateTime>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTimeZone>
 
 #include <gtest/gtest.h>
@@ -113,6 +115,32 @@ TEST(ArchiveImport, ReadsBothStravaLayoutsAndNotTheirOriginals)
     });
     const auto real = Import({{"real.zip", Data("strava/export_12345.zip")}});
     EXPECT_EQ(real.list.workouts.size(), 308U);
+}
+
+// Unpacked, the same exports are folders: a Strava folder counts its CSV,
+// not its originals; a folder of FIT files counts activity sessions only.
+TEST(ArchiveImport, ReadsFoldersAsTheirArchives)
+{
+    TempFiles temp;
+    const QString root = QFileInfo(temp.Write(QStringLiteral("note.txt"), std::string("-"))).path();
+    QDir(root).mkpath(QStringLiteral("strava/activities"));
+    QDir(root).mkpath(QStringLiteral("fit"));
+    temp.Write(QStringLiteral("strava/activities/1.fit.gz"), ZipBuilder::Gzip(Data("fit/garmin-fenix-5-run.fit")));
+    temp.Write(QStringLiteral("fit/a.fit.gz"), ZipBuilder::Gzip(Data("fit/garmin-fenix-5-run.fit")));
+    temp.Write(QStringLiteral("fit/b.fit"), Data("fit/sample_mulitple_header.fit"));
+    temp.Write(QStringLiteral("fit/c.fit"), Data("fit/MonitoringFile.fit"));
+    temp.Write(QStringLiteral("strava/activities.csv"),
+               std::string("id,date,name,type,description,elapsed_time,distance,commute,gear,filename\n"
+               "7,2014-09-12 16:54:28,Lunch,Ride,,3600,20000.5,false,,activities/1.fit.gz\n"));
+    TExportSet exports;
+    const auto failures = ImportSources::Open({root + QStringLiteral("/strava"), root + QStringLiteral("/fit")},
+                                              [](const TExportFile& f) { return f.DefaultMapping(); }, exports);
+    EXPECT_TRUE(failures.empty());
+    const TWorkoutList list = exports.Read();
+    EXPECT_EQ(list.workouts.size(), 1U + 1U + 5U);
+    const QString lines = list.sourceLines.join(QLatin1Char('\n'));
+    EXPECT_TRUE(lines.contains(QStringLiteral("1 Originaldatei"))) << lines.toStdString();
+    EXPECT_TRUE(lines.contains(QStringLiteral("1 FIT-Datei ohne Einheit"))) << lines.toStdString();
 }
 
 // The FIT file's run is the summary's run 30 s later: counted once, as the
