@@ -51,7 +51,10 @@ QString TCommandLine::Help()
                          "                       \"—\" ohne Wert, etwa nach der letzten Zeile eines laufenden Jahres\n"
                          "  --today YYYY-MM-DD   dieses Datum als heute nehmen: Jahre ab seinem Jahr laufen noch,\n"
                          "                       ihre Summen und Verläufe enden an ihrer letzten Zeile\n"
-                         "  --import FILE        einen Trainingsexport statt Jahresdateien lesen (mehrfach: Teile eines Exports)\n"
+                         "  --import FILE        einen Trainingsexport statt Jahresdateien lesen (mehrfach: zusammen,\n"
+                         "                       jede Einheit einmal): CSV eines Dienstes, Garmin-Seite\n"
+                         "                       *summarizedActivities*.json, ZIP oder Ordner eines Strava- oder\n"
+                         "                       Garmin-Kontoexports, Ordner, ZIP oder Datei mit .fit/.fit.gz\n"
                          "  --column Q=NAME      Spalte NAME des Exports für Q, eines von:\n"
                          "                       ")
         + ColumnOverrides::Keys().join(QStringLiteral(", "))

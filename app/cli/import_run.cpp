@@ -4,6 +4,7 @@
 
 #include "app/import/export_set.h"
 #include "app/import/import_selection.h"
+#include "app/import/import_sources.h"
 #include "app/import/mapping_memory.h"
 #include "app/view/output_writer.h"
 
@@ -34,25 +35,29 @@ void PrintNotes(const QStringList& notes)
         RunMessages::Note(note);
 }
 
-// Opens every export with the mapping remembered for its header, if any, and
-// the columns the command line names; an error text names the file.
+// Opens every path: each CSV export with the mapping remembered for its
+// header, if any, and the columns the command line names; an error text
+// names the file. Archives, folders, pages and FIT files that give nothing
+// cost a line on standard error, not the run.
 QString OpenExports(const TImportCommand& command, TExportSet& exports, QSettings* remembered)
 {
-    for (const QString& path : command.files) {
-        try {
-            TExportFile file = TExportFile::Open(path);
-            TColumnMapping mapping = remembered ? MappingMemory::Recall(file, *remembered) : file.DefaultMapping();
-            if (const QString error = ColumnOverrides::Apply(command.columns, file.Table().header, mapping);
-                !error.isEmpty())
-                return QStringLiteral("%1: %2").arg(path, error);
-            if (mapping.dateColumn < 0)
-                return QStringLiteral("%1: no column with dates found").arg(path);
-            exports.Add(std::move(file), mapping);
-        } catch (const TImportError& error) {
-            return QStringLiteral("%1: %2").arg(path, error.Text());
-        }
+    QString error;
+    const auto mappingFor = [&](const TExportFile& file) {
+        TColumnMapping mapping = remembered ? MappingMemory::Recall(file, *remembered) : file.DefaultMapping();
+        if (const QString wrong = ColumnOverrides::Apply(command.columns, file.Table().header, mapping);
+            !wrong.isEmpty() && error.isEmpty())
+            error = QStringLiteral("%1: %2").arg(file.Path(), wrong);
+        if (mapping.dateColumn < 0 && error.isEmpty())
+            error = QStringLiteral("%1: no column with dates found").arg(file.Path());
+        return mapping;
+    };
+    for (const TSourceFailure& failure : ImportSources::Open(command.files, mappingFor, exports)) {
+        if (failure.csv && error.isEmpty())
+            error = QStringLiteral("%1: %2").arg(failure.path, failure.why);
+        else if (!failure.csv)
+            PrintNotes({QStringLiteral("%1: %2").arg(failure.path, failure.why)});
     }
-    return {};
+    return error;
 }
 
 } // namespace
@@ -63,6 +68,8 @@ std::optional<int> Prepare(const TImportCommand& command, TImportedYears& import
     if (const QString error = OpenExports(command, exports, remembered); !error.isEmpty())
         return Fail(error);
     TWorkoutList list = exports.Read();
+    if (list.workouts.empty() || command.listSports)
+        PrintNotes(list.sourceLines);
     if (list.workouts.empty())
         return Fail(QStringLiteral("%1: %2").arg(exports.Source(), NothingReadReason(list.report)));
     const auto counts = ImportSelection::SportCounts(list.workouts);

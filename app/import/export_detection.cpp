@@ -1,6 +1,7 @@
 #include "app/import/export_detection.h"
 
 #include "app/import/export_file.h"
+#include "app/import/import_sources.h"
 #include "app/year/regular_file.h"
 
 #include <string>
@@ -63,6 +64,9 @@ QString ServiceOfFile(const QString& path)
         return {};
     std::string head(HeadBytes, '\0');
     head.resize(std::fread(head.data(), 1, head.size(), file.get()));
+    // An account archive or a FIT file is no year file either.
+    if (const QString kind = ImportSources::BinaryKind(head); !kind.isEmpty() && kind != QStringLiteral("JSON-Datei"))
+        return kind;
     // A year file's first row may be longer than the part read.
     if (HasYearRows(head))
         return {};

@@ -1,15 +1,23 @@
 #include "app/import/export_set.h"
 
+#include "app/import/source_merge.h"
+
+#include <QDir>
 #include <QFileInfo>
 #include <QStringList>
 
-#include <set>
-#include <tuple>
 
-void TExportSet::Add(TExportFile file, TColumnMapping mapping)
+void TExportSet::Add(TExportFile file, TColumnMapping mapping, int owner)
 {
     files_.push_back(std::move(file));
     mappings_.push_back(mapping);
+    owners_.push_back(owner);
+}
+
+int TExportSet::AddSource(TWorkoutSource source)
+{
+    sources_.push_back(std::move(source));
+    return SourceCount() - 1;
 }
 
 void TExportSet::SetFirstMapping(const TColumnMapping& mapping)
@@ -19,50 +27,43 @@ void TExportSet::SetFirstMapping(const TColumnMapping& mapping)
             mappings_[i] = mapping;
 }
 
-TWorkoutList TExportSet::Read() const
+TWorkoutList TExportSet::Read() const { return SourceMerge::Read(*this); }
+
+QStringList TExportSet::Names() const
 {
-    using TKey = std::tuple<int, int, int, int, QString>;
-    const auto key = [](const TWorkout& w) { return TKey{w.year, w.month, w.day, w.minuteOfDay, w.sport}; };
-    TWorkoutList all;
-    std::set<TKey> earlierFiles;
-    for (std::size_t i = 0; i < files_.size(); ++i) {
-        TWorkoutList list = WorkoutReader::Read(files_[i].Table(), mappings_[i]);
-        all.report += list.report;
-        std::vector<TKey> keys;
-        for (TWorkout& w : list.workouts) {
-            if (earlierFiles.count(key(w))) {
-                ++all.report.duplicates;
-                continue;
-            }
-            keys.push_back(key(w));
-            all.workouts.push_back(std::move(w));
-        }
-        earlierFiles.insert(keys.begin(), keys.end());
-    }
-    return all;
+    QStringList names;
+    for (int i = 0; i < Count(); ++i)
+        if (Owner(i) < 0)
+            names << QFileInfo(File(i).Path()).fileName();
+    for (const TWorkoutSource& source : sources_)
+        names << QFileInfo(QDir::cleanPath(source.name)).fileName();
+    return names;
 }
 
 QString TExportSet::Source() const
 {
     QStringList paths;
-    for (const TExportFile& file : files_)
-        paths << file.Path();
+    for (int i = 0; i < Count(); ++i)
+        if (Owner(i) < 0)
+            paths << File(i).Path();
+    for (const TWorkoutSource& source : sources_)
+        paths << source.name;
     return paths.join(QStringLiteral(" + "));
 }
 
 QString TExportSet::Service() const
 {
     QStringList services;
-    for (const TExportFile& file : files_)
-        if (!services.contains(file.ServiceName()))
-            services << file.ServiceName();
+    for (int i = 0; i < Count(); ++i)
+        if (Owner(i) < 0 && !services.contains(File(i).ServiceName()))
+            services << File(i).ServiceName();
+    for (const TWorkoutSource& source : sources_)
+        if (!services.contains(source.service))
+            services << source.service;
     return services.join(QStringLiteral(" + "));
 }
 
 std::string TExportSet::FileNames() const
 {
-    QStringList names;
-    for (const TExportFile& file : files_)
-        names << QFileInfo(file.Path()).fileName();
-    return names.join(QStringLiteral(", ")).toStdString();
+    return Names().join(QStringLiteral(", ")).toStdString();
 }

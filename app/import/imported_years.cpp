@@ -40,7 +40,7 @@ TImportedYears TImportedYears::Build(const TExportSet& exports, TWorkoutList lis
                             .arg(MaxLoadedYears)
                             .arg(names.join(QStringLiteral(", ")));
     }
-    result.notes << DescribeImportReport(list.report);
+    result.notes << list.sourceLines << DescribeImportReport(list.report);
     if (result.texts.empty())
         result.notes << QStringLiteral("    -> Keine Einheit der gewählten Sportarten und Jahre.");
     return result;

@@ -16,6 +16,7 @@ struct TWorkout
     int minuteOfDay = 0; // local start time
     QString sport;
     std::array<double, QuantityCount> values{};
+    int second = 0; // of the start minute, where the source tells
 
     double Value(TQuantity q) const { return values[std::size_t(q)]; }
     void SetValue(TQuantity q, double v) { values[std::size_t(q)] = v; }

@@ -86,6 +86,7 @@ public:
             return false;
         }
         workout = TWorkout{date->year, date->month, date->day, date->hour * 60 + date->minute, Sport(row), {}};
+        workout.second = date->second;
         for (int q = 0; q < QuantityCount; ++q)
             workout.values[std::size_t(q)] = Value(row, static_cast<TQuantity>(q), report);
         if (mapping_.rules.swimDistanceInMetres && IsMetreSport(workout.sport))

@@ -11,6 +11,7 @@ struct TWorkoutList
 {
     std::vector<TWorkout> workouts; // in the export's row order
     TImportReport report;
+    QStringList sourceLines; // per archive, folder, page or FIT file: what it gave
 };
 
 // Turns the rows of an export into workout records through a column

@@ -67,12 +67,10 @@ QVariantList CheckedValues(QTreeWidget* tree)
 } // namespace
 
 TImportDialog::TImportDialog(TExportSet& exports, QWidget* parent)
-    : QDialog(parent), exports_(exports), mapping_(exports.Mapping(0))
+    : QDialog(parent), exports_(exports), mapping_(exports.Count() > 0 ? exports.Mapping(0) : TColumnMapping())
 {
     const TColumnMapping& mapping = mapping_;
-    QStringList names;
-    for (int i = 0; i < exports.Count(); ++i)
-        names << QFileInfo(exports.File(i).Path()).fileName();
+    const QStringList names = exports.Names();
     setObjectName(QStringLiteral("ImportDialog"));
     setWindowTitle(QStringLiteral("Export importieren"));
     auto* layout = new QVBoxLayout(this);
@@ -85,7 +83,11 @@ TImportDialog::TImportDialog(TExportSet& exports, QWidget* parent)
     lists->addWidget(sports_);
     layout->addLayout(lists);
 
-    auto* form = new QFormLayout;
+    // Summary pages and FIT files have no columns to choose.
+    auto* columns = new QWidget(this);
+    columns->setVisible(exports.Count() > 0);
+    auto* form = new QFormLayout(columns);
+    form->setContentsMargins(0, 0, 0, 0);
     dateBox_ = ColumnBox(mapping.dateColumn);
     form->addRow(QStringLiteral("Datum"), dateBox_);
     sportBox_ = ColumnBox(mapping.sportColumn);
@@ -94,7 +96,7 @@ TImportDialog::TImportDialog(TExportSet& exports, QWidget* parent)
         quantityBoxes_[std::size_t(q)] = ColumnBox(mapping.quantities[std::size_t(q)].column);
         form->addRow(ColumnNames::QuantityTitle(static_cast<TQuantity>(q)), quantityBoxes_[std::size_t(q)]);
     }
-    layout->addLayout(form);
+    layout->addWidget(columns);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -121,7 +123,8 @@ QComboBox* TImportDialog::ColumnBox(int selected)
 {
     auto* box = new QComboBox(this);
     box->addItem(QStringLiteral("—"));
-    box->addItems(exports_.File(0).ColumnNames());
+    if (exports_.Count() > 0)
+        box->addItems(exports_.File(0).ColumnNames());
     box->setCurrentIndex(selected + 1);
     return box;
 }
@@ -129,6 +132,8 @@ QComboBox* TImportDialog::ColumnBox(int selected)
 TColumnMapping TImportDialog::Mapping() const
 {
     TColumnMapping mapping = mapping_;
+    if (exports_.Count() == 0)
+        return mapping;
     mapping.dateColumn = dateBox_->currentIndex() - 1;
     mapping.sportColumn = sportBox_->currentIndex() - 1;
     const auto& header = exports_.File(0).Table().header;

@@ -3,6 +3,7 @@
 #include "app/window/main_form.h"
 
 #include "app/import/export_set.h"
+#include "app/import/import_sources.h"
 #include "app/import/imported_years.h"
 #include "app/import/mapping_memory.h"
 #include "app/window/import_dialog.h"
@@ -16,20 +17,15 @@
 
 namespace {
 
-// The chosen files that open, each with the mapping remembered for its
-// header; the pane lines of those that do not.
+// The chosen paths that open (exports, archives, folders, summary pages,
+// FIT files), each CSV export with the mapping remembered for its header;
+// the pane lines of those that do not.
 TExportSet OpenExports(const QStringList& paths, QSettings& settings, QStringList& failures)
 {
     TExportSet exports;
-    for (const QString& path : paths) {
-        try {
-            TExportFile file = TExportFile::Open(path);
-            const TColumnMapping mapping = MappingMemory::Recall(file, settings);
-            exports.Add(std::move(file), mapping);
-        } catch (const TImportError& error) {
-            failures << path << QStringLiteral("    -> ") + error.Text() + QLatin1Char('.');
-        }
-    }
+    const auto recall = [&](const TExportFile& file) { return MappingMemory::Recall(file, settings); };
+    for (const TSourceFailure& failure : ImportSources::Open(paths, recall, exports))
+        failures << failure.path << QStringLiteral("    -> ") + failure.why + QLatin1Char('.');
     return exports;
 }
 
@@ -45,7 +41,7 @@ bool NothingReadable(const TExportSet& exports, TImportedYears& imported)
     if (!list.workouts.empty())
         return false;
     imported.source = exports.Source();
-    imported.notes << QStringLiteral("    -> ") + NothingReadReason(list.report) + QLatin1Char('.');
+    imported.notes << list.sourceLines << QStringLiteral("    -> ") + NothingReadReason(list.report) + QLatin1Char('.');
     return true;
 }
 
@@ -55,7 +51,9 @@ bool NothingReadable(const TExportSet& exports, TImportedYears& imported)
 void TForm1::IMPORT_ExportClick()
 {
     openDialog_->SetStartFolder(StartFolder(TDialogFolder::Import));
-    const auto chosen = openDialog_->Execute(this, QStringLiteral("*.csv"));
+    openDialog_->SetAcceptsFolders(true);
+    const auto chosen = openDialog_->Execute(this, QStringLiteral("*.csv *.zip *.json *.fit *.gz"));
+    openDialog_->SetAcceptsFolders(false);
     if (!chosen || chosen->isEmpty())
         return;
     RememberFolder(TDialogFolder::Import, chosen->constFirst());
@@ -69,12 +67,13 @@ void TForm1::ImportExports(const QStringList& paths, const QStringList& routeLin
     QStringList failures;
     TExportSet exports = OpenExports(paths, *settings, failures);
     TImportedYears imported;
-    if (exports.Count() > 0 && !NothingReadable(exports, imported)) {
+    if (!exports.Empty() && !NothingReadable(exports, imported)) {
         TImportDialog dialog(exports, this);
         if (dialog.exec() != QDialog::Accepted)
             return;
         exports.SetFirstMapping(dialog.Mapping());
-        MappingMemory::Remember(exports.File(0), dialog.Mapping(), *settings);
+        if (exports.Count() > 0)
+            MappingMemory::Remember(exports.File(0), dialog.Mapping(), *settings);
         imported = TImportedYears::Build(exports, dialog.ChosenSports(), dialog.ChosenYears());
     }
     imported.notes = failures + imported.notes + routeLines;

@@ -1,10 +1,52 @@
 #include "app/window/open_file_dialog.h"
 
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QLineEdit>
+
+#include <algorithm>
+
+namespace {
+
+// Qt's own dialog, which may also choose folders: one selected in the list,
+// or typed without a final '/', is chosen by Open; a double click, or a
+// typed final '/' or "..", still goes into it.
+class TFolderChoosingDialog : public QFileDialog
+{
+public:
+    TFolderChoosingDialog(QWidget* parent, bool folders) : QFileDialog(parent), folders_(folders)
+    {
+        // The native dialogs cannot be told to choose a folder among files.
+        setOption(QFileDialog::DontUseNativeDialog, folders);
+    }
+
+    QStringList Chosen() const { return folders_ && !chosen_.isEmpty() ? chosen_ : selectedFiles(); }
+
+    void accept() override
+    {
+        const auto* edit = findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        const QString typed = edit ? edit->text() : QString();
+        const QStringList files = selectedFiles();
+        const bool opens = typed.endsWith(QLatin1Char('/')) || typed == QStringLiteral("..");
+        if (folders_ && !opens && !files.isEmpty()
+            && std::all_of(files.begin(), files.end(), [](const QString& f) { return QFileInfo(f).isDir(); })) {
+            chosen_ = files;
+            QDialog::accept();
+            return;
+        }
+        QFileDialog::accept();
+    }
+
+private:
+    bool folders_;
+    QStringList chosen_;
+};
+
+} // namespace
 
 std::optional<QStringList> TQtOpenFileDialog::Execute(QWidget* parent, const QString& fileName)
 {
-    QFileDialog dialog(parent);
+    TFolderChoosingDialog dialog(parent, AcceptsFolders());
     dialog.setFileMode(QFileDialog::ExistingFiles);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     if (!StartFolder().isEmpty())
@@ -13,5 +55,5 @@ std::optional<QStringList> TQtOpenFileDialog::Execute(QWidget* parent, const QSt
     dialog.setNameFilters({QStringLiteral("%1 (%1)").arg(fileName), QStringLiteral("Alle Dateien (*)")});
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
-    return dialog.selectedFiles();
+    return dialog.Chosen();
 }

@@ -22,8 +22,15 @@ public:
     const QString& StartFolder() const { return startFolder_; }
     void SetStartFolder(const QString& folder) { startFolder_ = folder; }
 
+    // Whether a folder may be chosen too (an unpacked export, a folder of
+    // FIT files): a folder selected or typed without a final '/' is chosen,
+    // a double click or a typed final '/' still opens it.
+    bool AcceptsFolders() const { return acceptsFolders_; }
+    void SetAcceptsFolders(bool accepts) { acceptsFolders_ = accepts; }
+
 private:
     QString startFolder_;
+    bool acceptsFolders_ = false;
 };
 
 class TQtOpenFileDialog : public TOpenFileDialog

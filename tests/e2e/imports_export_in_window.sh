@@ -1,5 +1,5 @@
 #!/bin/bash
-# Imports the real Garmin export through the window with real input events:
+# Imports an export (a CSV file or an account archive) through the window with real input events:
 # the "Export importieren" button, the path typed into the file dialog, the
 # import dialog accepted with its defaults (every running type, 2019 to
 # 2026), then a metric picked. The chart must show the imported years in their colours.
