@@ -20,6 +20,7 @@ struct TCommandLine
     QString exportCsv;
     std::optional<int> compareAt; // day 1 to 366: print the years' values there
     QDate today; // the date taken as today; invalid: the system's
+    std::optional<double> goal; // the running total's goal for this run
     bool help = false;    // --help: print Help() and exit
     bool version = false; // --version: print Version() and exit
 

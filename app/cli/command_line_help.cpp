@@ -9,11 +9,11 @@ QString TCommandLine::Usage()
 {
     return QStringLiteral("usage: kaldoro [--metric N] [--mode M] [--export-png FILE [--scale N]] [--export-svg FILE]\n"
                           "               [--export-pdf FILE] [--export-csv FILE] [--compare-at DAY] [--today YYYY-MM-DD]\n"
-                          "               [FILE...]\n"
+                          "               [--goal VALUE] [FILE...]\n"
                           "       kaldoro --import FILE [--import FILE]... [--column QUANTITY=NAME]...\n"
                           "               [--sport NAME|KIND]... [--years A-B] [--list-sports | --convert-to DIR]\n"
                           "               [--metric N] [--mode M] [--export-png FILE [--scale N]] [--export-svg FILE]\n"
-                          "               [--export-pdf FILE] [--export-csv FILE]");
+                          "               [--export-pdf FILE] [--export-csv FILE] [--compare-at DAY] [--goal VALUE]");
 }
 
 QString TCommandLine::Version()
@@ -51,6 +51,9 @@ QString TCommandLine::Help()
                          "                       \"—\" ohne Wert, etwa nach der letzten Zeile eines laufenden Jahres\n"
                          "  --today YYYY-MM-DD   dieses Datum als heute nehmen: Jahre ab seinem Jahr laufen noch,\n"
                          "                       ihre Summen und Verläufe enden an ihrer letzten Zeile\n"
+                         "  --goal VALUE         Ziel des Jahres für die Summe (--mode 4), etwa 5000: Ziellinie,\n"
+                         "                       Prognose laufender Jahre; mit --compare-at die Zeile \"Ziel\" und\n"
+                         "                       \"Prognose\" bei jedem laufenden Jahr, in der CSV die Reihen danach\n"
                          "  --import FILE        einen Trainingsexport statt Jahresdateien lesen (mehrfach: zusammen,\n"
                          "                       jede Einheit einmal): CSV eines Dienstes, Garmin-Seite\n"
                          "                       *summarizedActivities*.json, ZIP oder Ordner eines Strava- oder\n"

@@ -66,6 +66,7 @@ int ShowWindow(TApplication& app, const TCommandLine& commandLine, const TImport
     return app.RunGuarded([&] {
         TForm1 form;
         form.SetToday(commandLine.today);
+        form.SetGoalForRun(commandLine.goal);
         form.UseSettings(TWindowSettings::User());
         form.show();
         if (imported)
@@ -93,6 +94,7 @@ int RunChart(int argc, char** argv, const TArguments& arguments, const TImported
         return ShowWindow(app, commandLine, imported);
     TForm1 form;
     form.SetToday(commandLine.today);
+    form.SetGoalForRun(commandLine.goal);
     return ExportRun::Export(form, commandLine, arguments.import, imported, writer);
 }
 

@@ -24,6 +24,10 @@ TEST(Arguments, RefusesInItsOwnWords)
         {{"--mode", "7", "--mode", "1"}, "--mode takes a number from 0 to 5, not '7'"},
         {{"--import", "a", "b.csv"}, "--import loads one export; year files cannot be added to it"},
         {{"--export-svg", "s.svg", "--scale", "2"}, "--scale needs --export-png"},
+        {{"--goal", "0"}, "--goal takes a number above 0, not '0'"},
+        {{"--goal", "-5"}, "--goal takes a number above 0, not '-5'"},
+        {{"--goal", "5.000,5"}, "--goal takes a number above 0, not '5.000,5'"},
+        {{"--goal=nan"}, "--goal takes a number above 0, not 'nan'"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(TArguments::Parse(c.arguments).error, QString::fromUtf8(c.error)) << c.arguments.join(' ').toStdString();
@@ -37,6 +41,7 @@ TEST(Arguments, TakesValuesThatLookLikeOptions)
     EXPECT_EQ(parsed.commandLine.mode, std::nullopt);
     EXPECT_EQ(parsed.commandLine.metric, 3);
     EXPECT_EQ(parsed.commandLine.files, (QStringList{"-", "--today"}));
+    EXPECT_EQ(TArguments::Parse({"--goal", "5000.5"}).commandLine.goal, 5000.5); // scripts write C numbers
 
     const TArguments import = TArguments::Parse({"--import", "a", "--column", "distance=km", "--import", "-b",
                                                  "--column", "date=Day", "--export-csv", "-"});
