@@ -20,7 +20,7 @@ const std::pair<QString, QString> ValueOptions[] = {
     {Scale, QStringLiteral("N")},            {ExportSvg, QStringLiteral("FILE")},
     {ExportPdf, QStringLiteral("FILE")},     {ExportCsv, QStringLiteral("FILE")},
     {CompareAt, QStringLiteral("DAY")},      {Today, QStringLiteral("YYYY-MM-DD")},
-    {Goal, QStringLiteral("VALUE")},
+    {Goal, QStringLiteral("VALUE")},         {Lang, QStringLiteral("de|en")},
 };
 
 // Every option once. Their descriptions are in TCommandLine::Help(), which

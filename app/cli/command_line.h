@@ -1,5 +1,8 @@
 #pragma once
 
+#include "app/window/ui_language.h"
+
+#include <QCoreApplication>
 #include <QDate>
 #include <QString>
 #include <QStringList>
@@ -21,6 +24,7 @@ struct TCommandLine
     std::optional<int> compareAt; // day 1 to 366: print the years' values there
     QDate today; // the date taken as today; invalid: the system's
     std::optional<double> goal; // the running total's goal for this run
+    std::optional<TUiLanguage> language; // --lang: overrides the setting and the system's language
     bool help = false;    // --help: print Help() and exit
     bool version = false; // --version: print Version() and exit
 
@@ -34,4 +38,7 @@ struct TCommandLine
     static QString Usage();
     static QString Help();
     static QString Version();
+
+    // Last: the macro leaves what follows it private.
+    Q_DECLARE_TR_FUNCTIONS(TCommandLine)
 };

@@ -110,6 +110,14 @@ QString ReadGoal(const QCommandLineParser& parser, TCommandLine& commandLine)
     });
 }
 
+QString ReadLanguage(const QCommandLineParser& parser, TCommandLine& commandLine)
+{
+    return ReadEach(parser, Lang, [&](const QString& value) {
+        commandLine.language = UiLanguage::FromCode(value);
+        return commandLine.language ? QString() : QStringLiteral("--lang takes de or en, not '%1'").arg(value);
+    });
+}
+
 } // namespace
 
 QString ReadImport(const QCommandLineParser& parser, TImportCommand& import)
@@ -151,6 +159,8 @@ QString ReadChart(const QCommandLineParser& parser, TCommandLine& commandLine)
         error = ReadToday(parser, commandLine);
     if (error.isEmpty())
         error = ReadGoal(parser, commandLine);
+    if (error.isEmpty())
+        error = ReadLanguage(parser, commandLine);
     if (error.isEmpty())
         error = ReadNumber(parser, CompareAt, 1, 366,
                            QStringLiteral("--compare-at takes a day from 1 to 366, not '%1'"), commandLine.compareAt);

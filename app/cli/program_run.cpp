@@ -8,9 +8,11 @@
 #include "app/view/output_writer.h"
 #include "app/window/application.h"
 #include "app/window/main_form.h"
+#include "app/window/ui_language.h"
 #include "app/window/user_settings.h"
 #include "app/window/window_settings.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <cstdio>
@@ -33,8 +35,11 @@ int Refuse(const QString& error)
 }
 
 // --help or --version on standard output; 1 when it cannot be written.
-int PrintInfo(const TCommandLine& commandLine)
+// The help speaks the language of --lang, else the system's.
+int PrintInfo(int argc, char** argv, const TCommandLine& commandLine)
 {
+    const QCoreApplication app(argc, argv);
+    UiLanguage::Install(commandLine.language.value_or(UiLanguage::FromSystem()));
     const QString text = commandLine.help ? TCommandLine::Help() : TCommandLine::Version();
     std::printf("%s\n", text.toUtf8().constData());
     return std::fflush(stdout) == 0 && !std::ferror(stdout) ? 0 : 1;
@@ -64,6 +69,11 @@ QString RouteExports(TCommandLine& commandLine, TImportCommand& import)
 int ShowWindow(TApplication& app, const TCommandLine& commandLine, const TImportedYears* imported)
 {
     return app.RunGuarded([&] {
+        // --lang, else the language chosen in the window, else the system's.
+        std::optional<TUiLanguage> language = commandLine.language;
+        if (!language)
+            language = TWindowSettings::User()->Language();
+        UiLanguage::Install(language.value_or(UiLanguage::FromSystem()));
         TForm1 form;
         form.SetToday(commandLine.today);
         form.SetGoalForRun(commandLine.goal);
@@ -92,6 +102,11 @@ int RunChart(int argc, char** argv, const TArguments& arguments, const TImported
     TApplication app(argc, argv);
     if (!commandLine.Exports())
         return ShowWindow(app, commandLine, imported);
+    // Runs that write files leave the window's settings alone. Points and
+    // comparisons are read by scripts: their titles and units stay German.
+    const bool forScripts = commandLine.compareAt || !commandLine.exportCsv.isEmpty();
+    UiLanguage::Install(forScripts ? TUiLanguage::German
+                                   : commandLine.language.value_or(UiLanguage::FromSystem()));
     TForm1 form;
     form.SetToday(commandLine.today);
     form.SetGoalForRun(commandLine.goal);
@@ -107,7 +122,7 @@ int Run(int argc, char** argv)
     if (!arguments.error.isEmpty())
         return Refuse(arguments.error);
     if (arguments.commandLine.help || arguments.commandLine.version)
-        return PrintInfo(arguments.commandLine);
+        return PrintInfo(argc, argv, arguments.commandLine);
     if (!arguments.import.Active())
         if (const QString error = RouteExports(arguments.commandLine, arguments.import); !error.isEmpty())
             return Refuse(error);

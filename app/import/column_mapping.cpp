@@ -1,6 +1,7 @@
 #include "app/import/column_mapping.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 
 namespace ColumnNames {
 namespace {
@@ -39,15 +40,15 @@ bool Contains(const QString& text, std::initializer_list<const char*> parts)
 QString QuantityTitle(TQuantity quantity)
 {
     switch (quantity) {
-    case TQuantity::Duration: return QStringLiteral("Dauer [h]");
-    case TQuantity::Distance: return QStringLiteral("Strecke [km]");
-    case TQuantity::Energy: return QStringLiteral("Energie [kcal]");
-    case TQuantity::Climb: return QStringLiteral("Anstieg [m]");
+    case TQuantity::Duration: return QCoreApplication::translate("ColumnNames", "Dauer [h]");
+    case TQuantity::Distance: return QCoreApplication::translate("ColumnNames", "Strecke [km]");
+    case TQuantity::Energy: return QCoreApplication::translate("ColumnNames", "Energie [kcal]");
+    case TQuantity::Climb: return QCoreApplication::translate("ColumnNames", "Anstieg [m]");
     case TQuantity::Stress: return QStringLiteral("TSS");
-    case TQuantity::HeartRate: return QStringLiteral("Herzfrequenz [1/min]");
-    case TQuantity::Power: return QStringLiteral("Leistung [W]");
-    case TQuantity::Cadence: return QStringLiteral("Kadenz [1/min]");
-    case TQuantity::Work: return QStringLiteral("Mech. Arbeit [kJ]");
+    case TQuantity::HeartRate: return QCoreApplication::translate("ColumnNames", "Herzfrequenz [1/min]");
+    case TQuantity::Power: return QCoreApplication::translate("ColumnNames", "Leistung [W]");
+    case TQuantity::Cadence: return QCoreApplication::translate("ColumnNames", "Kadenz [1/min]");
+    case TQuantity::Work: return QCoreApplication::translate("ColumnNames", "Mech. Arbeit [kJ]");
     }
     return {};
 }

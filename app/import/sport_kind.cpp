@@ -1,5 +1,6 @@
 #include "app/import/sport_kind.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QStringList>
 
@@ -24,7 +25,7 @@ struct TKindNames
 };
 
 const std::array<TKindNames, KindCount> Kinds = {{
-    {TSportKind::Running, "running", "Laufen",
+    {TSportKind::Running, "running", QT_TRANSLATE_NOOP("SportKinds", "Laufen"),
      {"Run", "Running", "Trail Run", "Trail Running", "Virtual Run", "Virtual Running", "Treadmill Running",
       "Treadmill", "Track Running", "Indoor Running", "Street Running", "Ultra Running", "Jogging",
       "treadmill_running", "trail_running", "street_running", "indoor_running", "track_running", "virtual_run",
@@ -42,7 +43,7 @@ const std::array<TKindNames, KindCount> Kinds = {{
       "Hardlopen", "Hardloop", "Loopband", "Hardlopen op loopband", "Baanlopen", "Virtuele hardloop",
       "Virtueel hardlopen", "Indoor hardlopen", "Hardlopen op de weg"},
      {"run", "lauf", "jog", "treadmill", "trail", "course", "corsa", "carrera", "corrida", "hardlo"}},
-    {TSportKind::Cycling, "cycling", "Radfahren",
+    {TSportKind::Cycling, "cycling", QT_TRANSLATE_NOOP("SportKinds", "Radfahren"),
      {"Ride", "Virtual Ride", "E-Bike Ride", "Mountain Bike Ride", "E-Mountain Bike Ride", "Gravel Ride",
       "Velomobile", "Handcycle", "Cycling", "Road Cycling", "Road Biking", "Indoor Cycling", "Virtual Cycling",
       "Mountain Biking", "Gravel Cycling", "Gravel/Unpaved Cycling", "Cyclocross", "Track Cycling", "E-Bike",
@@ -71,7 +72,7 @@ const std::array<TKindNames, KindCount> Kinds = {{
       "Veldrijden", "Ligfiets"},
      {"ride", "cycl", "bike", "biking", "mountainbik", "gravel", "rad", "rennrad", "velo", "vélo", "vtt", "cicl", "bici",
       "pedal", "fiets", "wielren", "spinning"}},
-    {TSportKind::Swimming, "swimming", "Schwimmen",
+    {TSportKind::Swimming, "swimming", QT_TRANSLATE_NOOP("SportKinds", "Schwimmen"),
      {"Swim", "Swimming", "Pool Swimming", "Lap Swimming", "Open Water Swimming", "Open Water Swim",
       "lap_swimming", "open_water_swimming",
       "Schwimmen", "Schwimmbadschwimmen", "Beckenschwimmen", "Freiwasserschwimmen", "Schwimmen im Freiwasser",
@@ -82,7 +83,7 @@ const std::array<TKindNames, KindCount> Kinds = {{
       "Natação", "Natação em piscina", "Natação em alto mar", "Natação em águas abertas",
       "Zwemmen", "Zwembadzwemmen", "Zwemmen in zwembad", "Openwaterzwemmen", "Zwemmen in open water"},
      {"swim", "schwimm", "natation", "nata", "nuot", "zwem"}},
-    {TSportKind::Walking, "walking", "Gehen und Wandern",
+    {TSportKind::Walking, "walking", QT_TRANSLATE_NOOP("SportKinds", "Gehen und Wandern"),
      {"Walk", "Walking", "Hike", "Hiking", "Casual Walking", "Speed Walking", "Indoor Walking", "Nordic Walking",
       "casual_walking", "speed_walking",
       "Spaziergang", "Gehen", "Wandern", "Wanderung", "Zügiges Gehen", "Indoor-Gehen", "Bergwandern",
@@ -95,7 +96,7 @@ const std::array<TKindNames, KindCount> Kinds = {{
      {"walk", "hike", "hiking", "wander", "wandel", "spazier", "gehen", "marche", "randonn", "camin", "sender",
       "escurs", "passegg", "trek"}},
     // Types whose words would be taken for another kind.
-    {TSportKind::Other, "other", "Sonstige",
+    {TSportKind::Other, "other", QT_TRANSLATE_NOOP("SportKinds", "Sonstige"),
      {"Ski de randonnée", "Randonnée à ski", "Backcountry Ski", "Ski Touring", "Skitour", "Swimrun"},
      {}},
 }};
@@ -147,7 +148,7 @@ TSportKind KindOf(const QString& sport)
 
 QString Name(TSportKind kind) { return QString::fromUtf8(Names(kind).name); }
 
-QString Title(TSportKind kind) { return QString::fromUtf8(Names(kind).title); }
+QString Title(TSportKind kind) { return QCoreApplication::translate("SportKinds", Names(kind).title); }
 
 std::optional<TSportKind> FromName(const QString& name)
 {

@@ -6,6 +6,8 @@
 #include "chart/series/line_series.h"
 #include "chart/series/point_series.h"
 
+#include <QCoreApplication>
+
 #include <array>
 
 namespace YearChart {
@@ -144,10 +146,9 @@ void Configure(TChart& chart)
     AddGoalSeries(chart);
 }
 
-const QString& GoalTitle()
+QString GoalTitle()
 {
-    static const QString title = QStringLiteral("Ziel");
-    return title;
+    return QCoreApplication::translate("YearChart", "Ziel");
 }
 
 void PrepareSeries(TChart& chart)
@@ -229,7 +230,7 @@ void FillGoal(TChart& chart, const TEvaluationState& state)
         if (!state.Goal || !projected)
             continue;
         projection.SetSeriesColor(year.SeriesColor());
-        projection.SetTitle(QStringLiteral("Prognose %1").arg(year.Title()));
+        projection.SetTitle(QCoreApplication::translate("YearChart", "Prognose %1").arg(year.Title()));
         projection.AddPoint(pace->LastRowDay, pace->Total, {}, clDefault);
         projection.AddPoint(pace->DaysOfYear, *projected, {}, clDefault);
     }

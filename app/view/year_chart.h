@@ -20,7 +20,7 @@ inline constexpr int GoalSeries = SeriesCount;
 inline constexpr int FirstProjectionSeries = GoalSeries + 1;
 inline constexpr int AllSeriesCount = FirstProjectionSeries + MaxDrawnYears;
 // The goal line's title in the chart's points; the legend adds the goal.
-const QString& GoalTitle();
+QString GoalTitle();
 // The goal line's legend entry: "Ziel 5.000 km".
 QString GoalLegendText(double goal, const QString& unitText);
 

@@ -5,6 +5,9 @@
 #include "chart/panel/chart.h"
 #include "chart/series/chart_series.h"
 
+#include <QCoreApplication>
+#include <QRegularExpression>
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -88,8 +91,28 @@ bool EndedBefore(const TEvaluationState& state, std::size_t seriesIndex, int day
 
 QString SignOf(double value) { return value < 0 ? Minus : QStringLiteral("+"); }
 
+// A text that starts with a number written the C way ("1193.3 [km]",
+// "−0.250") as a reader of locale writes it ("1.193,3 [km]", "−0,250"): the
+// same digits, the locale's separators. Durations ("1:45") stay as they are.
+QString ForReader(const QString& text, const QLocale& locale)
+{
+    if (locale.language() == QLocale::C)
+        return text;
+    static const QRegularExpression number(QStringLiteral("^([^0-9]*)([0-9]+)(\\.[0-9]+)?(?![0-9:])"));
+    const QRegularExpressionMatch match = number.match(text);
+    if (!match.hasMatch())
+        return text;
+    QString digits = match.captured(2);
+    for (qsizetype i = digits.size() - 3; i > 0; i -= 3)
+        digits.insert(i, locale.groupSeparator());
+    QString fraction = match.captured(3);
+    if (!fraction.isEmpty())
+        fraction.replace(0, 1, locale.decimalPoint());
+    return match.captured(1) + digits + fraction + text.mid(match.capturedEnd());
+}
+
 // An amount against the goal, in the metric's unit: "132 km", "5:30 Std".
-QString GoalAmountText(double amount, const TEvaluationState& state)
+QString GoalAmountText(double amount, const TEvaluationState& state, const QLocale& locale)
 {
     QString unit = state.UnitText.trimmed();
     unit.remove(QLatin1Char('[')).remove(QLatin1Char(']'));
@@ -102,34 +125,36 @@ QString GoalAmountText(double amount, const TEvaluationState& state)
     } else {
         text = QString::number(magnitude, 'f', magnitude < 10 ? 1 : 0);
     }
+    text = ForReader(text, locale);
     return unit.isEmpty() ? text : text + QLatin1Char(' ') + unit;
 }
 
 // The readout's formats, applied to the magnitude: a negative duration
 // reads "−0:30", not "0:-30".
-QString ValueText(double value, const TEvaluationState& state)
+QString ValueText(double value, const TEvaluationState& state, const QLocale& locale)
 {
     const QString magnitude = ReadoutValueText(float(std::fabs(value)), state.DurationMetric, state.UnitText);
-    return (value < 0 ? Minus : QString()) + magnitude.trimmed();
+    return (value < 0 ? Minus : QString()) + ForReader(magnitude.trimmed(), locale);
 }
 
 // Where a year not over yet stands against the goal on the day, and what it
 // needs per week from its last row on.
-void AddGoalTexts(const TEvaluationState& state, std::size_t seriesIndex, int day, TComparisonRow& row)
+void AddGoalTexts(const TEvaluationState& state, std::size_t seriesIndex, int day, const QLocale& locale,
+                  TComparisonRow& row)
 {
     const std::optional<TYearPace>& pace
         = seriesIndex < state.Pace.size() ? state.Pace[seriesIndex] : std::optional<TYearPace>();
     if (!state.Goal || !pace)
         return;
     if (const std::optional<double> projected = pace->ProjectedTotal())
-        row.ProjectionText = ValueText(*projected, state);
+        row.ProjectionText = ValueText(*projected, state, locale);
     if (row.Value) {
         const double difference = *row.Value - state.Goal->ValueOn(day);
-        row.GoalText = QStringLiteral("Ziel: ") + SignOf(difference) + GoalAmountText(difference, state);
+        row.GoalText = QCoreApplication::translate("YearComparison", "Ziel: %1").arg(SignOf(difference) + GoalAmountText(difference, state, locale));
     }
     if (const std::optional<double> needed = pace->NeededPerWeek(state.Goal->Goal))
-        row.NeededText = *needed > 0 ? QStringLiteral("Noch %1 pro Woche").arg(GoalAmountText(*needed, state))
-                                     : QStringLiteral("Ziel erreicht");
+        row.NeededText = *needed > 0 ? QCoreApplication::translate("YearComparison", "Noch %1 pro Woche").arg(GoalAmountText(*needed, state, locale))
+                                     : QCoreApplication::translate("YearComparison", "Ziel erreicht");
 }
 
 } // namespace
@@ -151,7 +176,7 @@ bool ComparesDays(int evalMode)
 }
 
 std::optional<TYearComparison> CompareYearsAt(const std::vector<const TChartSeries*>& yearSeries,
-                                              const TEvaluationState& state, int day)
+                                              const TEvaluationState& state, int day, const QLocale& numbers)
 {
     if (!ComparesDays(state.EvalMode))
         return std::nullopt;
@@ -168,15 +193,16 @@ std::optional<TYearComparison> CompareYearsAt(const std::vector<const TChartSeri
         row.Colour = series->SeriesColor();
         row.Year = series->Title();
         row.Value = EndedBefore(state, i + 1, day) ? std::nullopt : ValueOnDay(*series, mode, day);
-        row.ValueText = row.Value ? ValueText(*row.Value, state) : NoValue;
+        row.ValueText = row.Value ? ValueText(*row.Value, state, numbers) : NoValue;
         if (row.Value && previous && !result.Rows.empty())
-            row.DifferenceText = ComparisonDifferenceText(*row.Value - *previous, state.DurationMetric);
+            row.DifferenceText
+                = ForReader(ComparisonDifferenceText(*row.Value - *previous, state.DurationMetric), numbers);
         previous = row.Value;
-        AddGoalTexts(state, i + 1, day, row);
+        AddGoalTexts(state, i + 1, day, numbers, row);
         result.Rows.push_back(std::move(row));
     }
     if (state.Goal)
-        result.GoalLineText = ValueText(state.Goal->ValueOn(day), state);
+        result.GoalLineText = ValueText(state.Goal->ValueOn(day), state, numbers);
     return result;
 }
 

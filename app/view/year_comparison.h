@@ -3,6 +3,7 @@
 #include "app/year/evaluation_selection.h"
 #include "chart/canvas/colour.h"
 
+#include <QLocale>
 #include <QString>
 #include <QStringList>
 
@@ -47,8 +48,11 @@ bool ComparesDays(int evalMode);
 // The comparison at `day` from the year series (series 1 on, in slot
 // order): series that are hidden or carry no year are left out, and a year
 // past its last data day has no value. None for a mode whose x is no day.
+// Numbers are written as scripts read them, or with the separators of a
+// reader's locale (the same digits).
 std::optional<TYearComparison> CompareYearsAt(const std::vector<const TChartSeries*>& yearSeries,
-                                              const TEvaluationState& state, int day);
+                                              const TEvaluationState& state, int day,
+                                              const QLocale& numbers = QLocale::c());
 
 // The chart's year series, series 1 to 8, in slot order.
 std::vector<const TChartSeries*> YearSeriesOf(const TChart& chart);

@@ -7,6 +7,7 @@
 #include "chart/panel/chart.h"
 #include "chart/series/chart_series.h"
 
+#include <QCoreApplication>
 #include <QtGlobal>
 
 #include <algorithm>
@@ -20,12 +21,12 @@ constexpr int LastDay = 366;
 THoverContent ContentOf(const TYearComparison& comparison)
 {
     THoverContent content;
-    content.Heading = comparison.Heading;
+    content.Heading = QCoreApplication::translate("YearComparisonHover", "Tag %1").arg(comparison.Day);
     for (const TComparisonRow& row : comparison.Rows) {
         content.Rows.push_back({row.Colour, {row.Year, row.ValueText, row.DifferenceText}});
         // A year not over yet: where it heads, and what the goal asks of it.
         if (!row.ProjectionText.isEmpty())
-            content.Rows.push_back({clNone, {QStringLiteral("  Prognose"), row.ProjectionText}});
+            content.Rows.push_back({clNone, {QCoreApplication::translate("YearComparisonHover", "  Prognose"), row.ProjectionText}});
         for (const QString& line : {row.GoalText, row.NeededText})
             if (!line.isEmpty())
                 content.Rows.push_back({clNone, {QStringLiteral("  ") + line}});
@@ -137,7 +138,7 @@ void TYearComparisonHover::ShowDay(int day, QPoint pointer)
     const int lineX = mapping ? mapping->ValueToPixel(day) : pointer.x();
     THoverOverlay& overlay = chart_.HoverOverlay();
     if (!overlay.Visible() || day_ != day) {
-        const std::optional<TYearComparison> comparison = CompareYearsAt(YearSeriesOf(chart_), state_, day);
+        const std::optional<TYearComparison> comparison = CompareYearsAt(YearSeriesOf(chart_), state_, day, QLocale());
         if (!comparison) {
             Hide();
             return;

@@ -1,5 +1,6 @@
 #include "app/window/dropped_items.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QMimeData>
 #include <QUrl>
@@ -30,22 +31,22 @@ TDroppedItems TDroppedItems::Classify(const QMimeData& data)
     if (data.hasUrls()) {
         for (const QUrl& url : data.urls()) {
             if (!url.isLocalFile()) {
-                Reject(items, url.toDisplayString(), QStringLiteral("keine lokale Datei, nicht geladen."));
+                Reject(items, url.toDisplayString(), QCoreApplication::translate("TDroppedItems", "keine lokale Datei, nicht geladen."));
                 continue;
             }
             const QFileInfo info(url.toLocalFile());
             if (info.isDir())
                 Reject(items, info.absoluteFilePath(),
-                       QStringLiteral("Ordner, nicht geladen: bitte die Jahresdateien selbst ziehen."));
+                       QCoreApplication::translate("TDroppedItems", "Ordner, nicht geladen: bitte die Jahresdateien selbst ziehen."));
             else
                 items.files << info.absoluteFilePath();
         }
         if (items.files.isEmpty() && items.rejectedLines.isEmpty())
-            Reject(items, QStringLiteral("Gezogene Daten"), QStringLiteral("keine Datei, nicht geladen."));
+            Reject(items, QCoreApplication::translate("TDroppedItems", "Gezogene Daten"), QCoreApplication::translate("TDroppedItems", "keine Datei, nicht geladen."));
     } else if (data.hasText()) {
-        Reject(items, Excerpt(data.text()), QStringLiteral("Text statt Datei, nicht geladen."));
+        Reject(items, Excerpt(data.text()), QCoreApplication::translate("TDroppedItems", "Text statt Datei, nicht geladen."));
     } else {
-        Reject(items, QStringLiteral("Gezogene Daten"), QStringLiteral("keine Datei, nicht geladen."));
+        Reject(items, QCoreApplication::translate("TDroppedItems", "Gezogene Daten"), QCoreApplication::translate("TDroppedItems", "keine Datei, nicht geladen."));
     }
     return items;
 }

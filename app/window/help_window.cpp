@@ -2,6 +2,7 @@
 
 #include "app/window/help_text.h"
 
+#include <QCoreApplication>
 #include <QKeySequence>
 #include <QShortcut>
 #include <QTextBrowser>
@@ -11,7 +12,7 @@ THelpWindow::THelpWindow(QWidget* parent)
     : QWidget(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("HelpWindow"));
-    setWindowTitle(QStringLiteral("Kaldoro - Hilfe"));
+    setWindowTitle(QCoreApplication::translate("THelpWindow", "Kaldoro - Hilfe"));
     resize(620, 640);
     browser_ = new QTextBrowser(this);
     browser_->setOpenExternalLinks(false);

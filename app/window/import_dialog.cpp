@@ -51,7 +51,7 @@ void AddChoice(QTreeWidgetItem* parent, const QString& label, int count, const Q
 // "Alle" heads the list, with the count of every workout in it.
 QTreeWidgetItem* AddAll(QTreeWidget* tree, int count)
 {
-    return Checkable(new QTreeWidgetItem(tree), QStringLiteral("Alle"), count);
+    return Checkable(new QTreeWidgetItem(tree), QCoreApplication::translate("TImportDialog", "Alle"), count);
 }
 
 // The values of the checked sport or year rows.
@@ -72,13 +72,13 @@ TImportDialog::TImportDialog(TExportSet& exports, QWidget* parent)
     const TColumnMapping& mapping = mapping_;
     const QStringList names = exports.Names();
     setObjectName(QStringLiteral("ImportDialog"));
-    setWindowTitle(QStringLiteral("Export importieren"));
+    setWindowTitle(tr("Export importieren"));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(
-        new QLabel(QStringLiteral("%1 – erkannt: %2").arg(names.join(QStringLiteral(", ")), exports.Service()), this));
+        new QLabel(tr("%1 – erkannt: %2").arg(names.join(QStringLiteral(", ")), exports.Service()), this));
     auto* lists = new QHBoxLayout;
-    years_ = CheckTree(QStringLiteral("Jahre"), QStringLiteral("Years"), this);
-    sports_ = CheckTree(QStringLiteral("Sportarten"), QStringLiteral("Sports"), this);
+    years_ = CheckTree(tr("Jahre"), QStringLiteral("Years"), this);
+    sports_ = CheckTree(tr("Sportarten"), QStringLiteral("Sports"), this);
     lists->addWidget(years_);
     lists->addWidget(sports_);
     layout->addLayout(lists);
@@ -89,9 +89,9 @@ TImportDialog::TImportDialog(TExportSet& exports, QWidget* parent)
     auto* form = new QFormLayout(columns);
     form->setContentsMargins(0, 0, 0, 0);
     dateBox_ = ColumnBox(mapping.dateColumn);
-    form->addRow(QStringLiteral("Datum"), dateBox_);
+    form->addRow(tr("Datum"), dateBox_);
     sportBox_ = ColumnBox(mapping.sportColumn);
-    form->addRow(QStringLiteral("Sportart"), sportBox_);
+    form->addRow(tr("Sportart"), sportBox_);
     for (int q = 0; q < QuantityCount; ++q) {
         quantityBoxes_[std::size_t(q)] = ColumnBox(mapping.quantities[std::size_t(q)].column);
         form->addRow(ColumnNames::QuantityTitle(static_cast<TQuantity>(q)), quantityBoxes_[std::size_t(q)]);

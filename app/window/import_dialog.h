@@ -3,6 +3,7 @@
 #include "app/import/column_mapping.h"
 #include "app/import/workout.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 
 #include <array>
@@ -18,6 +19,8 @@ class TExportSet;
 // each quantity. Built in code like the main window.
 class TImportDialog : public QDialog
 {
+    Q_DECLARE_TR_FUNCTIONS(TImportDialog)
+
 public:
     // The mapping chosen is set on exports whenever the date or sport column changes.
     explicit TImportDialog(TExportSet& exports, QWidget* parent = nullptr);

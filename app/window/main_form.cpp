@@ -131,14 +131,14 @@ void TForm1::CreateControls()
     paneStatus_ = new QLabel(this);
     paneStatus_->setObjectName(QStringLiteral("PaneStatus"));
 
-    loadButton_ = new QPushButton(QStringLiteral("LOAD Jahres Daten"), this);
+    loadButton_ = new QPushButton(tr("LOAD Jahres Daten"), this);
     loadButton_->setObjectName(QStringLiteral("LOAD_JData"));
     loadButton_->setGeometry(8, 8, 161, 30);
     loadButton_->setFont(ListFont());
     connect(loadButton_, &QPushButton::clicked, this, [this] { GuardHandler([this] { LOAD_JDataClick(); }); });
 
     // Beside the lists, which a load shows right of the load button.
-    auto* importButton = new QPushButton(QStringLiteral("Export importieren"), this);
+    auto* importButton = new QPushButton(tr("Export importieren"), this);
     importButton->setObjectName(QStringLiteral("IMPORT_Export"));
     importButton->setGeometry(640, 8, 161, 30);
     importButton->setFont(ListFont());
@@ -154,13 +154,13 @@ void TForm1::CreateControls()
 void TForm1::CreateListsAndChart()
 {
     cbWahl_ = MakeDropDown(this, "CB_Wahl", QRect(176, 8, 200, 26), {});
-    cbWahl_->setEditText(QStringLiteral("Jahreswerte "));
+    cbWahl_->setEditText(tr("Jahreswerte "));
 
     // In the chart's place and below it: the chart, once shown, covers it.
-    startHint_ = new QLabel(QStringLiteral("Noch keine Jahre geladen.\n\n"
-                                           "Jahresdateien laden: Knopf \u201eLOAD Jahres Daten\u201c oder Strg+O\n"
-                                           "Einen Trainingsexport importieren: Knopf \u201eExport importieren\u201c\n"
-                                           "oder Dateien hierher ziehen"),
+    startHint_ = new QLabel(tr("Noch keine Jahre geladen.\n\n"
+                               "Jahresdateien laden: Knopf „LOAD Jahres Daten“ oder Strg+O\n"
+                               "Einen Trainingsexport importieren: Knopf „Export importieren“\n"
+                               "oder Dateien hierher ziehen"),
                             this);
     startHint_->setObjectName(QStringLiteral("StartHint"));
     startHint_->setAlignment(Qt::AlignCenter);
@@ -187,9 +187,8 @@ void TForm1::CreateListsAndChart()
     sortlist_->hide();
 
     cbArt_ = MakeDropDown(this, "CB_Art", QRect(392, 8, 225, 26),
-                          {QStringLiteral("Datumsmäßig sortiert"), QStringLiteral("Wertemäßig sortiert "),
-                           QStringLiteral("Mittelwert Verlauf"), QStringLiteral("Monatsmittel"),
-                           QStringLiteral("Werte kumulierte"), QStringLiteral("Kumuliert (monatsweise)")});
+                          {tr("Datumsmäßig sortiert"), tr("Wertemäßig sortiert "), tr("Mittelwert Verlauf"),
+                           tr("Monatsmittel"), tr("Werte kumulierte"), tr("Kumuliert (monatsweise)")});
     cbArt_->setCurrentIndex(0);
 
     setTabOrder(memo_, loadButton_);
@@ -318,7 +317,7 @@ void TForm1::FinishLoad()
     view_->FinishLoad();
     const int years = view_->DrawnYears().Count();
     if (years > MaxDrawnYears)
-        AppendMemoLine(QStringLiteral("%1 Jahre geladen: die letzten %2 werden gezeigt, die übrigen über die Legende.")
+        AppendMemoLine(tr("%1 Jahre geladen: die letzten %2 werden gezeigt, die übrigen über die Legende.")
                            .arg(years)
                            .arg(MaxDrawnYears));
     cbWahl_->show();
@@ -357,11 +356,10 @@ void TForm1::AppendFinding(const QString& text)
 void TForm1::ShowLoadStatus()
 {
     const int years = view_->DrawnYears().Count();
-    QString text = years == 1 ? QStringLiteral("1 Jahr geladen") : QStringLiteral("%1 Jahre geladen").arg(years);
+    QString text = years == 1 ? tr("1 Jahr geladen") : tr("%1 Jahre geladen").arg(years);
     if (loadFindings_ > 0)
-        text += QStringLiteral(" \u2013 %1 %2 in der Dateiliste unten")
-                    .arg(loadFindings_)
-                    .arg(loadFindings_ == 1 ? QStringLiteral("Hinweis") : QStringLiteral("Hinweise"));
+        text += loadFindings_ == 1 ? tr(" – 1 Hinweis in der Dateiliste unten")
+                                : tr(" – %1 Hinweise in der Dateiliste unten").arg(loadFindings_);
     SetPaneStatus(text, loadFindings_ > 0);
 }
 

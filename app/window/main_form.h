@@ -8,6 +8,7 @@
 #include "app/window/window_settings.h"
 #include "chart/series/mouse_input.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QWidget>
 
@@ -35,6 +36,8 @@ struct TImportedYears;
 // a hint in the chart's place says how to load years.
 class TForm1 : public QWidget
 {
+    Q_DECLARE_TR_FUNCTIONS(TForm1)
+
 public:
     static constexpr int DesignWidth = 939;
     static constexpr int DesignHeight = 645;

@@ -15,14 +15,14 @@
 
 void TForm1::CreateGoalField()
 {
-    goalLabel_ = new QLabel(QStringLiteral("Ziel"), chart_);
+    goalLabel_ = new QLabel(tr("Ziel"), chart_);
     goalLabel_->setObjectName(QStringLiteral("L_Ziel"));
     goalLabel_->setGeometry(8, 6, 28, 21);
     goalEdit_ = new QLineEdit(chart_);
     goalEdit_->setObjectName(QStringLiteral("E_Ziel"));
     goalEdit_->setGeometry(38, 6, 80, 21);
-    goalEdit_->setPlaceholderText(QStringLiteral("kein Ziel"));
-    goalEdit_->setToolTip(QStringLiteral("Ziel des Jahres für die gezeigte Summe, etwa 5.000; leer: kein Ziel"));
+    goalEdit_->setPlaceholderText(tr("kein Ziel"));
+    goalEdit_->setToolTip(tr("Ziel des Jahres für die gezeigte Summe, etwa 5.000; leer: kein Ziel"));
     goalLabel_->hide();
     goalEdit_->hide();
     connect(goalEdit_, &QLineEdit::editingFinished, this, [this] { GuardHandler([this] { GoalEdited(); }); });
@@ -36,7 +36,7 @@ void TForm1::GoalEdited()
     const QString typed = goalEdit_->text().trimmed();
     const std::optional<double> goal = ParseYearGoal(typed);
     if (!typed.isEmpty() && !goal) {
-        SetPaneStatus(QStringLiteral("Ziel \u201E%1\u201C ist keine Zahl über 0: nicht übernommen").arg(typed), true);
+        SetPaneStatus(tr("Ziel „%1“ ist keine Zahl über 0: nicht übernommen").arg(typed), true);
         return;
     }
     if (goal == goals_[std::size_t(total)])

@@ -32,13 +32,13 @@ void TForm1::CreateShortcuts()
 
 void TForm1::SetToolTips()
 {
-    loadButton_->setToolTip(QStringLiteral("Jahresdateien laden (Strg+O).\n"
+    loadButton_->setToolTip(tr("Jahresdateien laden (Strg+O).\n"
                                            "Dateien lassen sich auch aus dem Dateimanager ins Fenster ziehen."));
-    cbWahl_->setToolTip(QStringLiteral("Messgröße der Auswertung: eine Spalte der Jahresdateien.\n"
+    cbWahl_->setToolTip(tr("Messgröße der Auswertung: eine Spalte der Jahresdateien.\n"
                                        "Tab: nächste Liste, F1: Hilfe"));
-    cbArt_->setToolTip(QStringLiteral("Art der Auswertung.\n"
+    cbArt_->setToolTip(tr("Art der Auswertung.\n"
                                       "Esc: Zoom des Diagramms zurücknehmen, F1: Hilfe"));
-    cbKum_->setToolTip(QStringLiteral("Summe für die kumulierten Auswertungen.\n"
+    cbKum_->setToolTip(tr("Summe für die kumulierten Auswertungen.\n"
                                       "Tab: nächste Liste, F1: Hilfe"));
 }
 

@@ -21,7 +21,10 @@ namespace {
 
 constexpr int SwatchSize = 9;
 
-const QString NinthYearRefused = QStringLiteral("Es werden höchstens 8 Jahre gezeigt: erst ein Jahr ausblenden.");
+QString NinthYearRefused()
+{
+    return QCoreApplication::translate("TForm1", "Es werden höchstens 8 Jahre gezeigt: erst ein Jahr ausblenden.");
+}
 
 QIcon Swatch(TColor colour)
 {
@@ -129,8 +132,8 @@ void TForm1::ToggleYear(int row)
         break;
     case TDrawnYears::TToggle::RefusedFull:
         // Said where the user looks: at the list, and in the status line.
-        SetPaneStatus(NinthYearRefused, true);
-        QToolTip::showText(lBox_->mapToGlobal(lBox_->visualRect(lBox_->model()->index(row, 0)).bottomLeft()), NinthYearRefused,
+        SetPaneStatus(NinthYearRefused(), true);
+        QToolTip::showText(lBox_->mapToGlobal(lBox_->visualRect(lBox_->model()->index(row, 0)).bottomLeft()), NinthYearRefused(),
                            lBox_);
         break;
     case TDrawnYears::TToggle::RefusedLast: // the legend would be empty, and the way back to this list

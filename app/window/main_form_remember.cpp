@@ -24,7 +24,7 @@ QString EntryText(const TRecentLoad& load)
     QStringList names;
     for (const QString& path : load.files)
         names << QFileInfo(path).fileName();
-    const QString kind = load.kind == TRecentLoad::TKind::Import ? QStringLiteral("Import") : QStringLiteral("Laden");
+    const QString kind = load.kind == TRecentLoad::TKind::Import ? QCoreApplication::translate("TForm1", "Import") : QCoreApplication::translate("TForm1", "Laden");
     return QStringLiteral("%1: %2").arg(kind, names.join(QStringLiteral(", ")));
 }
 
@@ -39,7 +39,7 @@ bool AllFilesExist(const QStringList& files)
 // entry whose files are gone shows greyed.
 void TForm1::CreateRecentButton()
 {
-    recentButton_ = new QPushButton(QStringLiteral("Zuletzt geöffnet"), this);
+    recentButton_ = new QPushButton(tr("Zuletzt geöffnet"), this);
     recentButton_->setObjectName(QStringLiteral("RECENT_Loads"));
     recentButton_->setGeometry(808, 8, 123, 30);
     QFont font = recentButton_->font();
@@ -47,7 +47,7 @@ void TForm1::CreateRecentButton()
     font.setPixelSize(12);
     recentButton_->setFont(font);
     recentButton_->setToolTip(
-        QStringLiteral("Die letzten %1 Ladevorgänge und Importe erneut öffnen.").arg(TRecentLoads::MaxEntries));
+        tr("Die letzten %1 Ladevorgänge und Importe erneut öffnen.").arg(TRecentLoads::MaxEntries));
     auto* menu = new QMenu(recentButton_);
     recentButton_->setMenu(menu);
     connect(menu, &QMenu::aboutToShow, this, [this] { GuardHandler([this] { FillRecentMenu(); }); });
@@ -65,7 +65,7 @@ void TForm1::FillRecentMenu()
         connect(action, &QAction::triggered, this, [this, i] { GuardHandler([this, i] { ReopenRecent(i); }); });
     }
     if (menu->isEmpty())
-        menu->addAction(QStringLiteral("(noch nichts geladen)"))->setEnabled(false);
+        menu->addAction(tr("(noch nichts geladen)"))->setEnabled(false);
 }
 
 void TForm1::ReopenRecent(int entry)

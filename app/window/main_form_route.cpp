@@ -31,7 +31,7 @@ void TForm1::LoadOrImport(const QStringList& paths, const QStringList& leadingLi
     for (const ExportDetection::TExport& found : split.exports) {
         exports << found.path;
         routeLines << found.path
-                   << QStringLiteral("    -> Export von %1 erkannt, keine Jahresdatei: zum Import.").arg(found.service);
+                   << tr("    -> Export von %1 erkannt, keine Jahresdatei: zum Import.").arg(found.service);
     }
     for (const QString& line : routeLines)
         AppendMemoLine(line);
@@ -40,7 +40,7 @@ void TForm1::LoadOrImport(const QStringList& paths, const QStringList& leadingLi
     for (const QString& path : split.yearFiles)
         names << QFileInfo(path).fileName();
     if (!names.isEmpty())
-        routeLines << QStringLiteral("    -> Jahresdateien nicht geladen, der Import ersetzt sie: %1.")
+        routeLines << tr("    -> Jahresdateien nicht geladen, der Import ersetzt sie: %1.")
                           .arg(names.join(QStringLiteral(", ")));
     ImportExports(exports, routeLines);
 }

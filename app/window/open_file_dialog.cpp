@@ -1,5 +1,6 @@
 #include "app/window/open_file_dialog.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLineEdit>
@@ -52,7 +53,7 @@ std::optional<QStringList> TQtOpenFileDialog::Execute(QWidget* parent, const QSt
     if (!StartFolder().isEmpty())
         dialog.setDirectory(StartFolder());
     // The preset name is a pattern such as "*.csv": offer it as the filter.
-    dialog.setNameFilters({QStringLiteral("%1 (%1)").arg(fileName), QStringLiteral("Alle Dateien (*)")});
+    dialog.setNameFilters({QStringLiteral("%1 (%1)").arg(fileName), QCoreApplication::translate("TQtOpenFileDialog", "Alle Dateien (*)")});
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.Chosen();

@@ -2,6 +2,8 @@
 
 #include "chart/canvas/exception.h"
 
+#include <QCoreApplication>
+
 // A picture of the chart that could not be saved or printed.
 class PictureException : public Exception
 {
@@ -10,6 +12,6 @@ public:
 
     static PictureException NotSaved(const QString& path)
     {
-        return PictureException(QStringLiteral("Das Diagramm konnte nicht als \u201E%1\u201C gespeichert werden.").arg(path));
+        return PictureException(QCoreApplication::translate("PictureException", "Das Diagramm konnte nicht als „%1“ gespeichert werden.").arg(path));
     }
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QKeySequence>
 #include <QString>
 
@@ -11,14 +12,14 @@ inline QKeySequence Save() { return QKeySequence(Qt::CTRL | Qt::Key_S); }
 inline QKeySequence Copy() { return QKeySequence(Qt::CTRL | Qt::Key_C); }
 inline QKeySequence Print() { return QKeySequence(Qt::CTRL | Qt::Key_P); }
 
-inline QString SaveText() { return QStringLiteral("Diagramm speichern"); }
-inline QString CopyText() { return QStringLiteral("Diagramm als Bild kopieren"); }
-inline QString PrintText() { return QStringLiteral("Diagramm drucken"); }
+inline QString SaveText() { return QCoreApplication::translate("PictureShortcuts", "Diagramm speichern"); }
+inline QString CopyText() { return QCoreApplication::translate("PictureShortcuts", "Diagramm als Bild kopieren"); }
+inline QString PrintText() { return QCoreApplication::translate("PictureShortcuts", "Diagramm drucken"); }
 
-// "Strg+S": the key as a German keyboard names it.
+// "Strg+S": the key as the keyboard of the language names it.
 inline QString KeyText(const QKeySequence& key)
 {
-    return key.toString(QKeySequence::PortableText).replace(QStringLiteral("Ctrl"), QStringLiteral("Strg"));
+    return key.toString(QKeySequence::PortableText).replace(QStringLiteral("Ctrl"), QCoreApplication::translate("PictureShortcuts", "Strg"));
 }
 
 // "Diagramm speichern (Strg+S)": a command with its key, as tooltips show it.

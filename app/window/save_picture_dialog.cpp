@@ -1,14 +1,16 @@
 #include "app/window/save_picture_dialog.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 
 std::optional<QString> TQtSavePictureDialog::Execute(QWidget* parent, const QString& suggestedName)
 {
-    QFileDialog dialog(parent, QStringLiteral("Diagramm speichern"));
+    QFileDialog dialog(parent, QCoreApplication::translate("TQtSavePictureDialog", "Diagramm speichern"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    const QStringList filters{QStringLiteral("PNG-Bild (*.png)"), QStringLiteral("SVG-Grafik (*.svg)"),
-                              QStringLiteral("PDF-Dokument (*.pdf)")};
+    const QStringList filters{QCoreApplication::translate("TQtSavePictureDialog", "PNG-Bild (*.png)"),
+                              QCoreApplication::translate("TQtSavePictureDialog", "SVG-Grafik (*.svg)"),
+                              QCoreApplication::translate("TQtSavePictureDialog", "PDF-Dokument (*.pdf)")};
     dialog.setNameFilters(filters);
     dialog.setDefaultSuffix(QStringLiteral("png"));
     // The chosen filter gives a name without a suffix its format.

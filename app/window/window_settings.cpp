@@ -14,6 +14,7 @@ const QString MetricKey = QStringLiteral("evaluation/metric");
 const QString TotalKey = QStringLiteral("evaluation/total");
 const QString HiddenYearsKey = QStringLiteral("chart/hiddenYears");
 const QString RecentKey = QStringLiteral("recent");
+const QString LanguageKey = QStringLiteral("window/language");
 const QString GoalKey = QStringLiteral("goals/total%1");
 const QString RecentKindKey = QStringLiteral("kind");
 const QString RecentFilesKey = QStringLiteral("files");
@@ -144,4 +145,17 @@ void TWindowSettings::SetRecentLoads(const TRecentLoads& recent)
         settings_->setValue(RecentFilesKey, load.files);
     }
     settings_->endArray();
+}
+
+std::optional<TUiLanguage> TWindowSettings::Language() const
+{
+    return UiLanguage::FromCode(settings_->value(LanguageKey).toString());
+}
+
+void TWindowSettings::SetLanguage(std::optional<TUiLanguage> language)
+{
+    if (language)
+        settings_->setValue(LanguageKey, UiLanguage::Code(*language));
+    else
+        settings_->remove(LanguageKey);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/window/recent_loads.h"
+#include "app/window/ui_language.h"
 
 #include <QByteArray>
 #include <QList>
@@ -53,6 +54,10 @@ public:
     // The goal of the running total, per entry of the totals list.
     std::optional<double> Goal(int total) const;
     void SetGoal(int total, std::optional<double> goal);
+
+    // The language chosen in the window; none: the system's.
+    std::optional<TUiLanguage> Language() const;
+    void SetLanguage(std::optional<TUiLanguage> language);
 
     TRecentLoads RecentLoads() const;
     void SetRecentLoads(const TRecentLoads& recent);

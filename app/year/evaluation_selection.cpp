@@ -1,5 +1,7 @@
 #include "app/year/evaluation_selection.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 QString UnitOf(const QString& title)
@@ -14,7 +16,7 @@ bool NamesDuration(const QString& text) { return text.contains(QStringLiteral("D
 QString AbsentTotalNote(const QString& metricText)
 {
     const QString name = metricText.section(QLatin1Char('['), 0, 0).trimmed();
-    return QStringLiteral("Die geladenen Dateien haben keine Spalte für %1.").arg(name);
+    return QCoreApplication::translate("Evaluation", "Die geladenen Dateien haben keine Spalte für %1.").arg(name);
 }
 
 // A typed mode text, or a metric text that is no entry of the mode's list:
@@ -47,8 +49,9 @@ int FirstChartTotal(const TYearStore& store)
 
 QStringList TotalsListEntries()
 {
-    return {QStringLiteral("Dauer    [Std]"), QStringLiteral("Strecke  [km]"), QStringLiteral("Arbeit     [kcal]"),
-            QStringLiteral("D-Alt      [m]"), QStringLiteral("TSS")};
+    return {QCoreApplication::translate("Evaluation", "Dauer    [Std]"), QCoreApplication::translate("Evaluation", "Strecke  [km]"),
+            QCoreApplication::translate("Evaluation", "Arbeit     [kcal]"), QCoreApplication::translate("Evaluation", "D-Alt      [m]"),
+            QCoreApplication::translate("Evaluation", "TSS")};
 }
 
 TMetricList MetricListOf(int evalMode)
@@ -75,7 +78,7 @@ TEvaluationRequest ResolveEvaluation(const TListChoice& mode, const TListChoice&
         state.SelectedColumn = wahl.index + 1;
         titleText = wahl.text;
         if (NamesDuration(titleText)) {
-            titleText += QStringLiteral(" [Std]");
+            titleText += QCoreApplication::translate("Evaluation", " [Std]");
             state.DurationMetric = true;
         }
         request.chartTitle = titleText;
@@ -84,7 +87,7 @@ TEvaluationRequest ResolveEvaluation(const TListChoice& mode, const TListChoice&
         state.SelectedColumn = sumColumns[std::size_t(kum.index)];
         if (state.SelectedColumn < 0)
             request.fileNote = AbsentTotalNote(kum.text);
-        state.DurationMetric = NamesDuration(kum.text);
+        state.DurationMetric = kum.index == DurationTotal || NamesDuration(kum.text);
         request.leftAxisTitle = kum.text;
         titleText = kum.text;
         request.chartTitle = kum.text;
@@ -93,7 +96,7 @@ TEvaluationRequest ResolveEvaluation(const TListChoice& mode, const TListChoice&
     state.UnitText = UnitOf(titleText);
     // The sorted mode counts days along x, the running total runs over them.
     const TEvalMode routine = TEvalMode(evalMode);
-    request.bottomAxisTitle = routine == TEvalMode::Sorted || routine == TEvalMode::Cumulative ? QStringLiteral("TAGE")
+    request.bottomAxisTitle = routine == TEvalMode::Sorted || routine == TEvalMode::Cumulative ? QCoreApplication::translate("Evaluation", "TAGE")
                                                                                                 : QStringLiteral(" ");
     request.routine = routine;
     return request;

@@ -1,5 +1,7 @@
 #include "app/year/pane_findings.h"
 
+#include <QCoreApplication>
+
 QStringList CountedFindingParts(std::span<const TCountedFinding> findings)
 {
     QStringList parts;
@@ -7,8 +9,8 @@ QStringList CountedFindingParts(std::span<const TCountedFinding> findings)
         if (finding.count > 0)
             parts << QStringLiteral("%1 %2%3")
                          .arg(finding.count)
-                         .arg(QString::fromUtf8(finding.count == 1 ? finding.singular : finding.plural),
-                              QString::fromUtf8(finding.text));
+                         .arg(QCoreApplication::translate("PaneFindings", finding.count == 1 ? finding.singular : finding.plural),
+                              QCoreApplication::translate("PaneFindings", finding.text));
     return parts;
 }
 

@@ -1,5 +1,7 @@
 #include "app/year/value_readout.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 
 bool PressInsidePlotHeight(const TAxisReading& left, int y)
@@ -43,11 +45,12 @@ QString ReadoutValueText(float y, bool durationMetric, const QString& unit)
 std::optional<QString> ReadoutPanelText(int evalMode, float x, const QString& valueText)
 {
     const QByteArray value = valueText.toUtf8();
+    const QByteArray day = QCoreApplication::translate("ValueReadout", "Tag").toUtf8();
     switch (evalMode) {
     case 0:
     case 2:
-    case 4: return QString::asprintf("Tag %4.0f  = %s", double(x), value.constData());
-    case 1: return QString::asprintf("Tag %4.0f  > %s", double(x), value.constData());
+    case 4: return QString::asprintf("%s %4.0f  = %s", day.constData(), double(x), value.constData());
+    case 1: return QString::asprintf("%s %4.0f  > %s", day.constData(), double(x), value.constData());
     case 3:
     case 5: return QString::asprintf(" %s", value.constData());
     default: return std::nullopt;

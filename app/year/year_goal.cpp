@@ -36,7 +36,7 @@ bool IsUsableGoal(double goal)
 QString GoalText(double goal)
 {
     const bool whole = goal == std::floor(goal);
-    QString text = QLocale(QLocale::German).toString(goal, 'f', whole ? 0 : 2);
+    QString text = QLocale().toString(goal, 'f', whole ? 0 : 2);
     if (!whole)
         while (text.endsWith(QLatin1Char('0')))
             text.chop(1);
@@ -46,9 +46,14 @@ QString GoalText(double goal)
 std::optional<double> ParseYearGoal(const QString& text)
 {
     QString number = text.trimmed();
-    // "5.000" and "1.234,5" are how a German athlete writes thousands.
-    static const QRegularExpression grouped(QStringLiteral("^[0-9]{1,3}(\\.[0-9]{3})+(,[0-9]*)?$"));
-    if (grouped.match(number).hasMatch())
+    // "5.000" and "1.234,5" are how a German athlete writes thousands,
+    // "5,000" and "1,234.5" how an English one does.
+    static const QRegularExpression german(QStringLiteral("^[0-9]{1,3}(\\.[0-9]{3})+(,[0-9]*)?$"));
+    static const QRegularExpression english(QStringLiteral("^[0-9]{1,3}(,[0-9]{3})+(\\.[0-9]*)?$"));
+    const bool englishReader = QLocale().decimalPoint() == QStringLiteral(".");
+    if (englishReader && english.match(number).hasMatch())
+        number.remove(QLatin1Char(','));
+    else if (!englishReader && german.match(number).hasMatch())
         number.remove(QLatin1Char('.'));
     number.replace(QLatin1Char(','), QLatin1Char('.'));
     bool ok = false;

@@ -38,10 +38,11 @@ struct TYearPace
 
 // A goal is a finite number above 0: 0 is no goal to reach.
 bool IsUsableGoal(double goal);
-// A goal as typed in the window, a German athlete's way included: "5.000"
-// and "1.234,5" are thousands, "2,5" and "2.5" two and a half. None for
+// A goal as typed in the window, in the way of the language shown: in
+// German "5.000" and "1.234,5" are thousands, in English "5,000" and
+// "1,234.5"; "2,5" and "2.5" are two and a half in both. None for
 // anything that is no usable goal.
 std::optional<double> ParseYearGoal(const QString& text);
-// A goal as the window shows it, and as ParseYearGoal reads it back:
-// "5.000", "1.234,5".
+// A goal as the window shows it in its language, and as ParseYearGoal
+// reads it back: "5.000", "1.234,5" in German, "5,000", "1,234.5" in English.
 QString GoalText(double goal);

@@ -356,7 +356,7 @@ QString TCustomChartAxis::LabelText(double value, bool fireEvent) const
     if (!showsDateTime_) {
         text = FormatNumber(axisValuesFormat_, value);
     } else if (value >= 0) {
-        const TFormatSettings& settings = GermanFormatSettings();
+        const TFormatSettings& settings = ShownFormatSettings();
         QString format = dateTimeFormat_;
         if (format.isEmpty())
             format = RangeSpan() > 1 ? settings.ShortDateFormat : settings.ShortTimeFormat;

@@ -25,4 +25,4 @@ double DaysOfDate(const QDate& date);
 //   "x" 'x'     literal text; any other character is copied.
 // An empty format gives "c".
 QString FormatDateTime(const QString& format, double value,
-                       const TFormatSettings& settings = GermanFormatSettings());
+                       const TFormatSettings& settings = ShownFormatSettings());

@@ -57,3 +57,19 @@ const TFormatSettings& PlainFormatSettings()
     };
     return settings;
 }
+
+namespace {
+
+const TFormatSettings* shownSettings = nullptr;
+
+} // namespace
+
+const TFormatSettings& ShownFormatSettings()
+{
+    return shownSettings ? *shownSettings : GermanFormatSettings();
+}
+
+void SetShownFormatSettings(const TFormatSettings& settings)
+{
+    shownSettings = &settings;
+}

@@ -5,9 +5,9 @@
 #include <QStringList>
 
 // The separators, default formats and calendar names that number and
-// date-time texts are made with. The program shows German texts, so the
-// chart formats with German settings whatever the machine's locale is:
-// a chart then reads the same on every computer.
+// date-time texts are made with. The chart formats with the settings of
+// the program's language (German unless it chooses another), whatever the
+// machine's locale is: a chart then reads the same on every computer.
 struct TFormatSettings
 {
     QChar DecimalSeparator;
@@ -30,3 +30,8 @@ struct TFormatSettings
 const TFormatSettings& GermanFormatSettings();
 // The separators and formats of the C locale: "1,234.5", "12/31/2011".
 const TFormatSettings& PlainFormatSettings();
+
+// The settings the chart's labels are made with: German until the program
+// chooses others. settings must live as long as the program.
+const TFormatSettings& ShownFormatSettings();
+void SetShownFormatSettings(const TFormatSettings& settings);

@@ -17,4 +17,4 @@
 // on its 15 significant digits (so 2.675 with two decimals gives 2.68).
 // An empty picture gives the shortest text of up to 15 significant digits.
 QString FormatNumber(const QString& picture, double value,
-                     const TFormatSettings& settings = GermanFormatSettings());
+                     const TFormatSettings& settings = ShownFormatSettings());

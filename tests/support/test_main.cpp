@@ -1,4 +1,5 @@
 #include "app/window/application.h"
+#include "app/window/ui_language.h"
 #include <gtest/gtest.h>
 
 #include <QSettings>
@@ -15,6 +16,8 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_FONT_DPI"))
         qputenv("QT_FONT_DPI", "96");
     TApplication app(argc, argv);
+    // The tests read German texts and numbers, whatever the machine's language.
+    UiLanguage::Install(TUiLanguage::German);
     // No message boxes in tests: the exception display is checked by replacing it.
     app.OnShowException = nullptr;
     // The import remembers column choices: never in the user's settings.

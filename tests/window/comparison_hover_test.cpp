@@ -57,7 +57,8 @@ TEST_F(ComparisonHover, BoxListsTheYearsAtTheDayOfTheirPointsAndLeavesNoTrace)
     ASSERT_GE(day, 1);
     const THoverContent& content = *Overlay().Content();
     ASSERT_EQ(content.Rows.size(), 4u);
-    const auto expected = CompareYearsAt(YearSeriesOf(Chart()), form.EvaluationState(), day);
+    // The box writes numbers as the German window does: "2.036,5 [km]".
+    const auto expected = CompareYearsAt(YearSeriesOf(Chart()), form.EvaluationState(), day, QLocale());
     for (std::size_t i = 0; i < 4; ++i) {
         const TComparisonRow& row = expected->Rows[i];
         EXPECT_EQ(content.Rows[i].Cells, QStringList({row.Year, row.ValueText, row.DifferenceText}));

@@ -25,13 +25,14 @@ TEST(ValueReadout, TextsOfEveryMode)
         {-0.5f, true, "[Std]", 2, 3, "   0:-30 [Std]", "Tag    3  =    0:-30 [Std]"},
     };
     // A German machine locale must not turn the points into commas.
+    const QLocale previous;
     QLocale::setDefault(QLocale(QLocale::German));
     for (const Case& c : cases) {
         const QString value = ReadoutValueText(c.y, c.duration, QString::fromUtf8(c.unit));
         EXPECT_EQ(value, QString::fromUtf8(c.value)) << c.y;
         EXPECT_EQ(ReadoutPanelText(c.mode, c.x, value), QString::fromUtf8(c.panel)) << c.mode;
     }
-    QLocale::setDefault(QLocale::c());
+    QLocale::setDefault(previous);
     EXPECT_FALSE(ReadoutPanelText(-1, 1, QStringLiteral("x")).has_value());
 }
 
