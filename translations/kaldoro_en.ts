@@ -260,6 +260,14 @@ Folders, texts and web addresses are not loaded.&lt;/li&gt;
 &lt;/ul&gt;
 </translation>
     </message>
+    <message>
+        <source>Vergleicht Trainingsjahre in einem Diagramm.</source>
+        <translation>Compares training years in one chart.</translation>
+    </message>
+    <message>
+        <source>Tasten</source>
+        <translation>Keys</translation>
+    </message>
 </context>
 <context>
     <name>PaneFindings</name>
@@ -688,6 +696,14 @@ Tab: next list, F1: help</translation>
     <message>
         <source>    -&gt; Jahresdateien nicht geladen, der Import ersetzt sie: %1.</source>
         <translation>    -&gt; year files not loaded, the import replaces them: %1.</translation>
+    </message>
+    <message>
+        <source>Sprache des Fensters, der Hilfe und der Zahlen (ab dem nächsten Start)</source>
+        <translation>Language of the window, the help and the numbers (from the next start)</translation>
+    </message>
+    <message>
+        <source>Die Sprache wechselt beim nächsten Start von Kaldoro.</source>
+        <translation>The language changes at the next start of Kaldoro.</translation>
     </message>
 </context>
 <context>

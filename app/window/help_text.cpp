@@ -112,8 +112,9 @@ const char* const FileFormat = QT_TRANSLATE_NOOP(
 
 QString HelpText::Html()
 {
-    return QStringLiteral("<h2>Kaldoro %1</h2><p>%2</p>")
-               .arg(QStringLiteral(KALDORO_VERSION), Tr("Vergleicht Trainingsjahre in einem Diagramm."))
-        + Tr(FirstSteps) + Tr(Evaluations) + Tr(Mouse) + QStringLiteral("<h3>%1</h3>").arg(Tr("Tasten"))
-        + KeyTable() + Tr(FileFormat);
+    const QString intro = QCoreApplication::translate("HelpText", "Vergleicht Trainingsjahre in einem Diagramm.");
+    const QString keys = QCoreApplication::translate("HelpText", "Tasten");
+    // What a user does first, then what each evaluation shows; the file format last.
+    return QStringLiteral("<h2>Kaldoro %1</h2><p>%2</p>").arg(QStringLiteral(KALDORO_VERSION), intro) + Tr(FirstSteps)
+        + Tr(Evaluations) + Tr(Mouse) + QStringLiteral("<h3>%1</h3>").arg(keys) + KeyTable() + Tr(FileFormat);
 }

@@ -145,6 +145,7 @@ void TForm1::CreateControls()
     connect(importButton, &QPushButton::clicked, this,
             [this] { GuardHandler([this] { IMPORT_ExportClick(); }); });
     CreateRecentButton();
+    CreateLanguageChoice();
 
     CreateListsAndChart();
 }
@@ -261,7 +262,7 @@ void TForm1::FormResize()
     const int statusTop = paneTop - PaneStatusHeight;
     chart_->setGeometry(ChartMargin, ChartTop, cw - 2 * ChartMargin, statusTop - ChartTop);
     startHint_->setGeometry(chart_->geometry());
-    paneStatus_->setGeometry(8, statusTop, cw - 15, PaneStatusHeight);
+    PlaceLanguageChoice(statusTop);
     memo_->setGeometry(8, paneTop, cw - 15, PaneHeight);
 }
 

@@ -108,6 +108,9 @@ public:
     const TRecentLoads& RecentLoads() const { return recent_; }
     void ReopenRecent(int entry);
     QPushButton* RecentButton() const { return recentButton_; }
+    // The language for the next start, right of the pane's status line.
+    QComboBox* LanguageBox() const { return languageBox_; }
+    void LanguageChosen();
 
     QTextEdit* Memo() const { return memo_; }
     QPushButton* LOAD_JData() const { return loadButton_; }
@@ -164,6 +167,8 @@ protected:
 private:
     void CreateControls();
     void CreateRecentButton();
+    void CreateLanguageChoice();
+    void PlaceLanguageChoice(int statusTop);
     void FillRecentMenu();
     void RememberLoad(TRecentLoad::TKind kind, const QStringList& files);
     void RememberEvaluation();
@@ -230,6 +235,7 @@ private:
     QListWidget* lBox_ = nullptr;
     QLabel* startHint_ = nullptr;
     QLabel* paneStatus_ = nullptr;
+    QComboBox* languageBox_ = nullptr;
     QLabel* goalLabel_ = nullptr;
     QLineEdit* goalEdit_ = nullptr;
     THelpWindow* helpWindow_ = nullptr; // made on the first F1

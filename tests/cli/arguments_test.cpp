@@ -28,6 +28,8 @@ TEST(Arguments, RefusesInItsOwnWords)
         {{"--goal", "-5"}, "--goal takes a number above 0, not '-5'"},
         {{"--goal", "5.000,5"}, "--goal takes a number above 0, not '5.000,5'"},
         {{"--goal=nan"}, "--goal takes a number above 0, not 'nan'"},
+        {{"--lang", "fr"}, "--lang takes de or en, not 'fr'"},
+        {{"--lang", "EN"}, "--lang takes de or en, not 'EN'"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(TArguments::Parse(c.arguments).error, QString::fromUtf8(c.error)) << c.arguments.join(' ').toStdString();
@@ -42,6 +44,7 @@ TEST(Arguments, TakesValuesThatLookLikeOptions)
     EXPECT_EQ(parsed.commandLine.metric, 3);
     EXPECT_EQ(parsed.commandLine.files, (QStringList{"-", "--today"}));
     EXPECT_EQ(TArguments::Parse({"--goal", "5000.5"}).commandLine.goal, 5000.5); // scripts write C numbers
+    EXPECT_EQ(TArguments::Parse({"--lang", "en"}).commandLine.language, TUiLanguage::English);
 
     const TArguments import = TArguments::Parse({"--import", "a", "--column", "distance=km", "--import", "-b",
                                                  "--column", "date=Day", "--export-csv", "-"});

@@ -35,7 +35,8 @@ count() { "$probe" "$1" count "$2" $plot; }
 # The import button: left 640, top 8, 161 x 30 in the window.
 xdotool mousemove --window "$window" 720 23 click 1
 # Qt's own file dialog (no desktop under xvfb): its name field has the focus.
-await_window '^Open$' || fail "no file dialog after the import button"
+# Qt's dialogs speak the window's language (German here): "Öffnen".
+await_window '^(Öffnen|Open)$' || fail "no file dialog after the import button"
 sleep 1
 xdotool type --delay 10 "$export_file"
 xdotool key Return

@@ -105,7 +105,7 @@ TEST_F(MainFormTest, ResizeKeepsTheMargins)
     form->resize(1000, 600);
     // The file pane below the chart, its status line between them.
     EXPECT_EQ(form->Chart()->geometry(), QRect(5, 45, 990, 456));
-    EXPECT_EQ(form->PaneStatus()->geometry(), QRect(8, 501, 985, 18));
+    EXPECT_EQ(form->PaneStatus()->geometry(), QRect(8, 501, 887, 18)); // the language list on its right
     EXPECT_EQ(form->Memo()->geometry(), QRect(8, 519, 985, 76));
     // At the smallest size every control of the top row is whole.
     form->resize(400, 200);

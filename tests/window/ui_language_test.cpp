@@ -1,0 +1,79 @@
+// The window in English: no German word left but the user's data, and the
+// numbers a person reads in the English form; German again afterwards.
+#include "app/window/help_window.h"
+#include "app/window/main_form.h"
+#include "app/window/ui_language.h"
+#include "app/year/year_goal.h"
+#include "chart/axes/number_format.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRegularExpression>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// Every text a person can read on the window's controls.
+QStringList ShownTexts(const QWidget& window)
+{
+    QStringList texts{window.windowTitle(), window.toolTip()};
+    for (const QWidget* child : window.findChildren<QWidget*>()) {
+        texts << child->toolTip() << child->windowTitle();
+        if (const auto* button = qobject_cast<const QAbstractButton*>(child))
+            texts << button->text();
+        if (const auto* label = qobject_cast<const QLabel*>(child))
+            texts << label->text();
+        if (const auto* edit = qobject_cast<const QLineEdit*>(child))
+            texts << edit->placeholderText();
+        if (const auto* box = qobject_cast<const QComboBox*>(child); box && child->objectName() != "CB_Language")
+            for (int i = 0; i < box->count(); ++i)
+                texts << box->itemText(i);
+    }
+    return texts;
+}
+
+const QRegularExpression GermanWord(QStringLiteral(
+    "[äöüÄÖÜß]|\\b(und|oder|nicht|keine?|Jahre?|Jahres|Dateien?|laden|Ziel|Werte|Diagramm|Hilfe|Strg|Summe|Tag)\\b"));
+
+class EnglishWindow : public ::testing::Test
+{
+protected:
+    EnglishWindow() { UiLanguage::Install(TUiLanguage::English); }
+    ~EnglishWindow() override { UiLanguage::Install(TUiLanguage::German); }
+};
+
+TEST_F(EnglishWindow, ShowsNoGermanWord)
+{
+    const TForm1 form;
+    THelpWindow help(nullptr);
+    QStringList texts = ShownTexts(form) + ShownTexts(help);
+    texts << help.Text();
+    for (const QString& text : texts)
+        EXPECT_FALSE(GermanWord.match(text).hasMatch()) << text.toStdString();
+    EXPECT_TRUE(texts.contains(QStringLiteral("Running total")));
+}
+
+TEST_F(EnglishWindow, WritesNumbersTheLanguagesWay)
+{
+    const struct
+    {
+        TUiLanguage language;
+        const char* goal;
+        const char* axisLabel;
+        double typed; // ParseYearGoal of goal
+    } cases[] = {
+        {TUiLanguage::English, "1,234.5", "2,500", 1234.5},
+        {TUiLanguage::German, "1.234,5", "2.500", 1234.5},
+    };
+    for (const auto& c : cases) {
+        UiLanguage::Install(c.language);
+        EXPECT_EQ(GoalText(1234.5), QString::fromUtf8(c.goal));
+        EXPECT_EQ(ParseYearGoal(QString::fromUtf8(c.goal)), c.typed);
+        EXPECT_EQ(FormatNumber(QStringLiteral("#,##0.###"), 2500), QString::fromUtf8(c.axisLabel));
+    }
+}
+
+} // namespace
