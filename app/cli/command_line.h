@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/year/season_start.h"
+
 #include <QDate>
 #include <QString>
 #include <QStringList>
@@ -20,6 +22,7 @@ struct TCommandLine
     QString exportCsv;
     std::optional<int> compareAt; // day 1 to 366: print the years' values there
     QDate today; // the date taken as today; invalid: the system's
+    std::optional<TSeasonStart> seasonStart; // none: the window's, 1 January without a window
     bool help = false;    // --help: print Help() and exit
     bool version = false; // --version: print Version() and exit
 

@@ -9,11 +9,11 @@ QString TCommandLine::Usage()
 {
     return QStringLiteral("usage: kaldoro [--metric N] [--mode M] [--export-png FILE [--scale N]] [--export-svg FILE]\n"
                           "               [--export-pdf FILE] [--export-csv FILE] [--compare-at DAY] [--today YYYY-MM-DD]\n"
-                          "               [FILE...]\n"
+                          "               [--season-start MM-DD] [FILE...]\n"
                           "       kaldoro --import FILE [--import FILE]... [--column QUANTITY=NAME]...\n"
                           "               [--sport NAME|KIND]... [--years A-B] [--list-sports | --convert-to DIR]\n"
                           "               [--metric N] [--mode M] [--export-png FILE [--scale N]] [--export-svg FILE]\n"
-                          "               [--export-pdf FILE] [--export-csv FILE]");
+                          "               [--export-pdf FILE] [--export-csv FILE] [--season-start MM-DD]");
 }
 
 QString TCommandLine::Version()
@@ -51,6 +51,10 @@ QString TCommandLine::Help()
                          "                       \"—\" ohne Wert, etwa nach der letzten Zeile eines laufenden Jahres\n"
                          "  --today YYYY-MM-DD   dieses Datum als heute nehmen: Jahre ab seinem Jahr laufen noch,\n"
                          "                       ihre Summen und Verläufe enden an ihrer letzten Zeile\n"
+                         "  --season-start MM-DD Saisonbeginn (ohne: der im Fenster gewählte, sonst 01-01): Saison Y\n"
+                         "                       läuft vom MM-DD in Y bis zum Tag davor in Y+1, Titel \"2023/24\",\n"
+                         "                       Tag 1 ist der Saisonbeginn; 02-29 wird abgelehnt. Mit --import\n"
+                         "                       nennt --years A-B Saisons (geladen: die Jahre A bis B+1)\n"
                          "  --import FILE        einen Trainingsexport statt Jahresdateien lesen (mehrfach: zusammen,\n"
                          "                       jede Einheit einmal): CSV eines Dienstes, Garmin-Seite\n"
                          "                       *summarizedActivities*.json, ZIP oder Ordner eines Strava- oder\n"

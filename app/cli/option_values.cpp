@@ -95,6 +95,17 @@ QString ReadToday(const QCommandLineParser& parser, TCommandLine& commandLine)
     });
 }
 
+// 29 February is refused: a season named by a common year would have no start.
+QString ReadSeasonStart(const QCommandLineParser& parser, TCommandLine& commandLine)
+{
+    return ReadEach(parser, SeasonStart, [&](const QString& value) {
+        commandLine.seasonStart = TSeasonStart::Parse(value);
+        return commandLine.seasonStart
+            ? QString()
+            : QStringLiteral("--season-start takes a day MM-DD that every year has, such as 10-01, not '%1'").arg(value);
+    });
+}
+
 } // namespace
 
 QString ReadImport(const QCommandLineParser& parser, TImportCommand& import)
@@ -134,6 +145,8 @@ QString ReadChart(const QCommandLineParser& parser, TCommandLine& commandLine)
         error = ReadPictures(parser, commandLine);
     if (error.isEmpty())
         error = ReadToday(parser, commandLine);
+    if (error.isEmpty())
+        error = ReadSeasonStart(parser, commandLine);
     if (error.isEmpty())
         error = ReadNumber(parser, CompareAt, 1, 366,
                            QStringLiteral("--compare-at takes a day from 1 to 366, not '%1'"), commandLine.compareAt);

@@ -29,6 +29,7 @@ void TYearView::BeginLoad()
     loader_->BeginLoad();
     store_.ClearYearStore();
     seasons_.Seasons.clear();
+    seasonYears_.reset();
     drawnYears_.Reset({});
     lastEvaluation_.reset();
 }
@@ -52,6 +53,7 @@ void TYearView::SetSeasonStart(const TSeasonStart& start)
 {
     if (start == seasons_.Start)
         return;
+    seasonYears_.reset(); // they named seasons of the other start
     CutSeasons(start);
     // The rows are other seasons now: a refill before the next evaluation
     // has nothing to refill.

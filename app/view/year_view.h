@@ -51,9 +51,10 @@ public:
     // evaluation shows them.
     const TSeasonStart& SeasonStart() const { return seasons_.Start; }
     void SetSeasonStart(const TSeasonStart& start);
-    // Only the seasons beginning in these years are cut from the next load
-    // (an import of seasons A to B loads the years A to B + 1); none: all.
-    void SetSeasonYears(std::optional<std::pair<int, int>> firstYears) { seasonYears_ = firstYears; }
+    // Only the seasons beginning in these years are cut from this load (an
+    // import of seasons A to B loads the years A to B + 1); none: all. Set
+    // before FinishLoad; a new load or season start forgets it.
+    void SetSeasonYears(std::optional<std::vector<int>> firstYears) { seasonYears_ = std::move(firstYears); }
     const TSeasonCut& Seasons() const { return seasons_; }
 
     // A whole load of year files, for runs without the window's pane.
@@ -109,7 +110,7 @@ private:
     TStringItems& metricItems_;
     TYearStore store_;
     TSeasonCut seasons_;
-    std::optional<std::pair<int, int>> seasonYears_;
+    std::optional<std::vector<int>> seasonYears_;
     std::unique_ptr<TYearFileLoader> loader_;
     TEvaluationState evaluation_;
     TDrawnYears drawnYears_;

@@ -15,6 +15,7 @@ const QString TotalKey = QStringLiteral("evaluation/total");
 const QString HiddenYearsKey = QStringLiteral("chart/hiddenYears");
 const QString RecentKey = QStringLiteral("recent");
 const QString GoalKey = QStringLiteral("goals/total%1");
+const QString SeasonStartKey = QStringLiteral("chart/seasonStart");
 const QString RecentKindKey = QStringLiteral("kind");
 const QString RecentFilesKey = QStringLiteral("files");
 const QString ImportKind = QStringLiteral("import");
@@ -144,4 +145,17 @@ void TWindowSettings::SetRecentLoads(const TRecentLoads& recent)
         settings_->setValue(RecentFilesKey, load.files);
     }
     settings_->endArray();
+}
+
+TSeasonStart TWindowSettings::SeasonStart() const
+{
+    return TSeasonStart::Parse(settings_->value(SeasonStartKey).toString()).value_or(TSeasonStart{});
+}
+
+void TWindowSettings::SetSeasonStart(const TSeasonStart& start)
+{
+    if (start.IsNewYear())
+        settings_->remove(SeasonStartKey);
+    else
+        settings_->setValue(SeasonStartKey, start.Text());
 }

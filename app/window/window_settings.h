@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/window/recent_loads.h"
+#include "app/year/season_start.h"
 
 #include <QByteArray>
 #include <QList>
@@ -53,6 +54,10 @@ public:
     // The goal of the running total, per entry of the totals list.
     std::optional<double> Goal(int total) const;
     void SetGoal(int total, std::optional<double> goal);
+
+    // The day the seasons begin; a stored text that is no start reads as 1 January.
+    TSeasonStart SeasonStart() const;
+    void SetSeasonStart(const TSeasonStart& start);
 
     TRecentLoads RecentLoads() const;
     void SetRecentLoads(const TRecentLoads& recent);

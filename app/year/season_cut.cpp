@@ -3,6 +3,7 @@
 #include "app/year/year_evaluation.h"
 #include "app/year/year_store.h"
 
+#include <algorithm>
 #include <map>
 #include <set>
 
@@ -52,12 +53,13 @@ bool TSeason::RunsOn(TSeasonDate today) const
     return lastYear > today.year || (lastYear == today.year && last.dayOfYear >= today.dayOfYear);
 }
 
-TSeasonCut CutSeasons(const TYearStore& store, const TSeasonStart& start, std::optional<std::pair<int, int>> firstYears)
+TSeasonCut CutSeasons(const TYearStore& store, const TSeasonStart& start,
+                      const std::optional<std::vector<int>>& firstYears)
 {
     TSeasonCut cut{start, {}};
     const int count = LoadedYearCount(store);
     const auto wanted = [&](int year) {
-        return !firstYears || (year >= firstYears->first && year <= firstYears->second);
+        return !firstYears || std::find(firstYears->begin(), firstYears->end(), year) != firstYears->end();
     };
     if (start.IsNewYear()) {
         for (int slot = 1; slot <= count; ++slot)

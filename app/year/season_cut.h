@@ -55,4 +55,4 @@ struct TSeasonCut
 // one year the later slot counts. firstYears, when set, keeps only the
 // seasons that begin in those years.
 TSeasonCut CutSeasons(const TYearStore& store, const TSeasonStart& start,
-                      std::optional<std::pair<int, int>> firstYears = std::nullopt);
+                      const std::optional<std::vector<int>>& firstYears = std::nullopt);
