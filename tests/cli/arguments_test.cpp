@@ -24,6 +24,8 @@ TEST(Arguments, RefusesInItsOwnWords)
         {{"--mode", "7", "--mode", "1"}, "--mode takes a number from 0 to 5, not '7'"},
         {{"--import", "a", "b.csv"}, "--import loads one export; year files cannot be added to it"},
         {{"--export-svg", "s.svg", "--scale", "2"}, "--scale needs --export-png"},
+        {{"--season-start", "02-30"}, "--season-start takes a day MM-DD that every year has, such as 10-01, not '02-30'"},
+        {{"--season-start", "02-29"}, "--season-start takes a day MM-DD that every year has, such as 10-01, not '02-29'"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(TArguments::Parse(c.arguments).error, QString::fromUtf8(c.error)) << c.arguments.join(' ').toStdString();
