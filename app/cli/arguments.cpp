@@ -21,6 +21,7 @@ const std::pair<QString, QString> ValueOptions[] = {
     {ExportPdf, QStringLiteral("FILE")},     {ExportCsv, QStringLiteral("FILE")},
     {CompareAt, QStringLiteral("DAY")},      {Today, QStringLiteral("YYYY-MM-DD")},
     {SeasonStart, QStringLiteral("MM-DD")},
+    {Goal, QStringLiteral("VALUE")},
 };
 
 // Every option once. Their descriptions are in TCommandLine::Help(), which

@@ -23,6 +23,7 @@ struct TCommandLine
     std::optional<int> compareAt; // day 1 to 366: print the years' values there
     QDate today; // the date taken as today; invalid: the system's
     std::optional<TSeasonStart> seasonStart; // none: the window's, 1 January without a window
+    std::optional<double> goal; // the running total's goal for this run
     bool help = false;    // --help: print Help() and exit
     bool version = false; // --version: print Version() and exit
 

@@ -9,11 +9,12 @@ QString TCommandLine::Usage()
 {
     return QStringLiteral("usage: kaldoro [--metric N] [--mode M] [--export-png FILE [--scale N]] [--export-svg FILE]\n"
                           "               [--export-pdf FILE] [--export-csv FILE] [--compare-at DAY] [--today YYYY-MM-DD]\n"
-                          "               [--season-start MM-DD] [FILE...]\n"
+                          "               [--goal VALUE] [--season-start MM-DD] [FILE...]\n"
                           "       kaldoro --import FILE [--import FILE]... [--column QUANTITY=NAME]...\n"
                           "               [--sport NAME|KIND]... [--years A-B] [--list-sports | --convert-to DIR]\n"
                           "               [--metric N] [--mode M] [--export-png FILE [--scale N]] [--export-svg FILE]\n"
-                          "               [--export-pdf FILE] [--export-csv FILE] [--season-start MM-DD]");
+                          "               [--export-pdf FILE] [--export-csv FILE] [--compare-at DAY] [--goal VALUE]\n"
+                          "               [--season-start MM-DD]");
 }
 
 QString TCommandLine::Version()
@@ -55,6 +56,9 @@ QString TCommandLine::Help()
                          "                       läuft vom MM-DD in Y bis zum Tag davor in Y+1, Titel \"2023/24\",\n"
                          "                       Tag 1 ist der Saisonbeginn; 02-29 wird abgelehnt. Mit --import\n"
                          "                       nennt --years A-B Saisons (geladen: die Jahre A bis B+1)\n"
+                         "  --goal VALUE         Ziel des Jahres für die Summe (--mode 4), etwa 5000: Ziellinie,\n"
+                         "                       Prognose laufender Jahre; mit --compare-at die Zeile \"Ziel\" und\n"
+                         "                       \"Prognose\" bei jedem laufenden Jahr, in der CSV die Reihen danach\n"
                          "  --import FILE        einen Trainingsexport statt Jahresdateien lesen (mehrfach: zusammen,\n"
                          "                       jede Einheit einmal): CSV eines Dienstes, Garmin-Seite\n"
                          "                       *summarizedActivities*.json, ZIP oder Ordner eines Strava- oder\n"

@@ -22,6 +22,7 @@ inline const QString ExportCsv = QStringLiteral("export-csv");
 inline const QString CompareAt = QStringLiteral("compare-at");
 inline const QString Today = QStringLiteral("today");
 inline const QString SeasonStart = QStringLiteral("season-start");
+inline const QString Goal = QStringLiteral("goal");
 inline const QString Help = QStringLiteral("help");
 inline const QString ShortHelp = QStringLiteral("h");
 inline const QString Version = QStringLiteral("version");

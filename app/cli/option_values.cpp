@@ -2,8 +2,10 @@
 
 #include "app/cli/option_names.h"
 #include "app/year/year_evaluation.h"
+#include "app/year/year_goal.h"
 
 #include <QCommandLineParser>
+#include <QLocale>
 #include <QRegularExpression>
 
 #include <climits>
@@ -106,6 +108,19 @@ QString ReadSeasonStart(const QCommandLineParser& parser, TCommandLine& commandL
     });
 }
 
+// A number in the C locale, as scripts write it, and a goal there is to reach.
+QString ReadGoal(const QCommandLineParser& parser, TCommandLine& commandLine)
+{
+    return ReadEach(parser, Goal, [&](const QString& value) {
+        bool ok = false;
+        const double goal = QLocale::c().toDouble(value.trimmed(), &ok);
+        if (!ok || !IsUsableGoal(goal))
+            return QStringLiteral("--goal takes a number above 0, not '%1'").arg(value);
+        commandLine.goal = goal;
+        return QString();
+    });
+}
+
 } // namespace
 
 QString ReadImport(const QCommandLineParser& parser, TImportCommand& import)
@@ -147,6 +162,8 @@ QString ReadChart(const QCommandLineParser& parser, TCommandLine& commandLine)
         error = ReadToday(parser, commandLine);
     if (error.isEmpty())
         error = ReadSeasonStart(parser, commandLine);
+    if (error.isEmpty())
+        error = ReadGoal(parser, commandLine);
     if (error.isEmpty())
         error = ReadNumber(parser, CompareAt, 1, 366,
                            QStringLiteral("--compare-at takes a day from 1 to 366, not '%1'"), commandLine.compareAt);

@@ -66,6 +66,7 @@ int ShowWindow(TApplication& app, const TCommandLine& commandLine, const TImport
     return app.RunGuarded([&] {
         TForm1 form;
         form.SetToday(commandLine.today);
+        form.SetGoalForRun(commandLine.goal);
         form.UseSettings(TWindowSettings::User());
         if (commandLine.seasonStart)
             form.SetSeasonStartForRun(*commandLine.seasonStart);
@@ -96,6 +97,7 @@ int RunChart(int argc, char** argv, const TArguments& arguments, const TImported
     TForm1 form;
     form.SetToday(commandLine.today);
     form.SetSeasonStartForRun(commandLine.seasonStart.value_or(TSeasonStart{}));
+    form.SetGoalForRun(commandLine.goal);
     return ExportRun::Export(form, commandLine, arguments.import, imported, writer);
 }
 

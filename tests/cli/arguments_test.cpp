@@ -26,6 +26,10 @@ TEST(Arguments, RefusesInItsOwnWords)
         {{"--export-svg", "s.svg", "--scale", "2"}, "--scale needs --export-png"},
         {{"--season-start", "02-30"}, "--season-start takes a day MM-DD that every year has, such as 10-01, not '02-30'"},
         {{"--season-start", "02-29"}, "--season-start takes a day MM-DD that every year has, such as 10-01, not '02-29'"},
+        {{"--goal", "0"}, "--goal takes a number above 0, not '0'"},
+        {{"--goal", "-5"}, "--goal takes a number above 0, not '-5'"},
+        {{"--goal", "5.000,5"}, "--goal takes a number above 0, not '5.000,5'"},
+        {{"--goal=nan"}, "--goal takes a number above 0, not 'nan'"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(TArguments::Parse(c.arguments).error, QString::fromUtf8(c.error)) << c.arguments.join(' ').toStdString();
@@ -39,6 +43,7 @@ TEST(Arguments, TakesValuesThatLookLikeOptions)
     EXPECT_EQ(parsed.commandLine.mode, std::nullopt);
     EXPECT_EQ(parsed.commandLine.metric, 3);
     EXPECT_EQ(parsed.commandLine.files, (QStringList{"-", "--today"}));
+    EXPECT_EQ(TArguments::Parse({"--goal", "5000.5"}).commandLine.goal, 5000.5); // scripts write C numbers
 
     const TArguments import = TArguments::Parse({"--import", "a", "--column", "distance=km", "--import", "-b",
                                                  "--column", "date=Day", "--export-csv", "-"});

@@ -327,6 +327,28 @@ TEST_F(EvaluationWindowTest, CommandLineSelectionRunsTheHandlerOnce)
     EXPECT_EQ(form->Memo1()->toPlainText().count(QLatin1Char('\n')), 1); // the sorted mode's count line
 }
 
+// The goal field is there in the running total only; what it takes is drawn,
+// what it refuses is said in the status line and changes nothing.
+TEST_F(MainFormTest, GoalFieldDrawsTheGoalOfTheTotalShown)
+{
+    form->LoadFiles({files.Write("2011.csv", YearFile)});
+    ASSERT_EQ(form->CB_Art()->currentIndex(), 4); // a load shows the running total
+    ASSERT_TRUE(form->E_Ziel()->isVisible());
+    const TChartSeries& goal = form->Chart()->SeriesAt(9);
+    for (const char* typed : {"5.000", "abc", "0"}) {
+        form->E_Ziel()->setText(QString::fromLatin1(typed));
+        form->GoalEdited();
+        ASSERT_EQ(goal.PointCount(), 2) << typed;
+        EXPECT_EQ(goal.YValues().ValueAt(1), 5000) << typed;
+    }
+    EXPECT_TRUE(form->PaneStatus()->text().contains(QStringLiteral("\u201E0\u201C"))) << form->PaneStatus()->text().toStdString();
+    form->E_Ziel()->clear();
+    form->GoalEdited();
+    EXPECT_EQ(goal.PointCount(), 0);
+    ASSERT_TRUE(form->SelectEvaluation(5, std::nullopt).isEmpty());
+    EXPECT_FALSE(form->E_Ziel()->isVisible());
+}
+
 // An object whose event handler fails like a handler of the program may.
 class Failing : public QObject
 {
