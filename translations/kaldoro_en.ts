@@ -452,56 +452,6 @@ Options:
 </translation>
     </message>
     <message>
-        <source>  FILE...              Jahresdateien, geladen wie mit dem Knopf &quot;LOAD Jahres Daten&quot;
-                       (Trainingsexporte ohne Jahresdateien: wie mit --import)
-  --mode M             Art der Auswertung, Eintrag 0 bis 5 der Liste (siehe oben)
-  --metric N           Eintrag N der Messgrößen-Liste, die die Auswertung nutzt
-  --export-png FILE    das Diagramm als PNG schreiben, ohne Fenster
-  --scale N            das PNG N-mal so groß (1 bis 4), gleich aufgeteilt
-  --export-svg FILE    das Diagramm als SVG schreiben, ohne Fenster
-  --export-pdf FILE    das Diagramm als PDF schreiben, ohne Fenster
-  --export-csv FILE    die Punkte als CSV schreiben, ohne Fenster (- = Standardausgabe)
-  --compare-at DAY     die Werte der Jahre an Tag DAY ausgeben (braucht --mode);
-                       &quot;—&quot; ohne Wert, etwa nach der letzten Zeile eines laufenden Jahres
-  --today YYYY-MM-DD   dieses Datum als heute nehmen: Jahre ab seinem Jahr laufen noch,
-                       ihre Summen und Verläufe enden an ihrer letzten Zeile
-  --goal VALUE         Ziel des Jahres für die Summe (--mode 4), etwa 5000: Ziellinie,
-                       Prognose laufender Jahre; mit --compare-at die Zeile &quot;Ziel&quot; und
-                       &quot;Prognose&quot; bei jedem laufenden Jahr, in der CSV die Reihen danach
-  --lang de|en         Sprache des Fensters und der Hilfe (sonst die des Systems);
-                       CSV und --compare-at bleiben in jeder Sprache gleich
-  --import FILE        einen Trainingsexport statt Jahresdateien lesen (mehrfach: zusammen,
-                       jede Einheit einmal): CSV eines Dienstes, Garmin-Seite
-                       *summarizedActivities*.json, ZIP oder Ordner eines Strava- oder
-                       Garmin-Kontoexports, Ordner, ZIP oder Datei mit .fit/.fit.gz
-  --column Q=NAME      Spalte NAME des Exports für Q, eines von:
-                       </source>
-        <translation>  FILE...              year files, loaded as with the button &quot;Load year files&quot;
-                       (workout exports without year files: as with --import)
-  --mode M             the evaluation, entry 0 to 5 of the list (see above)
-  --metric N           entry N of the metric list the evaluation uses
-  --export-png FILE    write the chart as PNG, without a window
-  --scale N            the PNG N times as large (1 to 4), with the same layout
-  --export-svg FILE    write the chart as SVG, without a window
-  --export-pdf FILE    write the chart as PDF, without a window
-  --export-csv FILE    write the points as CSV, without a window (- = standard output)
-  --compare-at DAY     print the years&apos; values on day DAY (needs --mode);
-                       &quot;—&quot; without a value, e.g. after the last row of a year not over yet
-  --today YYYY-MM-DD   take this date as today: years from its year on are not over,
-                       their totals and lines end at their last row
-  --goal VALUE         the year&apos;s goal for the total (--mode 4), e.g. 5000: goal line,
-                       projection of years not over yet; with --compare-at the line &quot;Ziel&quot; and
-                       &quot;Prognose&quot; for each year not over yet, in the CSV the series after them
-  --lang de|en         language of the window and the help (else the system&apos;s);
-                       CSV and --compare-at stay the same in every language
-  --import FILE        read a workout export instead of year files (repeated: together,
-                       each workout once): a service&apos;s CSV, a Garmin page
-                       *summarizedActivities*.json, ZIP or folder of a Strava or
-                       Garmin account export, folder, ZIP or file with .fit/.fit.gz
-  --column Q=NAME      column NAME of the export for Q, one of:
-                       </translation>
-    </message>
-    <message>
         <source>
   --sport NAME         nur diese Sportart, oder alle einer Art (ohne: die häufigste Art):
                        </source>
@@ -530,6 +480,64 @@ Esc undo the zoom, F1 help; year files can also be dragged into the window.
 Year files: one per year, fields separated by ;; line 1 names the columns, line 2 their
 units, line 3 the kind of each column; then one row per workout, starting with YYYYMMDD;
 the last 220 bytes are a trailer (details: F1 in the window).</translation>
+    </message>
+    <message>
+        <source>  FILE...              Jahresdateien, geladen wie mit dem Knopf &quot;LOAD Jahres Daten&quot;
+                       (Trainingsexporte ohne Jahresdateien: wie mit --import)
+  --mode M             Art der Auswertung, Eintrag 0 bis 5 der Liste (siehe oben)
+  --metric N           Eintrag N der Messgrößen-Liste, die die Auswertung nutzt
+  --export-png FILE    das Diagramm als PNG schreiben, ohne Fenster
+  --scale N            das PNG N-mal so groß (1 bis 4), gleich aufgeteilt
+  --export-svg FILE    das Diagramm als SVG schreiben, ohne Fenster
+  --export-pdf FILE    das Diagramm als PDF schreiben, ohne Fenster
+  --export-csv FILE    die Punkte als CSV schreiben, ohne Fenster (- = Standardausgabe)
+  --compare-at DAY     die Werte der Jahre an Tag DAY ausgeben (braucht --mode);
+                       &quot;—&quot; ohne Wert, etwa nach der letzten Zeile eines laufenden Jahres
+  --today YYYY-MM-DD   dieses Datum als heute nehmen: Jahre ab seinem Jahr laufen noch,
+                       ihre Summen und Verläufe enden an ihrer letzten Zeile
+  --season-start MM-DD Saisonbeginn (ohne: der im Fenster gewählte, sonst 01-01): Saison Y
+                       läuft vom MM-DD in Y bis zum Tag davor in Y+1, Titel &quot;2023/24&quot;,
+                       Tag 1 ist der Saisonbeginn; 02-29 wird abgelehnt. Mit --import
+                       nennt --years A-B Saisons (geladen: die Jahre A bis B+1)
+  --goal VALUE         Ziel des Jahres für die Summe (--mode 4), etwa 5000: Ziellinie,
+                       Prognose laufender Jahre; mit --compare-at die Zeile &quot;Ziel&quot; und
+                       &quot;Prognose&quot; bei jedem laufenden Jahr, in der CSV die Reihen danach
+  --lang de|en         Sprache des Fensters und der Hilfe (sonst die des Systems);
+                       CSV und --compare-at bleiben in jeder Sprache gleich
+  --import FILE        einen Trainingsexport statt Jahresdateien lesen (mehrfach: zusammen,
+                       jede Einheit einmal): CSV eines Dienstes, Garmin-Seite
+                       *summarizedActivities*.json, ZIP oder Ordner eines Strava- oder
+                       Garmin-Kontoexports, Ordner, ZIP oder Datei mit .fit/.fit.gz
+  --column Q=NAME      Spalte NAME des Exports für Q, eines von:
+                       </source>
+        <translation>  FILE...              year files, loaded as with the button &quot;Load year files&quot;
+                       (workout exports without year files: as with --import)
+  --mode M             the evaluation, entry 0 to 5 of the list (see above)
+  --metric N           entry N of the metric list the evaluation uses
+  --export-png FILE    write the chart as PNG, without a window
+  --scale N            the PNG N times as large (1 to 4), with the same layout
+  --export-svg FILE    write the chart as SVG, without a window
+  --export-pdf FILE    write the chart as PDF, without a window
+  --export-csv FILE    write the points as CSV, without a window (- = standard output)
+  --compare-at DAY     print the years&apos; values on day DAY (needs --mode);
+                       &quot;—&quot; without a value, e.g. after the last row of a year not over yet
+  --today YYYY-MM-DD   take this date as today: years from its year on are not over,
+                       their totals and lines end at their last row
+  --season-start MM-DD season start (without: the one chosen in the window, else 01-01): season Y
+                       runs from MM-DD in Y to the day before in Y+1, title &quot;2023/24&quot;,
+                       day 1 is the season start; 02-29 is refused. With --import
+                       --years A-B names seasons (loaded: the years A to B+1)
+  --goal VALUE         the year&apos;s goal for the total (--mode 4), e.g. 5000: goal line,
+                       projection of years not over yet; with --compare-at the line &quot;Ziel&quot; and
+                       &quot;Prognose&quot; for each year not over yet, in the CSV the series after them
+  --lang de|en         language of the window and the help (else the system&apos;s);
+                       CSV and --compare-at stay the same in every language
+  --import FILE        read a workout export instead of year files (repeated: together,
+                       each workout once): a service&apos;s CSV, a Garmin page
+                       *summarizedActivities*.json, ZIP or folder of a Strava or
+                       Garmin account export, folder, ZIP or file with .fit/.fit.gz
+  --column Q=NAME      column NAME of the export for Q, one of:
+                       </translation>
     </message>
 </context>
 <context>
@@ -704,6 +712,26 @@ Tab: next list, F1: help</translation>
     <message>
         <source>Die Sprache wechselt beim nächsten Start von Kaldoro.</source>
         <translation>The language changes at the next start of Kaldoro.</translation>
+    </message>
+    <message>
+        <source>anderer Tag …</source>
+        <translation>other day …</translation>
+    </message>
+    <message>
+        <source>Saisonbeginn</source>
+        <translation>Season start</translation>
+    </message>
+    <message>
+        <source>TT.MM.</source>
+        <translation>DD.MM.</translation>
+    </message>
+    <message>
+        <source>Tag, an dem jede Saison beginnt; ein anderer Tag als TT.MM., etwa 15.10. (nicht 29.02.)</source>
+        <translation>Day each season starts on; another day as DD.MM., e.g. 15.10. (not 29.02.)</translation>
+    </message>
+    <message>
+        <source>Saisonbeginn „%1“ ist kein Tag jedes Jahres (TT.MM.): nicht übernommen</source>
+        <translation>Season start “%1” is no day of every year (DD.MM.): not taken</translation>
     </message>
 </context>
 <context>

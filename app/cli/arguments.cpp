@@ -20,6 +20,7 @@ const std::pair<QString, QString> ValueOptions[] = {
     {Scale, QStringLiteral("N")},            {ExportSvg, QStringLiteral("FILE")},
     {ExportPdf, QStringLiteral("FILE")},     {ExportCsv, QStringLiteral("FILE")},
     {CompareAt, QStringLiteral("DAY")},      {Today, QStringLiteral("YYYY-MM-DD")},
+    {SeasonStart, QStringLiteral("MM-DD")},
     {Goal, QStringLiteral("VALUE")},         {Lang, QStringLiteral("de|en")},
 };
 

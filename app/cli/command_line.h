@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/window/ui_language.h"
+#include "app/year/season_start.h"
 
 #include <QCoreApplication>
 #include <QDate>
@@ -23,6 +24,7 @@ struct TCommandLine
     QString exportCsv;
     std::optional<int> compareAt; // day 1 to 366: print the years' values there
     QDate today; // the date taken as today; invalid: the system's
+    std::optional<TSeasonStart> seasonStart; // none: the window's, 1 January without a window
     std::optional<double> goal; // the running total's goal for this run
     std::optional<TUiLanguage> language; // --lang: overrides the setting and the system's language
     bool help = false;    // --help: print Help() and exit

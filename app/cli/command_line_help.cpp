@@ -11,11 +11,12 @@ QString TCommandLine::Usage()
 {
     return QStringLiteral("usage: kaldoro [--metric N] [--mode M] [--export-png FILE [--scale N]] [--export-svg FILE]\n"
                           "               [--export-pdf FILE] [--export-csv FILE] [--compare-at DAY] [--today YYYY-MM-DD]\n"
-                          "               [--goal VALUE] [--lang de|en] [FILE...]\n"
+                          "               [--goal VALUE] [--season-start MM-DD] [--lang de|en] [FILE...]\n"
                           "       kaldoro --import FILE [--import FILE]... [--column QUANTITY=NAME]...\n"
                           "               [--sport NAME|KIND]... [--years A-B] [--list-sports | --convert-to DIR]\n"
                           "               [--metric N] [--mode M] [--export-png FILE [--scale N]] [--export-svg FILE]\n"
-                          "               [--export-pdf FILE] [--export-csv FILE] [--compare-at DAY] [--goal VALUE]");
+                          "               [--export-pdf FILE] [--export-csv FILE] [--compare-at DAY] [--goal VALUE]\n"
+                          "               [--season-start MM-DD]");
 }
 
 QString TCommandLine::Version()
@@ -63,6 +64,10 @@ QString TCommandLine::Help()
              "                       \"—\" ohne Wert, etwa nach der letzten Zeile eines laufenden Jahres\n"
              "  --today YYYY-MM-DD   dieses Datum als heute nehmen: Jahre ab seinem Jahr laufen noch,\n"
              "                       ihre Summen und Verläufe enden an ihrer letzten Zeile\n"
+             "  --season-start MM-DD Saisonbeginn (ohne: der im Fenster gewählte, sonst 01-01): Saison Y\n"
+             "                       läuft vom MM-DD in Y bis zum Tag davor in Y+1, Titel \"2023/24\",\n"
+             "                       Tag 1 ist der Saisonbeginn; 02-29 wird abgelehnt. Mit --import\n"
+             "                       nennt --years A-B Saisons (geladen: die Jahre A bis B+1)\n"
              "  --goal VALUE         Ziel des Jahres für die Summe (--mode 4), etwa 5000: Ziellinie,\n"
              "                       Prognose laufender Jahre; mit --compare-at die Zeile \"Ziel\" und\n"
              "                       \"Prognose\" bei jedem laufenden Jahr, in der CSV die Reihen danach\n"

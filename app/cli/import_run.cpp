@@ -10,6 +10,9 @@
 
 #include <QDir>
 
+#include <map>
+#include <set>
+
 #include <cstdio>
 
 namespace ImportRun {
@@ -27,6 +30,47 @@ QList<int> ChosenYears(const TImportCommand& command, const std::vector<TWorkout
         if (year >= command.years->first && year <= command.years->second)
             years << year;
     return years;
+}
+
+// The first year of the season a workout of the chosen sports lies in, per season with workouts.
+std::map<int, int> SeasonCounts(const std::vector<TWorkout>& workouts, const QStringList& sports,
+                                const TSeasonStart& start)
+{
+    std::map<int, int> counts;
+    for (const TWorkout& w : workouts)
+        if (sports.contains(w.sport) && w.month >= 1 && w.month <= 12)
+            ++counts[DayOfYear(w.year, w.month, w.day) < start.StartDayIn(w.year) ? w.year - 1 : w.year];
+    return counts;
+}
+
+// The seasons of --years A-B with workouts, or the latest eight; each needs
+// its first year and the next. Of more calendar years than a load holds, the
+// earliest seasons are left out, so that every season shown is whole.
+std::vector<int> ChosenSeasons(const TImportCommand& command, const std::vector<TWorkout>& workouts,
+                               const QStringList& sports, const TSeasonStart& start, QList<int>& years)
+{
+    std::vector<int> seasons;
+    for (const auto& [season, count] : SeasonCounts(workouts, sports, start))
+        if (!command.years || (season >= command.years->first && season <= command.years->second))
+            seasons.push_back(season);
+    if (!command.years && seasons.size() > std::size_t(ImportSelection::DefaultYearCount))
+        seasons.erase(seasons.begin(), seasons.end() - ImportSelection::DefaultYearCount);
+    std::set<int> withWorkouts;
+    for (const auto& [year, count] : ImportSelection::YearCounts(workouts, sports))
+        withWorkouts.insert(year);
+    const auto neededYears = [&] {
+        std::set<int> needed;
+        for (const int season : seasons)
+            for (const int year : {season, season + 1})
+                if (withWorkouts.count(year) > 0)
+                    needed.insert(year);
+        return needed;
+    };
+    while (neededYears().size() > std::size_t(MaxLoadedYears))
+        seasons.erase(seasons.begin());
+    for (const int year : neededYears())
+        years << year;
+    return seasons;
 }
 
 void PrintNotes(const QStringList& notes)
@@ -62,7 +106,8 @@ QString OpenExports(const TImportCommand& command, TExportSet& exports, QSetting
 
 } // namespace
 
-std::optional<int> Prepare(const TImportCommand& command, TImportedYears& imported, QSettings* remembered)
+std::optional<int> Prepare(const TImportCommand& command, const TSeasonStart& seasonStart, TImportedYears& imported,
+                           QSettings* remembered)
 {
     TExportSet exports;
     if (const QString error = OpenExports(command, exports, remembered); !error.isEmpty())
@@ -86,10 +131,16 @@ std::optional<int> Prepare(const TImportCommand& command, TImportedYears& import
         : ImportSelection::NamedSports(command.sports, list.workouts, error);
     if (!error.isEmpty())
         return Fail(error);
-    const QList<int> years = ChosenYears(command, list.workouts, sports);
+    QList<int> years;
+    std::optional<std::vector<int>> seasons;
+    if (seasonStart.IsNewYear())
+        years = ChosenYears(command, list.workouts, sports);
+    else
+        seasons = ChosenSeasons(command, list.workouts, sports, seasonStart, years);
     if (years.isEmpty())
         return Fail(QStringLiteral("no workouts of the chosen sports in the chosen years"));
     imported = TImportedYears::Build(exports, std::move(list), sports, years);
+    imported.seasons = std::move(seasons);
     return std::nullopt;
 }
 

@@ -2,6 +2,7 @@
 
 #include "app/cli/import_command.h"
 #include "app/import/imported_years.h"
+#include "app/year/season_start.h"
 
 #include <optional>
 
@@ -16,7 +17,10 @@ namespace ImportRun {
 // Returns the exit code when the run ends here (an error or --list-sports);
 // otherwise fills imported. remembered holds the column choices made in the
 // window; null reads none (runs that only write files must be repeatable).
-std::optional<int> Prepare(const TImportCommand& command, TImportedYears& imported, QSettings* remembered);
+// With a season start other than 1 January, --years and the default of the
+// latest eight name seasons, and imported holds the calendar years they need.
+std::optional<int> Prepare(const TImportCommand& command, const TSeasonStart& seasonStart, TImportedYears& imported,
+                           QSettings* remembered);
 
 // The year files into folder, YYYY.csv each; an error text, empty on success.
 QString StageYearFiles(const QString& folder, const TImportedYears& imported, TOutputWriter& writer);

@@ -21,6 +21,7 @@ inline const QString ExportPdf = QStringLiteral("export-pdf");
 inline const QString ExportCsv = QStringLiteral("export-csv");
 inline const QString CompareAt = QStringLiteral("compare-at");
 inline const QString Today = QStringLiteral("today");
+inline const QString SeasonStart = QStringLiteral("season-start");
 inline const QString Goal = QStringLiteral("goal");
 inline const QString Lang = QStringLiteral("lang");
 inline const QString Help = QStringLiteral("help");

@@ -97,6 +97,17 @@ QString ReadToday(const QCommandLineParser& parser, TCommandLine& commandLine)
     });
 }
 
+// 29 February is refused: a season named by a common year would have no start.
+QString ReadSeasonStart(const QCommandLineParser& parser, TCommandLine& commandLine)
+{
+    return ReadEach(parser, SeasonStart, [&](const QString& value) {
+        commandLine.seasonStart = TSeasonStart::Parse(value);
+        return commandLine.seasonStart
+            ? QString()
+            : QStringLiteral("--season-start takes a day MM-DD that every year has, such as 10-01, not '%1'").arg(value);
+    });
+}
+
 // A number in the C locale, as scripts write it, and a goal there is to reach.
 QString ReadGoal(const QCommandLineParser& parser, TCommandLine& commandLine)
 {
@@ -157,6 +168,8 @@ QString ReadChart(const QCommandLineParser& parser, TCommandLine& commandLine)
         error = ReadPictures(parser, commandLine);
     if (error.isEmpty())
         error = ReadToday(parser, commandLine);
+    if (error.isEmpty())
+        error = ReadSeasonStart(parser, commandLine);
     if (error.isEmpty())
         error = ReadGoal(parser, commandLine);
     if (error.isEmpty())

@@ -78,6 +78,8 @@ int ShowWindow(TApplication& app, const TCommandLine& commandLine, const TImport
         form.SetToday(commandLine.today);
         form.SetGoalForRun(commandLine.goal);
         form.UseSettings(TWindowSettings::User());
+        if (commandLine.seasonStart)
+            form.SetSeasonStartForRun(*commandLine.seasonStart);
         form.show();
         if (imported)
             form.LoadImportedYears(*imported);
@@ -109,6 +111,7 @@ int RunChart(int argc, char** argv, const TArguments& arguments, const TImported
                                    : commandLine.language.value_or(UiLanguage::FromSystem()));
     TForm1 form;
     form.SetToday(commandLine.today);
+    form.SetSeasonStartForRun(commandLine.seasonStart.value_or(TSeasonStart{}));
     form.SetGoalForRun(commandLine.goal);
     return ExportRun::Export(form, commandLine, arguments.import, imported, writer);
 }
@@ -131,7 +134,8 @@ int Run(int argc, char** argv)
     // settings are left alone by runs that only write files or text.
     TImportedYears imported;
     if (arguments.import.Active())
-        if (const auto exitCode = ImportRun::Prepare(arguments.import, imported, UserSettings::Open().get()))
+        if (const auto exitCode = ImportRun::Prepare(arguments.import, arguments.commandLine.seasonStart.value_or(TSeasonStart{}),
+                                                     imported, UserSettings::Open().get()))
             return *exitCode;
     // Full paths, as the open-file dialog gives them.
     for (QString& file : arguments.commandLine.files)

@@ -8,6 +8,8 @@
 #include <QStringList>
 
 #include <map>
+#include <optional>
+#include <vector>
 #include <string>
 
 class TExportSet;
@@ -21,6 +23,9 @@ struct TImportedYears
     std::map<int, std::string> texts;
     std::map<int, int> workouts; // per year
     QStringList notes;
+    // With seasons that do not start on 1 January: the seasons to show, by
+    // first year (the years hold them whole); none: every season they touch.
+    std::optional<std::vector<int>> seasons;
 
     // The pane line naming one loaded year.
     QString YearLine(int year) const;

@@ -17,11 +17,19 @@ namespace {
 const QString NoValue = QStringLiteral("—");
 const QString Minus = QStringLiteral("−");
 
-// The month bucket of the monthly modes that holds `day`.
-int BucketOf(int day)
+// The month buckets of a series: its season's, or a calendar year's.
+const std::vector<int>& MonthStartsOf(const TEvaluationState& state, std::size_t seriesIndex)
 {
-    const auto next = std::upper_bound(MonthBucketStart.begin(), MonthBucketStart.end(), day);
-    return int(std::max<std::ptrdiff_t>(0, next - MonthBucketStart.begin() - 1));
+    static const std::vector<int> calendar(MonthBucketStart.begin(), MonthBucketStart.end());
+    const bool known = seriesIndex < state.MonthStarts.size() && state.MonthStarts[seriesIndex].size() > 1;
+    return known ? state.MonthStarts[seriesIndex] : calendar;
+}
+
+// The month bucket that holds `day`: the index of its first day.
+std::size_t BucketOf(const std::vector<int>& starts, int day)
+{
+    const auto next = std::upper_bound(starts.begin(), starts.end(), day);
+    return std::size_t(std::max<std::ptrdiff_t>(0, next - starts.begin() - 1));
 }
 
 // Index of the last point at or before day, -1 when there is none (the
@@ -49,10 +57,11 @@ std::optional<double> YAt(const TChartSeries& series, int index)
 }
 
 // The year's value on `day` as the mode's points hold it.
-std::optional<double> ValueOnDay(const TChartSeries& series, TEvalMode mode, int day)
+std::optional<double> ValueOnDay(const TChartSeries& series, TEvalMode mode, const std::vector<int>& months, int day)
 {
     const int last = LastPointUpTo(series, day);
     const double lastX = last >= 0 ? series.XValues().ValueAt(last) : 0.0;
+    const std::size_t bucket = BucketOf(months, day);
     switch (mode) {
     case TEvalMode::Daily:
         // A day without a workout has no point, and no value to compare.
@@ -60,16 +69,17 @@ std::optional<double> ValueOnDay(const TChartSeries& series, TEvalMode mode, int
     case TEvalMode::MonthlyMean: {
         // Every point of a month carries the month's mean, so any point of
         // the day's month answers; a month without workouts has none.
-        const int bucket = BucketOf(day);
-        const int lastInMonth = LastPointUpTo(series, MonthBucketStart[std::size_t(bucket) + 1] - 1);
-        if (lastInMonth >= 0 && series.XValues().ValueAt(lastInMonth) >= MonthBucketStart[std::size_t(bucket)])
+        if (bucket + 1 >= months.size())
+            return std::nullopt;
+        const int lastInMonth = LastPointUpTo(series, months[bucket + 1] - 1);
+        if (lastInMonth >= 0 && series.XValues().ValueAt(lastInMonth) >= months[bucket])
             return YAt(series, lastInMonth);
         return std::nullopt;
     }
     case TEvalMode::MonthlyCumulative:
         // The total restarts with each month: before the month's first
         // workout it is 0, not the last month's total.
-        if (last >= 0 && lastX >= MonthBucketStart[std::size_t(BucketOf(day))])
+        if (last >= 0 && lastX >= months[bucket])
             return YAt(series, last);
         return 0.0;
     case TEvalMode::RunningMean:
@@ -192,7 +202,8 @@ std::optional<TYearComparison> CompareYearsAt(const std::vector<const TChartSeri
         TComparisonRow row;
         row.Colour = series->SeriesColor();
         row.Year = series->Title();
-        row.Value = EndedBefore(state, i + 1, day) ? std::nullopt : ValueOnDay(*series, mode, day);
+        row.Value = EndedBefore(state, i + 1, day) ? std::nullopt
+                                                    : ValueOnDay(*series, mode, MonthStartsOf(state, i + 1), day);
         row.ValueText = row.Value ? ValueText(*row.Value, state, numbers) : NoValue;
         if (row.Value && previous && !result.Rows.empty())
             row.DifferenceText

@@ -28,6 +28,8 @@ void TYearView::BeginLoad()
 {
     loader_->BeginLoad();
     store_.ClearYearStore();
+    seasons_.Seasons.clear();
+    seasonYears_.reset();
     drawnYears_.Reset({});
     lastEvaluation_.reset();
 }
@@ -44,9 +46,26 @@ TFileLoadReport TYearView::ReadYearText(const QString& name, QByteArrayView text
 
 void TYearView::FinishLoad()
 {
+    CutSeasons(seasons_.Start);
+}
+
+void TYearView::SetSeasonStart(const TSeasonStart& start)
+{
+    if (start == seasons_.Start)
+        return;
+    seasonYears_.reset(); // they named seasons of the other start
+    CutSeasons(start);
+    // The rows are other seasons now: a refill before the next evaluation
+    // has nothing to refill.
+    lastEvaluation_.reset();
+}
+
+void TYearView::CutSeasons(const TSeasonStart& start)
+{
+    seasons_ = ::CutSeasons(store_, start, seasonYears_);
     std::vector<int> years;
-    for (int slot = 1, count = LoadedYearCount(store_); slot <= count; ++slot)
-        years.push_back(int(store_.Year(slot)));
+    for (const TSeason& season : seasons_.Seasons)
+        years.push_back(season.FirstYear());
     drawnYears_.Reset(years);
 }
 
@@ -99,10 +118,9 @@ const TEvaluation* TYearView::Apply(const TEvaluationRequest& request)
 void TYearView::RunEvaluation(TEvalMode mode)
 {
     const int column = evaluation_.SelectedColumn;
-    const int thisYear = Today().year();
-    lastEvaluation_ = mode == TEvalMode::Sorted       ? EvaluateSorted(store_, column)
-                      : mode == TEvalMode::Cumulative ? EvaluateCumulative(store_, column, thisYear)
-                                                      : EvaluateDaily(store_, column, mode, thisYear);
+    const QDate today = Today();
+    const TSeasonDate date{today.year(), DayOfYear(today.year(), today.month(), today.day())};
+    lastEvaluation_ = EvaluateSeasons(store_, seasons_, column, mode, date);
     YearChart::PrepareSeries(chart_);
     YearChart::Fill(chart_, *lastEvaluation_, drawnYears_);
     MapLastDataDays();
@@ -115,12 +133,17 @@ void TYearView::RunEvaluation(TEvalMode mode)
 void TYearView::MapLastDataDays()
 {
     evaluation_.LastDataDay.fill(0);
+    evaluation_.MonthStarts.fill({});
     if (!lastEvaluation_)
         return;
     const auto rows = drawnYears_.RowsByColour();
-    for (std::size_t i = 0; i < rows.size() && i + 1 < evaluation_.LastDataDay.size(); ++i)
-        if (rows[i] >= 0)
-            evaluation_.LastDataDay[i + 1] = lastEvaluation_->lastDataDay[std::size_t(rows[i]) + 1];
+    for (std::size_t i = 0; i < rows.size() && i + 1 < evaluation_.LastDataDay.size(); ++i) {
+        const std::size_t fill = std::size_t(rows[i]) + 1;
+        if (rows[i] >= 0 && fill < lastEvaluation_->series.size()) {
+            evaluation_.LastDataDay[i + 1] = lastEvaluation_->lastDataDay[fill];
+            evaluation_.MonthStarts[i + 1] = lastEvaluation_->series[fill].monthStarts;
+        }
+    }
 }
 
 void TYearView::RefillYears()
@@ -143,20 +166,26 @@ void TYearView::DrawGoal()
     evaluation_.Pace.fill(std::nullopt);
     const bool runningTotal = evaluation_.EvalMode == int(TEvalMode::Cumulative);
     if (goal_ && runningTotal && lastEvaluation_) {
+        // The goal line runs over the newest drawn season; a season not
+        // over yet gets its pace.
         const auto rows = drawnYears_.RowsByColour();
         int newest = 0;
+        int newestDays = 0;
         for (std::size_t i = 0; i < rows.size(); ++i) {
-            if (rows[i] < 0)
+            const std::size_t fillIndex = std::size_t(rows[i]) + 1;
+            if (rows[i] < 0 || fillIndex >= lastEvaluation_->series.size())
                 continue;
-            const int year = drawnYears_.Year(rows[i]);
-            newest = std::max(newest, year);
+            const TSeriesFill& fill = lastEvaluation_->series[fillIndex];
+            if (const int year = drawnYears_.Year(rows[i]); year >= newest) {
+                newest = year;
+                newestDays = fill.days;
+            }
             const int lastDay = evaluation_.LastDataDay[i + 1];
-            const auto& points = lastEvaluation_->series[std::size_t(rows[i]) + 1].points;
-            if (lastDay > 0 && !points.empty())
-                evaluation_.Pace[i + 1] = TYearPace{lastDay, points.back().y, TYearStore::DaysOfYear(year)};
+            if (fill.running && lastDay > 0 && !fill.points.empty())
+                evaluation_.Pace[i + 1] = TYearPace{lastDay, fill.points.back().y, fill.days};
         }
-        if (newest > 0)
-            evaluation_.Goal = TYearGoal{*goal_, TYearStore::DaysOfYear(newest)};
+        if (newestDays > 0)
+            evaluation_.Goal = TYearGoal{*goal_, newestDays};
     }
     YearChart::FillGoal(chart_, evaluation_);
 }

@@ -4,6 +4,7 @@
 #include "app/view/year_comparison.h"
 #include "app/year/evaluation_selection.h"
 #include "app/year/load_report.h"
+#include "app/year/season_cut.h"
 #include "app/year/year_evaluation.h"
 #include "app/year/year_store.h"
 
@@ -14,6 +15,7 @@
 
 #include <memory>
 #include <optional>
+#include <utility>
 #include <vector>
 
 class TChart;
@@ -40,8 +42,20 @@ public:
     void BeginLoad();
     TFileLoadReport ReadYearFile(const QString& path);
     TFileLoadReport ReadYearText(const QString& name, QByteArrayView text);
-    // The loaded years become the pick list's rows; the latest eight are drawn.
+    // The loaded years, cut into seasons, become the pick list's rows; the
+    // latest eight are drawn.
     void FinishLoad();
+
+    // The day the seasons begin (1 January: calendar years). A change cuts
+    // the loaded years anew and draws the latest eight seasons; the next
+    // evaluation shows them.
+    const TSeasonStart& SeasonStart() const { return seasons_.Start; }
+    void SetSeasonStart(const TSeasonStart& start);
+    // Only the seasons beginning in these years are cut from this load (an
+    // import of seasons A to B loads the years A to B + 1); none: all. Set
+    // before FinishLoad; a new load or season start forgets it.
+    void SetSeasonYears(std::optional<std::vector<int>> firstYears) { seasonYears_ = std::move(firstYears); }
+    const TSeasonCut& Seasons() const { return seasons_; }
 
     // A whole load of year files, for runs without the window's pane.
     std::vector<TFileLoadReport> LoadFiles(const QStringList& paths);
@@ -86,6 +100,7 @@ public:
 
 private:
     void RunEvaluation(TEvalMode mode);
+    void CutSeasons(const TSeasonStart& start);
     void MapLastDataDays();
     // The goal line and the paces of the years not over yet into the
     // state, and into the chart.
@@ -94,6 +109,8 @@ private:
     TChart& chart_;
     TStringItems& metricItems_;
     TYearStore store_;
+    TSeasonCut seasons_;
+    std::optional<std::vector<int>> seasonYears_;
     std::unique_ptr<TYearFileLoader> loader_;
     TEvaluationState evaluation_;
     TDrawnYears drawnYears_;

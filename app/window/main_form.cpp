@@ -103,6 +103,7 @@ TForm1::TForm1(std::unique_ptr<TOpenFileDialog> openDialog, QWidget* parent)
 
     CreateControls();
     CreateGoalField();
+    CreateSeasonField();
     SetMinimumSizeForControls();
     metricItems_ = std::make_unique<TComboBoxItems>(cbWahl_);
     view_ = std::make_unique<TYearView>(*chart_, *metricItems_);

@@ -131,6 +131,12 @@ public:
     void GoalEdited();
     // A goal for every total of this run, remembered nowhere (the command line).
     void SetGoalForRun(std::optional<double> goal) { goalForRun_ = goal; }
+    // The day the seasons begin, chosen or typed at the chart's top left
+    // (main_form_season.cpp); remembered. A start for this run alone (the
+    // command line) is remembered only once the user changes it.
+    QComboBox* CB_Saison() const { return seasonBox_; }
+    void SeasonEdited();
+    void SetSeasonStartForRun(const TSeasonStart& start) { ShowSeasonStart(start); }
 
     // The year chart the window shows: the loaded years, their evaluation
     // and the chart's content.
@@ -193,6 +199,9 @@ private:
     void ShowLoadStatus();
     void SetPaneStatus(const QString& text, bool warning);
     void CreateGoalField();
+    void CreateSeasonField();
+    // The start into the view and the field; a chart shown is drawn anew.
+    void ShowSeasonStart(const TSeasonStart& start);
     // The goal of the total shown, into the view; the field shown in the
     // running total only.
     void ApplyGoal();
@@ -238,6 +247,7 @@ private:
     QComboBox* languageBox_ = nullptr;
     QLabel* goalLabel_ = nullptr;
     QLineEdit* goalEdit_ = nullptr;
+    QComboBox* seasonBox_ = nullptr;
     THelpWindow* helpWindow_ = nullptr; // made on the first F1
 
     // Year data, alive for the whole run.

@@ -95,5 +95,6 @@ void TForm1::LoadImportedYears(const TImportedYears& imported)
     // A note's arrow marks something the status line should point to.
     for (const QString& note : imported.notes)
         note.startsWith(QStringLiteral("    ->")) ? AppendFinding(note) : AppendMemoLine(note);
+    view_->SetSeasonYears(imported.seasons);
     FinishLoad();
 }

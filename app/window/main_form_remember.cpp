@@ -101,6 +101,7 @@ void TForm1::UseSettings(std::unique_ptr<TWindowSettings> settings)
     for (int total = 0; total < int(goals_.size()); ++total)
         goals_[std::size_t(total)] = settings_->Goal(total);
     hiddenYears_ = settings_->HiddenYears();
+    ShowSeasonStart(settings_->SeasonStart());
     recent_ = settings_->RecentLoads();
 }
 

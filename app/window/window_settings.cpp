@@ -16,6 +16,7 @@ const QString HiddenYearsKey = QStringLiteral("chart/hiddenYears");
 const QString RecentKey = QStringLiteral("recent");
 const QString LanguageKey = QStringLiteral("window/language");
 const QString GoalKey = QStringLiteral("goals/total%1");
+const QString SeasonStartKey = QStringLiteral("chart/seasonStart");
 const QString RecentKindKey = QStringLiteral("kind");
 const QString RecentFilesKey = QStringLiteral("files");
 const QString ImportKind = QStringLiteral("import");
@@ -158,4 +159,17 @@ void TWindowSettings::SetLanguage(std::optional<TUiLanguage> language)
         settings_->setValue(LanguageKey, UiLanguage::Code(*language));
     else
         settings_->remove(LanguageKey);
+}
+
+TSeasonStart TWindowSettings::SeasonStart() const
+{
+    return TSeasonStart::Parse(settings_->value(SeasonStartKey).toString()).value_or(TSeasonStart{});
+}
+
+void TWindowSettings::SetSeasonStart(const TSeasonStart& start)
+{
+    if (start.IsNewYear())
+        settings_->remove(SeasonStartKey);
+    else
+        settings_->setValue(SeasonStartKey, start.Text());
 }

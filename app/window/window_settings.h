@@ -2,6 +2,7 @@
 
 #include "app/window/recent_loads.h"
 #include "app/window/ui_language.h"
+#include "app/year/season_start.h"
 
 #include <QByteArray>
 #include <QList>
@@ -58,6 +59,10 @@ public:
     // The language chosen in the window; none: the system's.
     std::optional<TUiLanguage> Language() const;
     void SetLanguage(std::optional<TUiLanguage> language);
+
+    // The day the seasons begin; a stored text that is no start reads as 1 January.
+    TSeasonStart SeasonStart() const;
+    void SetSeasonStart(const TSeasonStart& start);
 
     TRecentLoads RecentLoads() const;
     void SetRecentLoads(const TRecentLoads& recent);

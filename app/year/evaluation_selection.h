@@ -9,6 +9,7 @@
 
 #include <array>
 #include <optional>
+#include <vector>
 
 // The evaluation state the point inspection reads until the next change.
 struct TEvaluationState
@@ -20,6 +21,8 @@ struct TEvaluationState
     // Per series, the day a year not over yet has its last row: it has no
     // value after it. 0 for a year whose values run to 31 December.
     std::array<int, TEvaluation::SeriesCount> LastDataDay{};
+    // Per series, the season days on which the monthly modes' months begin.
+    std::array<std::vector<int>, TEvaluation::SeriesCount> MonthStarts{};
     // In the running total with a goal: the goal line, and per series the
     // pace of a year not over yet.
     std::optional<TYearGoal> Goal;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/year/season_cut.h"
 #include "app/year/year_store.h"
 
 #include <QString>
@@ -46,8 +47,13 @@ struct TEvalPoint
 struct TSeriesFill
 {
     std::vector<TEvalPoint> points;
-    QString title;             // the year for year series
+    QString title;             // the season's title for year series
     bool showInLegend = false;
+    // Year series: the days of the season, whether it is not over yet, and
+    // the season days on which the monthly modes' months begin.
+    int days = 0;
+    bool running = false;
+    std::vector<int> monthStarts;
 };
 
 // The days a horizontal axis shows.
@@ -63,17 +69,18 @@ struct TDayRange
 struct TEvaluation
 {
     static constexpr int SeriesCount = MaxDrawnYears + 1; // of the chart: the label series, then the years
-    static constexpr int FillCount = TYearStore::SlotCount; // the labels, then one per slot
+    static constexpr int FillCount = MaxSeasons + 1; // the labels, then one per season
 
-    std::array<TSeriesFill, FillCount> series; // entry 0 the labels, entry s slot s
-    QStringList yearEntries;   // the year pick list, entry j for slot j + 1
+    std::array<TSeriesFill, FillCount> series; // entry 0 the labels, entry s season s (slot s for calendar years)
+    QStringList yearEntries;   // the year pick list, entry j for season j + 1
     QStringList reportLines;   // lines for the hidden report pane
     // Narrow the left axis around the plotted values once the chart has
     // been drawn; minPlotted is the smallest plotted value above 0.
     bool tightenLeftAxis = false;
     float minPlotted = 5000000.0f;
-    // Per slot, the last day of a running line that ends before
-    // 31 December because its year is not over; 0 for a line to the end.
+    // Per season, the last day of a running line that ends before the
+    // season's last day because it is not over or its next year is not
+    // loaded; 0 for a line to the end.
     std::array<int, FillCount> lastDataDay{};
     // Modes whose x is a day: the range the years' axis and the labels'
     // axis share, the whole calendar year whatever days the files cover.
@@ -92,9 +99,16 @@ extern const std::array<int, 13> MonthBucketStart;
 // Slots from 1 on that hold a year: the walk stops at the first empty slot.
 int LoadedYearCount(const TYearStore& store);
 
+// The evaluations of the calendar years of the store.
 TEvaluation EvaluateDaily(const TYearStore& store, int column, TEvalMode mode, int firstRunningYear = NoYearRunning);
 TEvaluation EvaluateSorted(const TYearStore& store, int column);
 TEvaluation EvaluateCumulative(const TYearStore& store, int column, int firstRunningYear = NoYearRunning);
+
+// Any mode on the seasons cut from the store: x is the day of the season.
+// Seasons that run on `today` end at their last dated row in the running
+// modes; days in years that are not loaded have no point.
+TEvaluation EvaluateSeasons(const TYearStore& store, const TSeasonCut& cut, int column, TEvalMode mode,
+                            TSeasonDate today);
 
 // Formats like a general number with up to 15 significant digits ("2011", "15.5").
 QString GeneralNumber(double value);

@@ -24,6 +24,8 @@ TEST(Arguments, RefusesInItsOwnWords)
         {{"--mode", "7", "--mode", "1"}, "--mode takes a number from 0 to 5, not '7'"},
         {{"--import", "a", "b.csv"}, "--import loads one export; year files cannot be added to it"},
         {{"--export-svg", "s.svg", "--scale", "2"}, "--scale needs --export-png"},
+        {{"--season-start", "02-30"}, "--season-start takes a day MM-DD that every year has, such as 10-01, not '02-30'"},
+        {{"--season-start", "02-29"}, "--season-start takes a day MM-DD that every year has, such as 10-01, not '02-29'"},
         {{"--goal", "0"}, "--goal takes a number above 0, not '0'"},
         {{"--goal", "-5"}, "--goal takes a number above 0, not '-5'"},
         {{"--goal", "5.000,5"}, "--goal takes a number above 0, not '5.000,5'"},

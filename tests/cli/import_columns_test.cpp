@@ -62,7 +62,7 @@ TEST(ImportColumns, CommandLineUsesTheRememberedAndTheNamedColumns)
         command.files = {path};
         command.columns = std::move(columns);
         TImportedYears imported;
-        EXPECT_FALSE(ImportRun::Prepare(command, imported, remembered));
+        EXPECT_FALSE(ImportRun::Prepare(command, {}, imported, remembered));
         return imported.texts.count(2024) ? imported.texts.at(2024) : std::string();
     };
     const auto run = [&](std::vector<TColumnOverride> columns) { return runWith(std::move(columns), settings.get()); };

@@ -6,6 +6,7 @@
 #include "support/temp_files.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
@@ -125,4 +126,34 @@ TEST(WindowSettings, ASecondWindowRestoresTheFirstAndReloadsItsLoad)
     EXPECT_EQ(second.CB_Wahl()->currentText(), metric);
     EXPECT_TRUE(second.DrawnYears().IsDrawn(0));
     EXPECT_FALSE(second.DrawnYears().IsDrawn(1));
+}
+
+// The season list: a common start picked, another day typed, 29 February
+// refused; the start comes back in the next window.
+TEST(WindowSettings, SeasonStartPickedTypedRefusedAndRemembered)
+{
+    TempFiles files;
+    const QString path = files.PathOf("settings.ini");
+    const QStringList years{files.Write("2011.csv", YearFile(2011)), files.Write("2012.csv", YearFile(2012))};
+    {
+        TForm1 form;
+        form.UseSettings(SettingsIn(path));
+        form.LoadFiles(years);
+        QComboBox* season = form.CB_Saison();
+        season->setCurrentIndex(2);
+        emit season->activated(2);
+        EXPECT_EQ(form.LBox()->count(), 3); // 2010/11, 2011/12, 2012/13
+        EXPECT_EQ(form.Chart()->SeriesAt(2).Title(), QStringLiteral("2011/12"));
+        season->setEditText(QStringLiteral("29.02."));
+        form.SeasonEdited();
+        EXPECT_EQ(form.View().SeasonStart(), (TSeasonStart{10, 1}));
+        EXPECT_TRUE(form.PaneStatus()->text().contains(QStringLiteral("29.02.")));
+        season->setEditText(QStringLiteral("15.3."));
+        form.SeasonEdited();
+        EXPECT_EQ(form.Chart()->SeriesAt(1).Title(), QStringLiteral("2010/11"));
+        EXPECT_EQ(season->currentText(), QStringLiteral("15. März"));
+    }
+    TForm1 second;
+    second.UseSettings(SettingsIn(path));
+    EXPECT_EQ(second.View().SeasonStart(), (TSeasonStart{3, 15}));
 }
