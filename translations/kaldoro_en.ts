@@ -387,6 +387,61 @@ Folders, texts and web addresses are not loaded.&lt;/li&gt;
     </message>
 </context>
 <context>
+    <name>SeasonStartText</name>
+    <message>
+        <source>Januar</source>
+        <translation>January</translation>
+    </message>
+    <message>
+        <source>Februar</source>
+        <translation>February</translation>
+    </message>
+    <message>
+        <source>März</source>
+        <translation>March</translation>
+    </message>
+    <message>
+        <source>April</source>
+        <translation>April</translation>
+    </message>
+    <message>
+        <source>Mai</source>
+        <translation>May</translation>
+    </message>
+    <message>
+        <source>Juni</source>
+        <translation>June</translation>
+    </message>
+    <message>
+        <source>Juli</source>
+        <translation>July</translation>
+    </message>
+    <message>
+        <source>August</source>
+        <translation>August</translation>
+    </message>
+    <message>
+        <source>September</source>
+        <translation>September</translation>
+    </message>
+    <message>
+        <source>Oktober</source>
+        <translation>October</translation>
+    </message>
+    <message>
+        <source>November</source>
+        <translation>November</translation>
+    </message>
+    <message>
+        <source>Dezember</source>
+        <translation>December</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <translation>%2 %1</translation>
+    </message>
+</context>
+<context>
     <name>SportKinds</name>
     <message>
         <source>Laufen</source>

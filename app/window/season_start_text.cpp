@@ -1,5 +1,6 @@
 #include "app/window/season_start_text.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 #include <array>
@@ -7,8 +8,25 @@
 namespace SeasonStartText {
 namespace {
 
-const std::array<const char*, 12> MonthNames = {"Januar", "Februar", "März",      "April",   "Mai",      "Juni",
-                                                "Juli",   "August",  "September", "Oktober", "November", "Dezember"};
+const std::array<const char*, 12> MonthNames = {
+    QT_TRANSLATE_NOOP("SeasonStartText", "Januar"),    QT_TRANSLATE_NOOP("SeasonStartText", "Februar"),
+    QT_TRANSLATE_NOOP("SeasonStartText", "März"),      QT_TRANSLATE_NOOP("SeasonStartText", "April"),
+    QT_TRANSLATE_NOOP("SeasonStartText", "Mai"),       QT_TRANSLATE_NOOP("SeasonStartText", "Juni"),
+    QT_TRANSLATE_NOOP("SeasonStartText", "Juli"),      QT_TRANSLATE_NOOP("SeasonStartText", "August"),
+    QT_TRANSLATE_NOOP("SeasonStartText", "September"), QT_TRANSLATE_NOOP("SeasonStartText", "Oktober"),
+    QT_TRANSLATE_NOOP("SeasonStartText", "November"),  QT_TRANSLATE_NOOP("SeasonStartText", "Dezember")};
+
+QString MonthName(std::size_t month) { return QCoreApplication::translate("SeasonStartText", MonthNames[month]); }
+
+// The month named in the window's language or in German; none for another word.
+std::optional<int> MonthNamed(const QString& name)
+{
+    for (std::size_t m = 0; m < MonthNames.size(); ++m)
+        if (name.compare(MonthName(m), Qt::CaseInsensitive) == 0
+            || name.compare(QString::fromUtf8(MonthNames[m]), Qt::CaseInsensitive) == 0)
+            return int(m) + 1;
+    return std::nullopt;
+}
 
 std::optional<TSeasonStart> Checked(int month, int day)
 {
@@ -19,7 +37,10 @@ std::optional<TSeasonStart> Checked(int month, int day)
 
 QString Of(const TSeasonStart& start)
 {
-    return QStringLiteral("%1. %2").arg(start.Day).arg(QString::fromUtf8(MonthNames[std::size_t(start.Month - 1)]));
+    // "1. Januar", "January 1".
+    return QCoreApplication::translate("SeasonStartText", "%1. %2")
+        .arg(start.Day)
+        .arg(MonthName(std::size_t(start.Month - 1)));
 }
 
 QStringList CommonStarts()
@@ -35,9 +56,12 @@ std::optional<TSeasonStart> Parse(const QString& typed)
         return Checked(match.captured(2).toInt(), match.captured(1).toInt());
     static const QRegularExpression named(QStringLiteral("^([0-9]{1,2})\\.?\\s*(\\S+)$"));
     if (const QRegularExpressionMatch match = named.match(text); match.hasMatch())
-        for (std::size_t m = 0; m < MonthNames.size(); ++m)
-            if (match.captured(2).compare(QString::fromUtf8(MonthNames[m]), Qt::CaseInsensitive) == 0)
-                return Checked(int(m) + 1, match.captured(1).toInt());
+        if (const std::optional<int> month = MonthNamed(match.captured(2)))
+            return Checked(*month, match.captured(1).toInt());
+    static const QRegularExpression monthFirst(QStringLiteral("^(\\S+)\\s+([0-9]{1,2})$"));
+    if (const QRegularExpressionMatch match = monthFirst.match(text); match.hasMatch())
+        if (const std::optional<int> month = MonthNamed(match.captured(1)))
+            return Checked(*month, match.captured(2).toInt());
     return TSeasonStart::Parse(text);
 }
 

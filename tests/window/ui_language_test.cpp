@@ -2,6 +2,7 @@
 // numbers a person reads in the English form; German again afterwards.
 #include "app/window/help_window.h"
 #include "app/window/main_form.h"
+#include "app/window/season_start_text.h"
 #include "app/window/ui_language.h"
 #include "app/year/year_goal.h"
 #include "chart/axes/number_format.h"
@@ -36,7 +37,7 @@ QStringList ShownTexts(const QWidget& window)
 }
 
 const QRegularExpression GermanWord(QStringLiteral(
-    "[äöüÄÖÜß]|\\b(und|oder|nicht|keine?|Jahre?|Jahres|Dateien?|laden|Ziel|Werte|Diagramm|Hilfe|Strg|Summe|Tag)\\b"));
+    "[äöüÄÖÜß]|\\b(und|oder|nicht|keine?|Jahre?|Jahres|Dateien?|laden|Ziel|Werte|Diagramm|Hilfe|Strg|Summe|Tag|Januar|Saisonbeginn)\\b"));
 
 class EnglishWindow : public ::testing::Test
 {
@@ -56,7 +57,7 @@ TEST_F(EnglishWindow, ShowsNoGermanWord)
     EXPECT_TRUE(texts.contains(QStringLiteral("Running total")));
 }
 
-TEST_F(EnglishWindow, WritesNumbersTheLanguagesWay)
+TEST_F(EnglishWindow, WritesNumbersAndDaysTheLanguagesWay)
 {
     const struct
     {
@@ -64,15 +65,18 @@ TEST_F(EnglishWindow, WritesNumbersTheLanguagesWay)
         const char* goal;
         const char* axisLabel;
         double typed; // ParseYearGoal of goal
+        const char* seasonStart; // 1 October
     } cases[] = {
-        {TUiLanguage::English, "1,234.5", "2,500", 1234.5},
-        {TUiLanguage::German, "1.234,5", "2.500", 1234.5},
+        {TUiLanguage::English, "1,234.5", "2,500", 1234.5, "October 1"},
+        {TUiLanguage::German, "1.234,5", "2.500", 1234.5, "1. Oktober"},
     };
     for (const auto& c : cases) {
         UiLanguage::Install(c.language);
         EXPECT_EQ(GoalText(1234.5), QString::fromUtf8(c.goal));
         EXPECT_EQ(ParseYearGoal(QString::fromUtf8(c.goal)), c.typed);
         EXPECT_EQ(FormatNumber(QStringLiteral("#,##0.###"), 2500), QString::fromUtf8(c.axisLabel));
+        EXPECT_EQ(SeasonStartText::Of({10, 1}), QString::fromUtf8(c.seasonStart));
+        EXPECT_EQ(SeasonStartText::Parse(QString::fromUtf8(c.seasonStart)), (TSeasonStart{10, 1}));
     }
 }
 
