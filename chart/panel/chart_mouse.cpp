@@ -35,7 +35,7 @@ void TCustomChart::FinishFrame()
     frame.LegendShown = legend_ && legend_->Visible() && ActiveCount() > 0;
     if (frame.LegendShown)
         frame.Legend = legend_->LastLayout();
-    frame.LegendBackColour = legendBackColour_;
+    frame.LegendBackColour = LegendBackColour();
     if (PaintingForWindow()) {
         KeepWindowFrame();
         hoverOverlay_->Forget();
@@ -48,7 +48,7 @@ void TCustomChart::FinishFrame()
     foot_->RestoreBox(window.FootBox);
     if (legend_ && window.LegendShown)
         legend_->RestoreLayout(window.Legend);
-    legendBackColour_ = window.LegendBackColour;
+    SetLegendBackColour(window.LegendBackColour);
 }
 
 TChartClickedPart TCustomChart::FindClickedPart(int x, int y) const

@@ -36,8 +36,10 @@ protected:
     TSeriesAxis& operator=(const TSeriesAxis&) = default;
 };
 
-// The chart as a series sees it. The chart panel implements it; tests use a
-// fake. A series never owns its host.
+// The chart as a series sees it outside a paint: membership, data sources,
+// the axes, the mouse and the 3D state. What a paint needs comes with the
+// paint (TSeriesPaint). The chart panel implements it; tests use a fake. A
+// series never owns its host.
 class TSeriesHost
 {
 public:
@@ -48,8 +50,6 @@ public:
     // True while the chart is being torn down; series then skip repaints.
     virtual bool IsDestroying() const = 0;
 
-    // The plot rectangle of the last layout.
-    virtual TRect ChartRect() const = 0;
     virtual TSeriesAxis* BottomAxis() const = 0;
     virtual TSeriesAxis* TopAxis() const = 0;
     virtual TSeriesAxis* LeftAxis() const = 0;
@@ -70,8 +70,6 @@ public:
     // A number written with a picture such as "#,##0.###", the way the
     // chart writes every number it shows.
     virtual QString FormatValue(const QString& picture, double value) const = 0;
-    // The chart's background colour (marks keep their arrows visible on it).
-    virtual TColor ChartColor() const = 0;
 
     // Set while a click event handles the mouse; stops zoom and panning.
     virtual bool MouseConsumed() const = 0;
@@ -85,9 +83,6 @@ public:
     virtual int HighestDepthOrder() const = 0;
     virtual void SetHighestDepthOrder(int value) = 0;
 
-    // The legend's colour of the last paint, which legend symbols are drawn
-    // against; a host without a legend answers the legend's default.
-    virtual TColor LegendBackColour() const { return clWhite; }
     // How the legend writes the text of a point; marks of the legend style
     // show the same text. A host without a legend answers the default.
     virtual TLegendTextStyle LegendTextStyle() const { return ltsLeftValue; }
