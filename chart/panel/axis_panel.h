@@ -43,6 +43,7 @@ public:
 
     // --- series ---------------------------------------------------------------
     const TChartSeriesList& SeriesList() const override { return seriesList_; }
+    const TSeriesFrame* ShownFrame(const TChartSeries& series) const override;
     // Takes ownership and adds the series (FreeSeriesColour for clDefault).
     template <typename Series>
     Series& AddSeries(std::unique_ptr<Series> series)
@@ -153,7 +154,7 @@ protected:
     // leaves it.
     void KeepWindowFrame() { lastFrame_ = std::move(paintFrame_); }
     TChartFrame& WindowFrame() { return lastFrame_; }
-    // Puts the axes' and series' working state of `frame` back.
+    // Puts the axes' working state of `frame` back.
     void RestoreWorkingState(const TChartFrame& frame);
     // Detaches and frees every series; the chart's destructors call it first.
     void FreeAllSeries();

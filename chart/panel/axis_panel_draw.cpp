@@ -179,15 +179,20 @@ void TCustomAxisPanel::RestoreWorkingState(const TChartFrame& frame)
     for (int i = 0; i < axes_->Count() && i < int(frame.Axes.size()); ++i)
         if (frame.Axes[std::size_t(i)].Axis == &axes_->At(i))
             axes_->At(i).RestoreFrame(frame.Axes[std::size_t(i)]);
-    for (const TSeriesFrame& s : frame.Series)
-        s.Series->RestoreFrame(s);
+}
+
+const TSeriesFrame* TCustomAxisPanel::ShownFrame(const TChartSeries& series) const
+{
+    for (const TSeriesFrame& s : lastFrame_.Series)
+        if (s.Series == &series)
+            return &s;
+    return nullptr;
 }
 
 void TCustomAxisPanel::DrawSeries(TChartSeries& series)
 {
     TSeriesPaint paint = SeriesPaint(series);
     std::tie(paint.FirstVisible, paint.LastVisible) = series.VisibleRangeIn(paint.Plot);
-    series.CalcVisibleRange(paint.Plot);
     if (paint.FirstVisible == -1) {
         paintFrame_.Series.push_back(series.FrameOf(paint));
         return;

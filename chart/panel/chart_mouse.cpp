@@ -29,12 +29,12 @@ void TCustomChart::FinishFrame()
 {
     TChartFrame& frame = PaintFrame();
     frame.TitleShown = title_->Visible();
-    frame.TitleBox = title_->TitleBox();
+    frame.TitleBox = title_->PaintedBox();
     frame.FootShown = foot_->Visible();
-    frame.FootBox = foot_->TitleBox();
+    frame.FootBox = foot_->PaintedBox();
     frame.LegendShown = legend_ && legend_->Visible() && ActiveCount() > 0;
     if (frame.LegendShown)
-        frame.Legend = legend_->LastLayout();
+        frame.Legend = legend_->PaintedLayout();
     frame.LegendBackColour = LegendBackColour();
     if (PaintingForWindow()) {
         KeepWindowFrame();
@@ -42,13 +42,7 @@ void TCustomChart::FinishFrame()
         return;
     }
     pictureFrame_ = std::move(frame);
-    const TChartFrame& window = LastFrame();
-    RestoreWorkingState(window);
-    title_->RestoreBox(window.TitleBox);
-    foot_->RestoreBox(window.FootBox);
-    if (legend_ && window.LegendShown)
-        legend_->RestoreLayout(window.Legend);
-    SetLegendBackColour(window.LegendBackColour);
+    RestoreWorkingState(LastFrame());
 }
 
 TChartClickedPart TCustomChart::FindClickedPart(int x, int y) const

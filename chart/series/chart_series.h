@@ -134,10 +134,13 @@ public:
     // The points along the category axis that lie in plot, as the bound
     // axes map them now: {first, last}, both -1 when none.
     std::pair<int, int> VisibleRangeIn(const TRect& plot) const;
-    // Sets FirstVisible()/LastVisible() from the category axis' range.
+    // Sets FirstVisible()/LastVisible() from the category axis' range, for
+    // a series its chart has not painted (the chart's paint finds its own).
     void CalcVisibleRange(const TRect& plot);
-    int FirstVisible() const { return firstVisible_; }
-    int LastVisible() const { return lastVisible_; }
+    // The visible range of the chart's last window paint: a view of that
+    // paint's frame, or what CalcVisibleRange found without one.
+    int FirstVisible() const;
+    int LastVisible() const;
     // The paint context of this series on canvas, with the visible range of
     // plot; the chart adds its colours.
     TSeriesPaint PaintContext(TCanvas3D& canvas, const TRect& plot) const;
@@ -145,10 +148,9 @@ public:
     TPoint PointPixelIn(const TSeriesPaint& paint, int index) const;
     // This series as paint drew it, with the pixel of every visible point.
     TSeriesFrame FrameOf(const TSeriesPaint& paint) const;
-    // The working state of the paint as a value, and back (a paint
-    // elsewhere leaves the window's in place).
+    // What the last window paint drew of this series, or its own range
+    // drawn with the bound axes as they map now.
     TSeriesFrame Frame() const;
-    void RestoreFrame(const TSeriesFrame& frame);
     // Counts every change of the points: a frame of an older count is stale.
     int DataChanges() const { return dataChanges_; }
     virtual void PrepareForPaint() {}
@@ -372,7 +374,7 @@ private:
 
     int dataChanges_ = 0;
 
-    // Working state of the last paint.
+    // The range CalcVisibleRange found, for a series no window paint drew.
     int firstVisible_ = -1;
     int lastVisible_ = -1;
     int computedDepth_ = 0;

@@ -286,8 +286,22 @@ TSeriesFrame TChartSeries::FrameOf(const TSeriesPaint& paint) const
     return frame;
 }
 
+int TChartSeries::FirstVisible() const
+{
+    const TSeriesFrame* shown = parentChart_ ? parentChart_->ShownFrame(*this) : nullptr;
+    return shown ? shown->FirstVisible : firstVisible_;
+}
+
+int TChartSeries::LastVisible() const
+{
+    const TSeriesFrame* shown = parentChart_ ? parentChart_->ShownFrame(*this) : nullptr;
+    return shown ? shown->LastVisible : lastVisible_;
+}
+
 TSeriesFrame TChartSeries::Frame() const
 {
+    if (const TSeriesFrame* shown = parentChart_ ? parentChart_->ShownFrame(*this) : nullptr)
+        return *shown;
     TSeriesFrame frame{const_cast<TChartSeries*>(this), firstVisible_, lastVisible_, startZ_, middleZ_, endZ_,
                        dataChanges_, {}};
     if (firstVisible_ < 0 || lastVisible_ < firstVisible_)
@@ -296,16 +310,6 @@ TSeriesFrame TChartSeries::Frame() const
     for (int i = firstVisible_; i <= lastVisible_; ++i)
         frame.Pixels.push_back({PointPixelX(i), PointPixelY(i)});
     return frame;
-}
-
-void TChartSeries::RestoreFrame(const TSeriesFrame& frame)
-{
-    // A frame of points changed since would name points that are gone.
-    if (frame.DataChanges != dataChanges_)
-        return;
-    firstVisible_ = frame.FirstVisible;
-    lastVisible_ = frame.LastVisible;
-    SetDepthPositions(frame.StartZ, frame.MiddleZ, frame.EndZ);
 }
 
 int TChartSeries::PointAt(int x, int y) const

@@ -3,6 +3,7 @@
 #include "chart/canvas/colour.h"
 #include "chart/canvas/rect.h"
 #include "chart/series/legend_text_style.h"
+#include "chart/series/series_frame.h"
 
 #include <QString>
 
@@ -83,6 +84,13 @@ public:
     virtual int HighestDepthOrder() const = 0;
     virtual void SetHighestDepthOrder(int value) = 0;
 
+    // What the chart's last window paint drew of series; none from a host
+    // that does not paint, or before the series was painted.
+    virtual const TSeriesFrame* ShownFrame(const TChartSeries& series) const
+    {
+        (void)series;
+        return nullptr;
+    }
     // How the legend writes the text of a point; marks of the legend style
     // show the same text. A host without a legend answers the default.
     virtual TLegendTextStyle LegendTextStyle() const { return ltsLeftValue; }
