@@ -275,6 +275,8 @@ public:
     // --- Marks (value labels next to the points) ----------------------------
     // The text of point index's mark by Marks().Style(), after OnGetMarkText.
     QString MarkText(int index) const;
+    // The same with the legend's text style given, as a paint hands it over.
+    QString MarkTextIn(int index, TLegendTextStyle legendStyle) const;
     // The widest mark text of all points on the chart's canvas; 0 without one.
     int WidestMark() const;
     // Draws the mark of every visible point that is not null and has a

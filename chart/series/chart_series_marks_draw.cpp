@@ -13,7 +13,7 @@ void TChartSeries::DrawMarks(const TSeriesPaint& paint)
     for (int i = paint.FirstVisible; i <= paint.LastVisible; ++i) {
         if (IsNullPoint(i))
             continue;
-        const QString text = MarkText(i);
+        const QString text = MarkTextIn(i, paint.TextStyle);
         if (text.isEmpty())
             continue;
         // Set for every mark: drawing one may leave another font behind.
