@@ -3,14 +3,11 @@
 // axis of 1,000 pixels, with the real font metrics of the chart canvas.
 
 #include "qt_benchmark_main.h"
-#include "chart/axes/axis_host.h"
-#include "chart/axes/chart_axis_list.h"
+#include "support/chart_test_host.h"
 #include "chart/axes/date_time_format.h"
 #include "chart/axes/number_format.h"
 #include "chart/canvas/chart_canvas3d.h"
 #include "chart/series/chart_series.h"
-#include "chart/series/chart_series_list.h"
-#include "chart/series/series_host.h"
 
 #include <QGuiApplication>
 #include <benchmark/benchmark.h>
@@ -19,62 +16,17 @@
 
 namespace {
 
-// A chart of 1,000 by 1,000 plot pixels with one series.
-class BenchHost : public TSeriesHost, public TAxisHost
+// The shared test chart on its real axes: 1,000 by 1,000 plot pixels and
+// the chart's own canvas.
+struct BenchHost : TChartTestHost
 {
-public:
-    void Invalidate() override {}
-    TRect ChartRect() const override { return {40, 40, 1040, 1040}; }
-    TCanvas3D* Canvas() const override { return canvas.get(); }
-    const TChartSeriesList& SeriesList() const override { return list; }
-    bool View3D() const override { return false; }
-    int HighestDepthOrder() const override { return 0; }
-    bool IsDestroying() const override { return false; }
-    TSeriesAxis* BottomAxis() const override { return &axes.Bottom(); }
-    TSeriesAxis* TopAxis() const override { return &axes.Top(); }
-    TSeriesAxis* LeftAxis() const override { return &axes.Left(); }
-    TSeriesAxis* RightAxis() const override { return &axes.Right(); }
-    void AddSeries(TChartSeries& series) override
+    BenchHost()
     {
-        list.Add(series);
-        series.SetParentChart(this);
+        plot = {40, 40, 1040, 1040};
+        canvas = chartCanvas.get();
+        UseRealAxes();
     }
-    void RemoveSeries(TChartSeries& series) override
-    {
-        list.Remove(series);
-        series.SetParentChart(nullptr);
-    }
-    void RefreshFromSource(TChartSeries&) override {}
-    void CheckDataSource(const TChartSeries&, const TChartSeries&) const override {}
-    QString FormatValue(const QString& picture, double value) const override { return FormatNumber(picture, value); }
-    bool MouseConsumed() const override { return false; }
-    void SetMouseConsumed(bool) override {}
-    void SetView3D(bool) override {}
-    void SetClipPoints(bool) override {}
-    bool DepthOrdering() const override { return false; }
-    void SetHighestDepthOrder(int) override {}
-    bool AxisShown(const TCustomChartAxis& axis) const override { return axis.Visible(); }
-    bool IsLoading() const override { return false; }
-    bool IsPrinting() const override { return false; }
-    int MaxPointsPerPage() const override { return 0; }
-    int Page() const override { return 1; }
-    bool ScaleLastPage() const override { return true; }
-    TColor ChartColor() const override { return clWhite; }
-    int WallSize(TAxisSide) const override { return 0; }
-    int DepthWidth() const override { return 0; }
-    void CheckAngle(int, const QString&) const override {}
-    int WidestPointLabel() const override { return 0; }
-    int WidestMarkOfChart() const override { return 0; }
-    QString SeriesMarkText(const TChartSeries&, int) const override { return {}; }
-    QString LegendSeriesTitle(int) const override { return {}; }
-    const TAxisOnGetLabel& GetAxisLabelEvent() const override { return onLabel; }
-    const TAxisOnGetNextLabel& GetNextAxisLabelEvent() const override { return onNextLabel; }
-
-    std::unique_ptr<TChartCanvas3D> canvas = std::make_unique<TChartCanvas3D>();
-    TChartSeriesList list{this};
-    TAxisOnGetLabel onLabel;
-    TAxisOnGetNextLabel onNextLabel;
-    TChartAxisList axes{this};
+    std::unique_ptr<TChartCanvas3D> chartCanvas = std::make_unique<TChartCanvas3D>();
 };
 
 struct TAxisFixture

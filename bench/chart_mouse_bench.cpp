@@ -27,10 +27,10 @@ using namespace YearChartScene;
 constexpr int Mode = 1;
 constexpr int Metric = 1;
 
-std::unique_ptr<TForm1> ShownForm()
+std::unique_ptr<TYearViewHost> ShownForm()
 {
     auto form = LoadedForm();
-    form->show();
+    form->Chart()->show();
     Select(*form, Mode, Metric);
     QApplication::processEvents();
     return form;

@@ -25,10 +25,10 @@ using namespace YearChartScene;
 constexpr int Mode = 4;   // "Werte kumulierte"
 constexpr int Metric = 1; // distance
 
-std::unique_ptr<TForm1> ShownForm()
+std::unique_ptr<TYearViewHost> ShownForm()
 {
     auto form = LoadedForm();
-    form->show();
+    form->Chart()->show();
     // Showing lays the window out; the chart goes back to the benchmark size.
     form->Chart()->resize(ChartWidth, ChartHeight);
     Select(*form, Mode, Metric);

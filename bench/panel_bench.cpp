@@ -23,13 +23,12 @@ class TSquareSeries : public TChartSeries
 public:
     void HorizontalMargins(int& left, int& right) const override { left = right = 2; }
     void VerticalMargins(int& top, int& bottom) const override { top = bottom = 2; }
-    void DrawPoint(int index) override
+    void DrawPoint(const TSeriesPaint& paint, int index) override
     {
-        TCanvas3D& canvas = *ParentChart()->Canvas();
+        TCanvas3D& canvas = paint.Canvas;
         canvas.Brush().Color = SeriesColor();
         canvas.Brush().Style = bsSolid;
-        const int x = PointPixelX(index);
-        const int y = PointPixelY(index);
+        const auto [x, y] = PointPixelIn(paint, index);
         canvas.FillRect({x - 1, y - 1, x + 2, y + 2});
     }
 };

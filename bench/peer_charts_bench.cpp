@@ -46,7 +46,7 @@ QImage SceneImage()
 }
 
 // Our chart, evaluated and painted once so that the axis ranges are known.
-std::unique_ptr<TForm1> EvaluatedForm()
+std::unique_ptr<TYearViewHost> EvaluatedForm()
 {
     auto form = LoadedForm();
     Select(*form, Mode, Metric);

@@ -2,8 +2,7 @@
 // order, the visible range and the statistics the axes read every paint.
 
 #include "chart/series/chart_series.h"
-#include "chart/series/chart_series_list.h"
-#include "chart/series/series_host.h"
+#include "support/chart_test_host.h"
 
 #include <benchmark/benchmark.h>
 
@@ -15,61 +14,19 @@
 
 namespace {
 
-// A linear horizontal or vertical axis over [min, max] on pixels 0..1000.
-class BenchAxis : public TSeriesAxis
+// The shared test chart with its axes on pixels 0..1000: the bottom one
+// over [xMin, xMax], the left one over [0, 1].
+struct BenchHost : TChartTestHost
 {
-public:
-    BenchAxis(bool horizontal, double min, double max) : horizontal_(horizontal), min_(min), max_(max) {}
-    bool Horizontal() const override { return horizontal_; }
-    bool Inverted() const override { return false; }
-    bool Logarithmic() const override { return false; }
-    int ValueToPixel(double v) const override { return int((v - min_) * 1000 / (max_ - min_)); }
-    double PixelToValue(int p) const override { return min_ + p * (max_ - min_) / 1000; }
-    int PixelStart() const override { return 0; }
-    int PixelEnd() const override { return 1000; }
-    QString LabelValue(double value) const override { return QString::number(value); }
-
-private:
-    bool horizontal_;
-    double min_, max_;
-};
-
-class BenchHost : public TSeriesHost
-{
-public:
     BenchHost(double xMin, double xMax)
-        : bottom_(std::make_unique<BenchAxis>(true, xMin, xMax)),
-          left_(std::make_unique<BenchAxis>(false, 0, 1))
     {
+        plot = {0, 0, 1000, 1000};
+        for (FakeAxis* axis : {bottom.get(), left.get()})
+            axis->end = 1000;
+        bottom->min = xMin;
+        bottom->max = xMax;
+        left->max = 1;
     }
-    void Invalidate() override {}
-    bool IsDestroying() const override { return false; }
-    TRect ChartRect() const override { return {0, 0, 1000, 1000}; }
-    TSeriesAxis* BottomAxis() const override { return bottom_.get(); }
-    TSeriesAxis* TopAxis() const override { return bottom_.get(); }
-    TSeriesAxis* LeftAxis() const override { return left_.get(); }
-    TSeriesAxis* RightAxis() const override { return left_.get(); }
-    TCanvas3D* Canvas() const override { return nullptr; }
-    void AddSeries(TChartSeries& s) override { list_.Add(s); }
-    void RemoveSeries(TChartSeries& s) override { list_.Remove(s); }
-    const TChartSeriesList& SeriesList() const override { return list_; }
-    void RefreshFromSource(TChartSeries&) override {}
-    void CheckDataSource(const TChartSeries&, const TChartSeries&) const override {}
-    QString FormatValue(const QString&, double value) const override { return QString::number(value); }
-    TColor ChartColor() const override { return clWhite; }
-    bool MouseConsumed() const override { return false; }
-    void SetMouseConsumed(bool) override {}
-    bool View3D() const override { return false; }
-    void SetView3D(bool) override {}
-    void SetClipPoints(bool) override {}
-    bool DepthOrdering() const override { return false; }
-    int HighestDepthOrder() const override { return 0; }
-    void SetHighestDepthOrder(int) override {}
-
-private:
-    std::unique_ptr<BenchAxis> bottom_;
-    std::unique_ptr<BenchAxis> left_;
-    TChartSeriesList list_{this};
 };
 
 void SetPerPoint(benchmark::State& state, std::int64_t points)
@@ -126,7 +83,7 @@ void BM_CalcVisibleRange(benchmark::State& state)
     auto series = MakeBigSeries();
     series->SetParentChart(&host);
     for (auto _ : state) {
-        series->CalcVisibleRange();
+        series->CalcVisibleRange(host.plot);
         benchmark::DoNotOptimize(series->LastVisible());
     }
     SetPerPoint(state, kBigSeries);

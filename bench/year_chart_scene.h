@@ -1,21 +1,19 @@
 #pragma once
 
-// The scene the year-chart benchmarks share: the main window with the
-// bundled samples loaded twice (eight years, one per point series) and its
-// chart at 831 x 553. Header only: every bench/*.cpp is an executable of
-// its own.
+// The scene the year-chart benchmarks share: the year view with the bundled
+// samples loaded twice (eight years, one per point series) drawing into its
+// chart at 831 x 553, without the window. Header only: every bench/*.cpp is
+// an executable of its own.
 
-#include "app/window/main_form.h"
+#include "support/year_view_host.h"
 #include "chart/canvas/colour.h"
 #include "chart/panel/chart.h"
 #include "chart/series/chart_series.h"
 
 #include <QColor>
-#include <QComboBox>
 #include <QDir>
 #include <QImage>
 #include <QPointF>
-#include <QSignalBlocker>
 #include <QString>
 #include <QStringList>
 
@@ -39,30 +37,23 @@ inline QStringList EightYearFiles()
     return paths;
 }
 
-// The window with eight years loaded and its chart at the benchmark size.
-// Nothing has been evaluated yet. The window stays hidden: the chart then
-// paints into its buffer, and no window system takes part in the timing.
-inline std::unique_ptr<TForm1> LoadedForm()
+// The view with eight years loaded and its chart at the benchmark size.
+// Nothing has been evaluated yet. The chart stays hidden: it then paints
+// into its buffer, and no window system takes part in the timing.
+inline std::unique_ptr<TYearViewHost> LoadedForm()
 {
-    auto form = std::make_unique<TForm1>();
+    auto form = std::make_unique<TYearViewHost>();
     form->LoadFiles(EightYearFiles());
     form->Chart()->resize(ChartWidth, ChartHeight);
     return form;
 }
 
-// Chooses mode and metric in the window's lists without their change
-// signals, then runs the change handler once, as one choice of the user
-// does. The metric indexes the list the mode uses (the sums from mode 4 on).
-inline void Select(TForm1& form, int mode, int metric)
+// Picks mode and metric as one choice in the lists does: the view
+// evaluates and binds the chart. The metric indexes the list the mode uses
+// (the sums from mode 4 on).
+inline void Select(TYearViewHost& form, int mode, int metric)
 {
-    QComboBox* metrics = mode >= 4 ? form.CB_Kum() : form.CB_Wahl();
-    {
-        const QSignalBlocker modeBlocker(form.CB_Art());
-        const QSignalBlocker metricBlocker(metrics);
-        form.CB_Art()->setCurrentIndex(mode);
-        metrics->setCurrentIndex(metric);
-    }
-    form.CB_WahlChange();
+    form.SelectEvaluation(mode, metric);
 }
 
 // One year series as plain data: its colour, its legend name and its

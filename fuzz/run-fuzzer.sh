@@ -10,13 +10,8 @@ shift
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${KALDORO_FUZZ_BUILD:-$root/build/fuzz}
 
-launcher=()
-if command -v ccache >/dev/null 2>&1; then
-  launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
-fi
-cmake -S "$root/fuzz" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++ \
-  "${launcher[@]}" >/dev/null
-cmake --build "$build"
+. "$root/fuzz/fuzz_build.sh"
+fuzz_build
 
 # New inputs go to the first corpus folder; the sample years are only read
 # (copied, as libFuzzer takes folders, and the samples also hold scripts).

@@ -12,13 +12,8 @@ shift 2
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${KALDORO_FUZZ_BUILD:-$root/build/fuzz}
 
-launcher=()
-if command -v ccache >/dev/null 2>&1; then
-  launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
-fi
-cmake -S "$root/fuzz" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++ \
-  "${launcher[@]}" >/dev/null
-cmake --build "$build" --target "$target"
+. "$root/fuzz/fuzz_build.sh"
+fuzz_build "$target"
 
 corpus=$build/corpus-$target
 seeds=$build/seeds-$target

@@ -2,7 +2,7 @@
 #include "chart/axes/custom_chart_axis.h"
 
 #include "chart/axes/axis_geometry.h"
-#include "chart/axes/axis_host.h"
+#include "chart/axes/axis_paint.h"
 #include "chart/axes/text_block.h"
 #include "chart/canvas/canvas3d.h"
 #include "chart/canvas/pixel_math.h"
@@ -36,8 +36,8 @@ bool RightAngleAlong(bool horizontal, int angle)
 class TAxisPainter
 {
 public:
-    TAxisPainter(const TCustomChartAxis& axis, TCanvas3D& canvas)
-        : axis_(axis), canvas_(canvas), host_(*axis.host_), side_(axis.Side()), out_(Outwards(side_))
+    TAxisPainter(const TCustomChartAxis& axis, const TAxisPaint& paint)
+        : axis_(axis), canvas_(paint.Canvas), paint_(paint), side_(axis.Side()), out_(Outwards(side_))
     {
     }
 
@@ -55,7 +55,7 @@ private:
 
     const TCustomChartAxis& axis_;
     TCanvas3D& canvas_;
-    const TAxisHost& host_;
+    const TAxisPaint& paint_;
     TAxisSide side_;
     int out_;
 };
@@ -63,10 +63,10 @@ private:
 void TAxisPainter::Text(int x, int y, int angle, const QString& text, const TFont& font)
 {
     TFont drawn = font;
-    if (host_.IsPrinting() && drawn.Color == clWhite)
+    if (paint_.Printing && drawn.Color == clWhite)
         drawn.Color = clBlack;
     SelectChartFont(canvas_, drawn);
-    canvas_.Brush().Color = host_.ChartColor();
+    canvas_.Brush().Color = paint_.ChartColour;
     canvas_.Brush().Style = bsClear;
     // The grid leaves the background opaque; an opaque label box would cover
     // the end of its neighbour and paint white bars on the panel.
@@ -121,13 +121,13 @@ void TAxisPainter::AxisLine()
     const int end = axis_.PixelEnd();
     switch (side_) {
     case asBottom: {
-        const int y = pos + host_.WallSize(asBottom);
-        Line(start - host_.WallSize(asLeft), y, end, y);
+        const int y = pos + paint_.WallSize(asBottom);
+        Line(start - paint_.WallSize(asLeft), y, end, y);
         break;
     }
     case asLeft: {
-        const int x = pos - host_.WallSize(asLeft);
-        Line(x, start, x, end + host_.WallSize(asBottom));
+        const int x = pos - paint_.WallSize(asLeft);
+        Line(x, start, x, end + paint_.WallSize(asBottom));
         break;
     }
     case asTop: Line(start, pos, end, pos); break;
@@ -158,11 +158,11 @@ void TAxisPainter::Grid(const std::vector<int>& pixels, const TChartPen& pen)
     if (pen.Color() == clDefault)
         canvas_.Pen().Color = 0x808080;
     // The thinnest line a printer draws for a styled grid.
-    if (host_.IsPrinting() && pen.Style() != psSolid && pen.Width() == 1)
+    if (paint_.Printing && pen.Style() != psSolid && pen.Width() == 1)
         canvas_.Pen().Width = 0;
     canvas_.Brush().Style = bsClear;
     canvas_.SetBackgroundMode(bmTransparent);
-    const TRect plot = host_.ChartRect();
+    const TRect plot = paint_.Plot;
     for (int p : pixels) {
         if (axis_.Horizontal())
             Line(p, plot.Top, p, plot.Bottom);
@@ -211,7 +211,7 @@ int TCustomChartAxis::MovedByPosition(int edge, const TRect& r) const
     return edge - Outwards(Side()) * RoundPixel(positionPercent_ * 0.01 * extent);
 }
 
-void TCustomChartAxis::ReserveAxisSpace(TRect& r, bool inflate)
+void TCustomChartAxis::ReserveAxisSpace(TRect& r, bool inflate, int wall)
 {
     const TAxisSide side = Side();
     if (side == asDepth)
@@ -232,26 +232,25 @@ void TCustomChartAxis::ReserveAxisSpace(TRect& r, bool inflate)
     if (labels_)
         edge -= out * labelsSize;
     labelBandPos_ = edge;
-    const int rest = tickSize + (host_ ? host_->WallSize(side) : 0);
+    const int rest = tickSize + wall;
     if (rest > 0)
         edge -= out * rest;
     titleBandPos_ = MovedByPosition(titleBandPos_, r);
     labelBandPos_ = MovedByPosition(labelBandPos_, r);
 }
 
-TAxisTickList TCustomChartAxis::Draw(bool calcPosAxis)
+TAxisTickList TCustomChartAxis::Draw(const TAxisPaint& paint, bool calcPosAxis)
 {
-    TCanvas3D* canvas = Canvas();
     // The depth axis shows only in a 3D view, which this chart does not draw.
-    if (!host_ || !canvas || depth_)
+    if (!host_ || depth_)
         return {};
     showsDateTime_ = HasDateTimeValues();
     const TAxisLabelScale scale = LabelScale();
     if (calcPosAxis) {
-        TRect plot = host_->ChartRect();
+        TRect plot = paint.Plot;
         axisLinePos_ = MovedByPosition(EdgeOf(plot, Side()), plot);
     }
-    TAxisPainter painter(*this, *canvas);
+    TAxisPainter painter(*this, paint);
     if (!title_.Caption().isEmpty())
         painter.Title();
     const TAxisTickList ticks = CalcTicks(scale);

@@ -11,9 +11,10 @@ class TChartSeries;
 class TChartSeriesList;
 class TCustomChartAxis;
 
-// The chart as its axes see it. The chart control implements it (next to
-// TSeriesHost, whose members of the same signature it shares); tests use a
-// fake. An axis never owns its host.
+// The chart as its axes see it while they scale and lay out; what drawing
+// needs comes with the paint (TAxisPaint). The chart control implements it
+// (next to TSeriesHost, whose members of the same signature it shares);
+// tests use a fake. An axis never owns its host.
 class TAxisHost
 {
 public:
@@ -35,15 +36,10 @@ public:
     // True while the chart is read from its stored form description: the
     // limit setters then accept any order of Minimum and Maximum.
     virtual bool IsLoading() const = 0;
-    virtual bool IsPrinting() const = 0;
     // Paging: 0 points per page means no paging.
     virtual int MaxPointsPerPage() const = 0;
     virtual int Page() const = 0;
     virtual bool ScaleLastPage() const = 0;
-    // The colour behind axis texts.
-    virtual TColor ChartColor() const = 0;
-    // Thickness of the wall along the given edge; 0 without 3D walls.
-    virtual int WallSize(TAxisSide side) const = 0;
     // 3D depth of the plot (DepthWidth); 0 in 2D.
     virtual int DepthWidth() const = 0;
 

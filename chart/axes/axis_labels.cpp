@@ -216,10 +216,10 @@ std::vector<TChartSeries*> TAxisLabelMaker::TextSeries(int& first, int& last) co
         if (!s->Active() || !s->IsBoundToAxis(&axis_) || s->LabelCount() == 0)
             continue;
         taken.push_back(s);
-        s->CalcVisibleRange();
-        if (s->FirstVisible() >= 0)
-            first = first < 0 ? s->FirstVisible() : std::min(first, s->FirstVisible());
-        last = std::max(last, s->LastVisible());
+        const auto [from, to] = s->VisibleRangeIn(axis_.host_->ChartRect());
+        if (from >= 0)
+            first = first < 0 ? from : std::min(first, from);
+        last = std::max(last, to);
     }
     return taken;
 }

@@ -15,6 +15,7 @@
 
 class TAxisHost;
 class TCanvas3D;
+struct TAxisPaint;
 
 // The label step of one paint: the increment and, on a date-time axis with
 // ExactDateTime, the calendar step it stands for (dtNone otherwise).
@@ -192,9 +193,10 @@ public:
     // --- layout and drawing -------------------------------------------------
     // Takes the axis' space from r (inflate) or only sets the band
     // positions from r.
-    void ReserveAxisSpace(TRect& r, bool inflate);
+    // wall: the thickness of the 3D wall along the axis' edge.
+    void ReserveAxisSpace(TRect& r, bool inflate, int wall = 0);
     // Draws the axis; returns the positions it marked.
-    TAxisTickList Draw(bool calcPosAxis);
+    TAxisTickList Draw(const TAxisPaint& paint, bool calcPosAxis);
 
 protected:
     // What SetProperty does after an effective change.

@@ -18,10 +18,17 @@ struct TTextBox
 
 // The box of `text` whose alignment reference point is (x, y). Its width is
 // measured only when needed: for centred or right-aligned text, or withWidth.
-TTextBox CalcTextBox(int x, int y, const QString& text, const QFontMetrics& fm, int flags, bool withWidth)
+TTextBox CalcTextBox(int x, int y, const QString& text, const TPlatformFonts::TEntry& font, int flags,
+                     bool withWidth)
 {
     const bool measure = withWidth || (flags & TextAlignCenter) != 0;
-    TTextBox box{x, y, measure ? fm.horizontalAdvance(text) : 0, fm.height(), fm.ascent()};
+    const QFontMetrics& fm = font.Metrics;
+    int width = 0;
+    if (measure) {
+        TGlyphTexts* figures = font.FigureTexts(text);
+        width = figures ? figures->Width(text) : fm.horizontalAdvance(text);
+    }
+    TTextBox box{x, y, width, fm.height(), fm.ascent()};
     switch (flags & TextAlignCenter) {
     case TextAlignCenter: box.Left = x - box.Width / 2; break;
     case TextAlignRight: box.Left = x - box.Width; break;
@@ -40,7 +47,7 @@ TTextBox CalcTextBox(int x, int y, const QString& text, const QFontMetrics& fm, 
 void TChartCanvas3D::DrawTextLine(int x, int y, const QString& text, const TFont& font, bool paintBackground)
 {
     const TPlatformFonts::TEntry& platform = fonts_.Get(font);
-    const TTextBox box = CalcTextBox(x, y, text, platform.Metrics, GetTextAlign(), paintBackground);
+    const TTextBox box = CalcTextBox(x, y, text, platform, GetTextAlign(), paintBackground);
     TPainterSaver saver(*painter_);
     painter_->setCompositionMode(QPainter::CompositionMode_SourceOver);
     if (paintBackground)
@@ -48,7 +55,11 @@ void TChartCanvas3D::DrawTextLine(int x, int y, const QString& text, const TFont
     painter_->setFont(platform.Platform);
     painter_->setPen(ToQColor(font.Color));
     painter_->setBackgroundMode(Qt::TransparentMode);
-    painter_->drawText(box.Left, box.Top + box.Ascent, text);
+    const QPointF baseline(box.Left, box.Top + box.Ascent);
+    if (TGlyphTexts* figures = platform.FigureTexts(text))
+        figures->Place(text, baseline).Draw(*painter_);
+    else
+        painter_->drawText(baseline, text);
 }
 
 void TChartCanvas3D::TextOut(int x, int y, const QString& text)
@@ -76,8 +87,11 @@ void TChartCanvas3D::TextAtAngle(int x, int y, const QString& text, int angle)
 
 int TChartCanvas3D::MeasureWidth(const QString& text) const
 {
-    if (const TPlatformFonts::TEntry* platform = fonts_.Find(Font()))
+    if (const TPlatformFonts::TEntry* platform = fonts_.Find(Font())) {
+        if (TGlyphTexts* figures = platform->FigureTexts(text))
+            return figures->Width(text);
         return platform->Metrics.horizontalAdvance(text);
+    }
     return QFontMetrics(Font().ToQFont()).horizontalAdvance(text);
 }
 

@@ -10,7 +10,7 @@ const TPlatformFonts::TEntry& TPlatformFonts::Get(const TFont& font)
         entries_.clear();
     QFont platform = font.ToQFont();
     QFontMetrics metrics(platform);
-    entries_.push_back({font, std::move(platform), std::move(metrics)});
+    entries_.push_back({font, std::move(platform), std::move(metrics), {}});
     return entries_.back();
 }
 
@@ -18,4 +18,16 @@ const TPlatformFonts::TEntry* TPlatformFonts::Find(const TFont& font) const
 {
     const auto it = std::ranges::find(entries_, font, &TEntry::Font);
     return it == entries_.end() ? nullptr : &*it;
+}
+
+TGlyphTexts* TPlatformFonts::TEntry::FigureTexts(const QString& text) const
+{
+    const bool figures = !text.isEmpty() && std::ranges::all_of(text, [](QChar c) {
+        return c.isDigit() || QStringView(u" .,:;+-%/()'").contains(c);
+    });
+    if (!figures)
+        return nullptr;
+    if (!Figures)
+        Figures = std::make_unique<TGlyphTexts>(Platform);
+    return Figures.get();
 }

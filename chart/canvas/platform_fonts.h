@@ -1,10 +1,12 @@
 #pragma once
 
 #include "chart/canvas/chart_font.h"
+#include "chart/canvas/glyph_texts.h"
 
 #include <QFont>
 #include <QFontMetrics>
 
+#include <memory>
 #include <vector>
 
 // The platform fonts of the few chart fonts a canvas draws with (title,
@@ -19,6 +21,15 @@ public:
         TFont Font;
         QFont Platform;
         QFontMetrics Metrics;
+
+        // Figures (digits and their punctuation) measured and drawn from
+        // the font's glyphs: axis labels are mostly figures, and shaping
+        // each of them anew on every paint was a third of the paint.
+        // Letters keep Qt's shaping and kerning. Null for any other text.
+        TGlyphTexts* FigureTexts(const QString& text) const;
+
+        // Built on the first figure text.
+        mutable std::unique_ptr<TGlyphTexts> Figures;
     };
 
     // The entry for font, built when it is new.

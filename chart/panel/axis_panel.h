@@ -43,6 +43,7 @@ public:
 
     // --- series ---------------------------------------------------------------
     const TChartSeriesList& SeriesList() const override { return seriesList_; }
+    const TSeriesFrame* ShownFrame(const TChartSeries& series) const override;
     // Takes ownership and adds the series (FreeSeriesColour for clDefault).
     template <typename Series>
     Series& AddSeries(std::unique_ptr<Series> series)
@@ -105,6 +106,13 @@ public:
     // Clamps to 1..PageCount(); repaints and fires OnPageChange on a change.
     virtual void GoToPage(int value);
 
+    // The context a series draws in on this paint, its visible range not
+    // yet found; the legend symbols are drawn in it too.
+    TSeriesPaint SeriesPaint(const TChartSeries& series) const;
+    // The legend's colour of the paint in progress, behind its symbols.
+    void SetLegendBackColour(TColor value) { legendBackColour_ = value; }
+    TColor LegendBackColour() const { return legendBackColour_; }
+
     // --- scaling queries ---------------------------------------------------------
     double AxisDataMinX(const TCustomChartAxis& axis) const { return DataRange(axis).Min; }
     double AxisDataMaxX(const TCustomChartAxis& axis) const { return DataRange(axis).Max; }
@@ -114,9 +122,7 @@ public:
 
     // --- what the axes read ---------------------------------------------------------
     bool IsLoading() const override { return false; }
-    bool IsPrinting() const override { return Printing(); }
-    TColor ChartColor() const override { return Color(); }
-    int WallSize(TAxisSide side) const override;
+    int WallSize(TAxisSide side) const;
     int WidestPointLabel() const override;
     int WidestMarkOfChart() const override;
     QString SeriesMarkText(const TChartSeries& series, int index) const override;
@@ -148,7 +154,7 @@ protected:
     // leaves it.
     void KeepWindowFrame() { lastFrame_ = std::move(paintFrame_); }
     TChartFrame& WindowFrame() { return lastFrame_; }
-    // Puts the axes' and series' working state of `frame` back.
+    // Puts the axes' working state of `frame` back.
     void RestoreWorkingState(const TChartFrame& frame);
     // Detaches and frees every series; the chart's destructors call it first.
     void FreeAllSeries();
@@ -182,6 +188,7 @@ private:
     bool view3DWalls_ = true;
     bool clipPoints_ = true;
     bool destroying_ = false;
+    TColor legendBackColour_ = clWhite;
     TChartFrame paintFrame_;
     TChartFrame lastFrame_;
     // Last: the axes talk to this host while they are created.

@@ -1,10 +1,12 @@
 #include "chart/panel/axis_panel.h"
 
+#include "chart/axes/axis_paint.h"
 #include "chart/canvas/pixel_math.h"
 #include "chart/panel/chart_settings.h"
 #include "chart/panel/rubber_band.h"
 
 #include <algorithm>
+#include <tuple>
 #include <cstdlib>
 
 // The paint sequence of the chart: layout of titles and axes, walls, axes
@@ -115,7 +117,7 @@ TRect TCustomAxisPanel::ReserveAxesSpace(TRect r)
         if (!AxisShown(axis))
             continue;
         TRect shrunk = r;
-        axis.ReserveAxisSpace(shrunk, i < TChartAxisList::BuiltInCount);
+        axis.ReserveAxisSpace(shrunk, i < TChartAxisList::BuiltInCount, WallSize(axis.Side()));
         // An axis that would leave no room takes none.
         if (!IntersectRect(shrunk, r).IsEmpty())
             r = shrunk;
@@ -156,9 +158,19 @@ void TCustomAxisPanel::ApplySeriesMargins()
 void TCustomAxisPanel::DrawAxes()
 {
     Fire(OnBeforeDrawAxes, *this);
+    TAxisPaint paint{.Canvas = *Canvas(), .Plot = ChartRect(), .ChartColour = Color(), .Printing = Printing()};
+    for (TAxisSide side : {asBottom, asLeft})
+        paint.Walls[std::size_t(side)] = WallSize(side);
     for (int i = 0; i < axes_->Count(); ++i)
         if (TCustomChartAxis& axis = axes_->At(i); AxisShown(axis))
-            paintFrame_.Axes[std::size_t(i)].Ticks = axis.Draw(true);
+            paintFrame_.Axes[std::size_t(i)].Ticks = axis.Draw(paint, true);
+}
+
+TSeriesPaint TCustomAxisPanel::SeriesPaint(const TChartSeries& series) const
+{
+    return {.Canvas = *Canvas(), .Plot = ChartRect(), .HorizAxis = series.BoundHorizAxis(),
+            .VertAxis = series.BoundVertAxis(), .ChartColour = Color(), .LegendBackColour = legendBackColour_,
+            .TextStyle = LegendTextStyle(), .View3D = View3D()};
 }
 
 void TCustomAxisPanel::RestoreWorkingState(const TChartFrame& frame)
@@ -167,35 +179,42 @@ void TCustomAxisPanel::RestoreWorkingState(const TChartFrame& frame)
     for (int i = 0; i < axes_->Count() && i < int(frame.Axes.size()); ++i)
         if (frame.Axes[std::size_t(i)].Axis == &axes_->At(i))
             axes_->At(i).RestoreFrame(frame.Axes[std::size_t(i)]);
-    for (const TSeriesFrame& s : frame.Series)
-        s.Series->RestoreFrame(s);
+}
+
+const TSeriesFrame* TCustomAxisPanel::ShownFrame(const TChartSeries& series) const
+{
+    for (const TSeriesFrame& s : lastFrame_.Series)
+        if (s.Series == &series)
+            return &s;
+    return nullptr;
 }
 
 void TCustomAxisPanel::DrawSeries(TChartSeries& series)
 {
-    series.CalcVisibleRange();
-    if (series.FirstVisible() == -1) {
-        paintFrame_.Series.push_back(series.Frame());
+    TSeriesPaint paint = SeriesPaint(series);
+    std::tie(paint.FirstVisible, paint.LastVisible) = series.VisibleRangeIn(paint.Plot);
+    if (paint.FirstVisible == -1) {
+        paintFrame_.Series.push_back(series.FrameOf(paint));
         return;
     }
     series.FireBeforeDrawValues();
-    TCanvas3D& canvas = *Canvas();
+    TCanvas3D& canvas = paint.Canvas;
     const bool clip = clipPoints_ && ClippingAllowed();
     if (clip)
-        canvas.ClipToPlot(ChartRect(), 0, DepthWidth());
-    series.DrawVisiblePoints();
+        canvas.ClipToPlot(paint.Plot, 0, DepthWidth());
+    series.DrawVisiblePoints(paint);
     if (clip)
         canvas.RemoveClip();
     if (series.Marks().Visible()) {
         // Marks may stand out of the plot unless they are told to clip.
         const bool clipMarks = series.Marks().Clip() && ClippingAllowed();
         if (clipMarks)
-            canvas.ClipToPlot(ChartRect(), 0, DepthWidth());
-        series.DrawMarks();
+            canvas.ClipToPlot(paint.Plot, 0, DepthWidth());
+        series.DrawMarks(paint);
         if (clipMarks)
             canvas.RemoveClip();
     }
-    paintFrame_.Series.push_back(series.Frame());
+    paintFrame_.Series.push_back(series.FrameOf(paint));
     series.FireAfterDrawValues();
 }
 

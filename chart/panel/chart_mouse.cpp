@@ -29,26 +29,20 @@ void TCustomChart::FinishFrame()
 {
     TChartFrame& frame = PaintFrame();
     frame.TitleShown = title_->Visible();
-    frame.TitleBox = title_->TitleBox();
+    frame.TitleBox = title_->PaintedBox();
     frame.FootShown = foot_->Visible();
-    frame.FootBox = foot_->TitleBox();
+    frame.FootBox = foot_->PaintedBox();
     frame.LegendShown = legend_ && legend_->Visible() && ActiveCount() > 0;
     if (frame.LegendShown)
-        frame.Legend = legend_->LastLayout();
-    frame.LegendBackColour = legendBackColour_;
+        frame.Legend = legend_->PaintedLayout();
+    frame.LegendBackColour = LegendBackColour();
     if (PaintingForWindow()) {
         KeepWindowFrame();
         hoverOverlay_->Forget();
         return;
     }
     pictureFrame_ = std::move(frame);
-    const TChartFrame& window = LastFrame();
-    RestoreWorkingState(window);
-    title_->RestoreBox(window.TitleBox);
-    foot_->RestoreBox(window.FootBox);
-    if (legend_ && window.LegendShown)
-        legend_->RestoreLayout(window.Legend);
-    legendBackColour_ = window.LegendBackColour;
+    RestoreWorkingState(LastFrame());
 }
 
 TChartClickedPart TCustomChart::FindClickedPart(int x, int y) const

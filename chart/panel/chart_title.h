@@ -44,12 +44,14 @@ public:
     bool Visible() const { return visible_; }
     void SetVisible(bool value) { SetProperty(visible_, value); }
 
-    // The box the title took at its last paint.
-    TRect TitleBox() const { return titleBox_; }
-    // Puts back the box of an earlier paint.
-    void RestoreBox(const TRect& box) { titleBox_ = box; }
+    // The box the title took at the chart's last window paint: a view of
+    // that paint's frame once the chart shows it one.
+    TRect TitleBox() const { return shownBox_ ? *shownBox_ : titleBox_; }
+    void ShowBoxOf(const TRect* windowBox) { shownBox_ = windowBox; }
+    // The box of the paint in progress (or just finished), window or not.
+    TRect PaintedBox() const { return titleBox_; }
     // Visible and (x, y) inside TitleBox (right and bottom edges excluded).
-    bool Clicked(int x, int y) const { return visible_ && titleBox_.Contains({x, y}); }
+    bool Clicked(int x, int y) const { return visible_ && TitleBox().Contains({x, y}); }
 
     // Draws the title (onTop) or the foot and takes its space from the
     // chart's plot rectangle.
@@ -76,4 +78,5 @@ private:
     bool adjustFrame_ = true;
     bool visible_ = true;
     TRect titleBox_;
+    const TRect* shownBox_ = nullptr;
 };

@@ -12,6 +12,10 @@ TCustomChart::TCustomChart(QWidget* parent)
       bottomWall_(std::make_unique<TChartWall>(*this, clWhite))
 {
     backWall_->Brush().SetStyle(bsClear);
+    // What the window shows is read from its last paint's frame.
+    title_->ShowBoxOf(&WindowFrame().TitleBox);
+    foot_->ShowBoxOf(&WindowFrame().FootBox);
+    legend_->ShowLayoutOf(&WindowFrame().Legend);
     hoverOverlay_ = std::make_unique<THoverOverlay>(*this);
     // Moves without a button pressed reach the series and the cursor too.
     setMouseTracking(true);
@@ -34,6 +38,8 @@ void TCustomChart::SetBackColor(TColor value)
 void TCustomChart::SetLegend(std::unique_ptr<TChartLegend> legend)
 {
     legend_ = std::move(legend);
+    if (legend_)
+        legend_->ShowLayoutOf(&WindowFrame().Legend);
     Invalidate();
 }
 

@@ -39,10 +39,8 @@ public:
     TChartLegend* Legend() const { return legend_.get(); }
     void SetLegend(std::unique_ptr<TChartLegend> legend);
     // The legend's colour of its last paint, for the series' symbols.
-    TColor LegendBackColour() const override { return legendBackColour_; }
     // Marks of the legend style write a point as the legend would.
     TLegendTextStyle LegendTextStyle() const override { return legend_ ? legend_->TextStyle() : ltsLeftValue; }
-    void SetLegendBackColour(TColor value) { legendBackColour_ = value; }
     TOnGetLegendText OnGetLegendText;
     TOnGetLegendRect OnGetLegendRect;
     TOnGetLegendPos OnGetLegendPos;
@@ -141,7 +139,6 @@ private:
     std::unique_ptr<TChartWall> leftWall_;
     std::unique_ptr<TChartLegend> legend_;
     std::unique_ptr<TChartWall> bottomWall_;
-    TColor legendBackColour_ = clWhite;
     bool backImageInside_ = false;
     bool mouseConsumed_ = false;
 

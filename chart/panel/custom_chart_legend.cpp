@@ -191,5 +191,5 @@ TRect TCustomChartLegend::SymbolRect(int x, int y, int bottom) const
 
 int TCustomChartLegend::Clicked(int x, int y) const
 {
-    return LegendSlotAt(layout_, x, y);
+    return LegendSlotAt(LastLayout(), x, y);
 }

@@ -98,13 +98,16 @@ public:
     TRect SymbolRect(int x, int y, int bottom) const;
 
     // --- the last paint ---------------------------------------------------------
-    const TLegendLayout& LastLayout() const { return layout_; }
-    // Puts back the layout of an earlier paint.
-    void RestoreLayout(const TLegendLayout& layout) { layout_ = layout; }
-    TRect LegendBox() const { return layout_.Box; }
-    int ColumnTotal() const { return layout_.ColumnTotal; }
-    int RowTotal() const { return layout_.RowTotal; }
-    int SymbolWidth() const { return layout_.SymbolWidth; }
+    // The layout of the chart's last window paint: a view of that paint's
+    // frame once the chart shows it one.
+    const TLegendLayout& LastLayout() const { return shown_ ? *shown_ : layout_; }
+    void ShowLayoutOf(const TLegendLayout* windowLayout) { shown_ = windowLayout; }
+    // The layout of the paint in progress (or just finished), window or not.
+    const TLegendLayout& PaintedLayout() const { return layout_; }
+    TRect LegendBox() const { return LastLayout().Box; }
+    int ColumnTotal() const { return LastLayout().ColumnTotal; }
+    int RowTotal() const { return LastLayout().RowTotal; }
+    int SymbolWidth() const { return LastLayout().SymbolWidth; }
 
     // Lays out and paints the legend and takes its space from ChartRect.
     void Draw() override;
@@ -147,4 +150,5 @@ private:
     bool visible_ = true;
 
     TLegendLayout layout_;
+    const TLegendLayout* shown_ = nullptr;
 };

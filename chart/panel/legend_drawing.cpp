@@ -105,11 +105,11 @@ void TCustomChartLegend::DrawSymbol(int index, const TRect& symbol)
 {
     if (styleInEffect_ != lsValues) {
         if (TChartSeries* series = chart_->LegendSeriesAt(index))
-            series->DrawLegendEntry(-1, symbol);
+            series->DrawLegendEntry(chart_->SeriesPaint(*series), -1, symbol);
         return;
     }
     if (TChartSeries* first = chart_->FirstActiveSeries()) {
-        first->DrawLegendEntry(first->LegendItemToPoint(index), symbol);
+        first->DrawLegendEntry(chart_->SeriesPaint(*first), first->LegendItemToPoint(index), symbol);
         return;
     }
     TCanvas3D& canvas = *chart_->Canvas();

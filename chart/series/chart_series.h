@@ -12,6 +12,7 @@
 #include "chart/series/series_frame.h"
 #include "chart/series/series_host.h"
 #include "chart/series/series_marks.h"
+#include "chart/series/series_paint.h"
 #include "chart/series/series_types.h"
 
 #include <QList>
@@ -130,20 +131,32 @@ public:
     void RequestRepaint() override;
 
     // --- Drawing ----------------------------------------------------------
-    // Sets FirstVisible()/LastVisible() from the category axis' range.
-    void CalcVisibleRange();
-    int FirstVisible() const { return firstVisible_; }
-    int LastVisible() const { return lastVisible_; }
-    // The working state of the paint as a value, with the pixel of every
-    // visible point, and back (a paint elsewhere leaves the window's in place).
+    // The points along the category axis that lie in plot, as the bound
+    // axes map them now: {first, last}, both -1 when none.
+    std::pair<int, int> VisibleRangeIn(const TRect& plot) const;
+    // Sets FirstVisible()/LastVisible() from the category axis' range, for
+    // a series its chart has not painted (the chart's paint finds its own).
+    void CalcVisibleRange(const TRect& plot);
+    // The visible range of the chart's last window paint: a view of that
+    // paint's frame, or what CalcVisibleRange found without one.
+    int FirstVisible() const;
+    int LastVisible() const;
+    // The paint context of this series on canvas, with the visible range of
+    // plot; the chart adds its colours.
+    TSeriesPaint PaintContext(TCanvas3D& canvas, const TRect& plot) const;
+    // Where a paint draws point index.
+    TPoint PointPixelIn(const TSeriesPaint& paint, int index) const;
+    // This series as paint drew it, with the pixel of every visible point.
+    TSeriesFrame FrameOf(const TSeriesPaint& paint) const;
+    // What the last window paint drew of this series, or its own range
+    // drawn with the bound axes as they map now.
     TSeriesFrame Frame() const;
-    void RestoreFrame(const TSeriesFrame& frame);
     // Counts every change of the points: a frame of an older count is stale.
     int DataChanges() const { return dataChanges_; }
     virtual void PrepareForPaint() {}
     virtual void FireBeforeDrawValues();
-    virtual void DrawVisiblePoints();
-    virtual void DrawPoint(int index) { (void)index; }
+    virtual void DrawVisiblePoints(const TSeriesPaint& paint);
+    virtual void DrawPoint(const TSeriesPaint& paint, int index) { (void)paint; (void)index; }
     virtual void FireAfterDrawValues();
     virtual bool DrawsPointsForward() const { return true; }
     virtual bool DrawsSeriesForward(int index) const { (void)index; return true; }
@@ -176,16 +189,17 @@ public:
     // rect: prepares the canvas brush in the item's colour against the
     // legend's colour, then DrawLegendSymbol. Draws nothing for a clNone
     // item, or for the whole series when every point has its own colour.
-    virtual void DrawLegendEntry(int index, const TRect& rect);
+    virtual void DrawLegendEntry(const TSeriesPaint& paint, int index, const TRect& rect);
     // Draws the symbol of point index (-1: the whole series) into rect on the
     // chart's canvas, whose pen and brush the legend has prepared. The base
     // symbol is the rectangle itself.
-    virtual void DrawLegendSymbol(int index, const TRect& rect);
+    virtual void DrawLegendSymbol(const TSeriesPaint& paint, int index, const TRect& rect);
     // May change the back colour and brush style the legend prepares the
     // canvas with before the symbol is drawn; the base changes nothing.
-    virtual void PrepareLegendBrush(int index, TColor& backColour, TBrushStyle& brushStyle)
+    virtual void PrepareLegendBrush(const TSeriesPaint& paint, int index, TColor& backColour,
+                                    TBrushStyle& brushStyle)
     {
-        (void)index; (void)backColour; (void)brushStyle;
+        (void)paint; (void)index; (void)backColour; (void)brushStyle;
     }
 
     // --- Depth (3D only; all 0 in a 2D chart) -------------------------------
@@ -261,14 +275,17 @@ public:
     // --- Marks (value labels next to the points) ----------------------------
     // The text of point index's mark by Marks().Style(), after OnGetMarkText.
     QString MarkText(int index) const;
+    // The same with the legend's text style given, as a paint hands it over.
+    QString MarkTextIn(int index, TLegendTextStyle legendStyle) const;
     // The widest mark text of all points on the chart's canvas; 0 without one.
     int WidestMark() const;
     // Draws the mark of every visible point that is not null and has a
     // text; the chart calls it after DrawVisiblePoints().
-    void DrawMarks();
+    void DrawMarks(const TSeriesPaint& paint);
     // Draws the mark of point index at position in the point's colour;
     // series types move the position first.
-    virtual void DrawPointMark(int index, const QString& text, TSeriesMarkPosition position);
+    virtual void DrawPointMark(const TSeriesPaint& paint, int index, const QString& text,
+                               TSeriesMarkPosition position);
 
     // Design-time values, kept for copying only.
     const QString& Identifier() const { return identifier_; }
@@ -359,7 +376,7 @@ private:
 
     int dataChanges_ = 0;
 
-    // Working state of the last paint.
+    // The range CalcVisibleRange found, for a series no window paint drew.
     int firstVisible_ = -1;
     int lastVisible_ = -1;
     int computedDepth_ = 0;

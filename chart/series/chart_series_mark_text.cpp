@@ -66,14 +66,7 @@ QString LabelOrValue(const TChartSeries& series, int index)
     return label.isEmpty() ? ValueText(series, index) : label;
 }
 
-// The point's text as the chart's legend writes it.
-QString LegendText(const TChartSeries& series, int index)
-{
-    const TSeriesHost* chart = series.ParentChart();
-    return series.LegendItemText(index, chart ? chart->LegendTextStyle() : ltsLeftValue);
-}
-
-QString StyledText(const TChartSeries& series, int index)
+QString StyledText(const TChartSeries& series, int index, TLegendTextStyle legendStyle)
 {
     switch (series.Marks().Style()) {
     case smsValue: return ValueText(series, index);
@@ -81,7 +74,7 @@ QString StyledText(const TChartSeries& series, int index)
     case smsLabel: return LabelOrValue(series, index);
     case smsLabelPercent: return Joined(series.PointLabel(index), PercentText(series, index));
     case smsLabelValue: return Joined(series.PointLabel(index), ValueText(series, index));
-    case smsLegend: return LegendText(series, index);
+    case smsLegend: return series.LegendItemText(index, legendStyle);
     case smsPercentTotal: return PercentTotalText(series, index);
     case smsLabelPercentTotal: return Joined(series.PointLabel(index), PercentTotalText(series, index));
     case smsXValue: return XValueText(series, index);
@@ -93,7 +86,13 @@ QString StyledText(const TChartSeries& series, int index)
 
 QString TChartSeries::MarkText(int index) const
 {
-    QString text = StyledText(*this, index);
+    // The point's text as the chart's legend writes it, for the legend style.
+    return MarkTextIn(index, parentChart_ ? parentChart_->LegendTextStyle() : ltsLeftValue);
+}
+
+QString TChartSeries::MarkTextIn(int index, TLegendTextStyle legendStyle) const
+{
+    QString text = StyledText(*this, index, legendStyle);
     if (OnGetMarkText)
         OnGetMarkText(*this, index, text);
     return text;

@@ -2,30 +2,28 @@
 
 #include "chart/canvas/canvas3d.h"
 #include "chart/series/chart_series.h"
-#include "chart/series/series_host.h"
 
-void TChartSeries::DrawMarks()
+void TChartSeries::DrawMarks(const TSeriesPaint& paint)
 {
-    TCanvas3D* canvas = parentChart_ ? parentChart_->Canvas() : nullptr;
-    if (!canvas || firstVisible_ < 0)
+    if (paint.FirstVisible < 0)
         return;
+    TCanvas3D& canvas = paint.Canvas;
     TFont font = marks_->Font();
-    font.PixelsPerInch = canvas->Font().PixelsPerInch;
-    for (int i = firstVisible_; i <= lastVisible_; ++i) {
+    font.PixelsPerInch = canvas.Font().PixelsPerInch;
+    for (int i = paint.FirstVisible; i <= paint.LastVisible; ++i) {
         if (IsNullPoint(i))
             continue;
-        const QString text = MarkText(i);
+        const QString text = MarkTextIn(i, paint.TextStyle);
         if (text.isEmpty())
             continue;
         // Set for every mark: drawing one may leave another font behind.
-        canvas->Font() = font;
-        const TPoint point{PointPixelX(i), PointPixelY(i)};
-        DrawPointMark(i, text, marks_->CalcPosition(*canvas, text, point));
+        canvas.Font() = font;
+        DrawPointMark(paint, i, text, marks_->CalcPosition(canvas, text, PointPixelIn(paint, i)));
     }
 }
 
-void TChartSeries::DrawPointMark(int index, const QString& text, TSeriesMarkPosition position)
+void TChartSeries::DrawPointMark(const TSeriesPaint& paint, int index, const QString& text,
+                                 TSeriesMarkPosition position)
 {
-    if (TCanvas3D* canvas = parentChart_ ? parentChart_->Canvas() : nullptr)
-        marks_->DrawMark(*canvas, index, text, position, PointColor(index), parentChart_->ChartColor());
+    marks_->DrawMark(paint.Canvas, index, text, position, PointColor(index), paint.ChartColour);
 }

@@ -5,6 +5,7 @@
 #include "chart/series/chart_series_list.h"
 
 #include <algorithm>
+#include <tuple>
 
 void TChartSeries::SetParentChart(TSeriesHost* chart)
 {
@@ -119,25 +120,20 @@ void TChartSeries::VerticalMargins(int& top, int& bottom) const
     top = bottom = 0;
 }
 
-void TChartSeries::CalcVisibleRange()
+std::pair<int, int> TChartSeries::VisibleRangeIn(const TRect& plot) const
 {
-    firstVisible_ = lastVisible_ = -1;
     const int count = PointCount();
     if (count < 1)
-        return;
+        return {-1, -1};
     const int last = count - 1;
 
     // The list running along the category axis, and that axis.
     const bool horizontal = IsYMain();
     const TChartValueList& list = horizontal ? *xValues_ : *yValues_;
     const TSeriesAxis* axis = horizontal ? boundHorizAxis_ : boundVertAxis_;
-    if (!limitToVisible_ || list.Order() == loNone || !axis || !parentChart_) {
-        firstVisible_ = 0;
-        lastVisible_ = last;
-        return;
-    }
+    if (!limitToVisible_ || list.Order() == loNone || !axis)
+        return {0, last};
 
-    const TRect plot = parentChart_->ChartRect();
     const bool inverted = axis->Inverted();
     int lowPixel, highPixel;
     if (horizontal) {
@@ -154,20 +150,34 @@ void TChartSeries::CalcVisibleRange()
     while (first <= last && list.ValueAt(first) < low)
         ++first;
     if (first > last)
-        return; // everything lies before the visible range
-    firstVisible_ = first;
-
-    if (list.LastValue() <= high) {
-        lastVisible_ = last;
-        return;
-    }
+        return {-1, -1}; // everything lies before the visible range
+    if (list.LastValue() <= high)
+        return {first, last};
     int end = first;
     while (end < last && list.ValueAt(end) < high)
         ++end;
     // Without ExtendToEdges the first point beyond the far edge is dropped.
     if (!extendToEdges_ && list.ValueAt(end) > high)
         --end;
-    lastVisible_ = end;
+    return {first, end};
+}
+
+void TChartSeries::CalcVisibleRange(const TRect& plot)
+{
+    std::tie(firstVisible_, lastVisible_) = VisibleRangeIn(plot);
+}
+
+TSeriesPaint TChartSeries::PaintContext(TCanvas3D& canvas, const TRect& plot) const
+{
+    const auto [first, last] = VisibleRangeIn(plot);
+    return {.Canvas = canvas, .Plot = plot, .HorizAxis = boundHorizAxis_, .VertAxis = boundVertAxis_,
+            .FirstVisible = first, .LastVisible = last};
+}
+
+TPoint TChartSeries::PointPixelIn(const TSeriesPaint& paint, int index) const
+{
+    return {paint.HorizAxis ? paint.HorizAxis->ValueToPixel(PointX(index)) : 0,
+            paint.VertAxis ? paint.VertAxis->ValueToPixel(PointY(index)) : 0};
 }
 
 void TChartSeries::FireBeforeDrawValues()
@@ -182,16 +192,18 @@ void TChartSeries::FireAfterDrawValues()
         AfterDrawValues(*this);
 }
 
-void TChartSeries::DrawVisiblePoints()
+void TChartSeries::DrawVisiblePoints(const TSeriesPaint& paint)
 {
-    if (firstVisible_ < 0 || lastVisible_ < firstVisible_)
+    const int first = paint.FirstVisible;
+    const int last = paint.LastVisible;
+    if (first < 0 || last < first)
         return;
     if (DrawsPointsForward()) {
-        for (int i = firstVisible_; i <= lastVisible_; ++i)
-            DrawPoint(i);
+        for (int i = first; i <= last; ++i)
+            DrawPoint(paint, i);
     } else {
-        for (int i = lastVisible_; i >= firstVisible_; --i)
-            DrawPoint(i);
+        for (int i = last; i >= first; --i)
+            DrawPoint(paint, i);
     }
 }
 
@@ -262,8 +274,34 @@ void TChartSeries::SetDepthPositions(int start, int middle, int end)
     endZ_ = end;
 }
 
+TSeriesFrame TChartSeries::FrameOf(const TSeriesPaint& paint) const
+{
+    TSeriesFrame frame{const_cast<TChartSeries*>(this), paint.FirstVisible, paint.LastVisible, startZ_, middleZ_,
+                       endZ_, dataChanges_, {}};
+    if (frame.FirstVisible < 0 || frame.LastVisible < frame.FirstVisible)
+        return frame;
+    frame.Pixels.reserve(std::size_t(frame.LastVisible - frame.FirstVisible + 1));
+    for (int i = frame.FirstVisible; i <= frame.LastVisible; ++i)
+        frame.Pixels.push_back(PointPixelIn(paint, i));
+    return frame;
+}
+
+int TChartSeries::FirstVisible() const
+{
+    const TSeriesFrame* shown = parentChart_ ? parentChart_->ShownFrame(*this) : nullptr;
+    return shown ? shown->FirstVisible : firstVisible_;
+}
+
+int TChartSeries::LastVisible() const
+{
+    const TSeriesFrame* shown = parentChart_ ? parentChart_->ShownFrame(*this) : nullptr;
+    return shown ? shown->LastVisible : lastVisible_;
+}
+
 TSeriesFrame TChartSeries::Frame() const
 {
+    if (const TSeriesFrame* shown = parentChart_ ? parentChart_->ShownFrame(*this) : nullptr)
+        return *shown;
     TSeriesFrame frame{const_cast<TChartSeries*>(this), firstVisible_, lastVisible_, startZ_, middleZ_, endZ_,
                        dataChanges_, {}};
     if (firstVisible_ < 0 || lastVisible_ < firstVisible_)
@@ -272,16 +310,6 @@ TSeriesFrame TChartSeries::Frame() const
     for (int i = firstVisible_; i <= lastVisible_; ++i)
         frame.Pixels.push_back({PointPixelX(i), PointPixelY(i)});
     return frame;
-}
-
-void TChartSeries::RestoreFrame(const TSeriesFrame& frame)
-{
-    // A frame of points changed since would name points that are gone.
-    if (frame.DataChanges != dataChanges_)
-        return;
-    firstVisible_ = frame.FirstVisible;
-    lastVisible_ = frame.LastVisible;
-    SetDepthPositions(frame.StartZ, frame.MiddleZ, frame.EndZ);
 }
 
 int TChartSeries::PointAt(int x, int y) const

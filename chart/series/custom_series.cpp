@@ -84,43 +84,43 @@ void TCustomSeries::VerticalMargins(int& top, int& bottom) const
         bottom = lineHeight_;
 }
 
-void TCustomSeries::DrawPointMark(int index, const QString& text, TSeriesMarkPosition position)
+void TCustomSeries::DrawPointMark(const TSeriesPaint& paint, int index, const QString& text,
+                                  TSeriesMarkPosition position)
 {
     const int rise = Marks().ArrowLength();
     position.LeftTop.Y -= rise;
     position.ArrowTo.Y -= rise;
-    TChartSeries::DrawPointMark(index, text, position);
+    TChartSeries::DrawPointMark(paint, index, text, position);
 }
 
-void TCustomSeries::DrawLegendSymbol(int index, const TRect& rect)
+void TCustomSeries::DrawLegendSymbol(const TSeriesPaint& paint, int index, const TRect& rect)
 {
-    TCanvas3D* canvas = Canvas();
-    if (!canvas)
-        return;
+    TCanvas3D& canvas = paint.Canvas;
     const TColor colour = index == -1 ? SeriesColor() : PointColor(index);
     if (pointer_->Visible()) {
         if (connectPoints_)
-            DrawLegendLine(*canvas, rect, colour);
+            DrawLegendLine(paint, rect, colour);
         // A visible line leaves the marker a third of the box, else half.
         const bool line = linePen_->Visible();
         const int w = line ? rect.Width() / 3 : rect.Width() / 2 + 1;
         const int h = line ? rect.Height() / 3 : rect.Height() / 2 + 1;
-        pointer_->PrepareCanvas(*canvas, colour);
-        TSeriesPointer::DrawShape(*canvas, pointer_->Style(), (rect.Left + rect.Right) / 2,
+        pointer_->PrepareCanvas(canvas, colour);
+        TSeriesPointer::DrawShape(canvas, pointer_->Style(), (rect.Left + rect.Right) / 2,
                                   (rect.Top + rect.Bottom) / 2, std::min(pointer_->HorizSize(), w),
                                   std::min(pointer_->VertSize(), h), colour);
     } else if (connectPoints_ && !drawArea_) {
-        DrawLegendLine(*canvas, rect, colour);
+        DrawLegendLine(paint, rect, colour);
     } else {
-        TChartSeries::DrawLegendSymbol(index, rect);
+        TChartSeries::DrawLegendSymbol(paint, index, rect);
     }
 }
 
-void TCustomSeries::DrawLegendLine(TCanvas3D& canvas, const TRect& rect, TColor colour)
+void TCustomSeries::DrawLegendLine(const TSeriesPaint& paint, const TRect& rect, TColor colour)
 {
+    TCanvas3D& canvas = paint.Canvas;
     canvas.AssignVisiblePen(*linePen_);
     canvas.Pen().Color = colour;
-    if (ParentChart()->View3D()) {
+    if (paint.View3D) {
         canvas.Brush().Style = lineBrush_;
         canvas.Brush().Color = colour;
         canvas.PlainRect(rect);

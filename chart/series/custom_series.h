@@ -25,9 +25,10 @@ using TOnGetPointerStyle = std::function<TSeriesPointerStyle(const TChartSeries&
 // and segments, the pixel margins markers need at the plot edges, and the
 // legend symbol.
 //
-// Drawing keeps the state of the previous point from one DrawPoint() to the
-// next. A marker is drawn one step late, after the segment that leaves its
-// point, so every marker lies above both segments touching it.
+// A paint walks the visible points once, keeping the previous point and the
+// marker waiting for its segment in the walk itself, never in the series. A
+// marker is drawn one step late, after the segment that leaves its point, so
+// every marker lies above both segments touching it.
 class TCustomSeries : public TChartSeries
 {
 public:
@@ -79,9 +80,12 @@ public:
     TOnGetPointerStyle OnGetPointerStyle;
 
     // --- Drawing and hit testing ------------------------------------------------
-    void DrawPoint(int index) override;
+    // One walk over the visible points of paint.
+    void DrawVisiblePoints(const TSeriesPaint& paint) override;
+    // Point index on its own, as the first point of a walk.
+    void DrawPoint(const TSeriesPaint& paint, int index) override;
     // Draws the marker of point index at pixel (x, y) for a point in colour.
-    virtual void DrawPointerAt(int x, int y, TColor colour, int index);
+    virtual void DrawPointerAt(const TSeriesPaint& paint, int x, int y, TColor colour, int index);
     // The marker of point index at (px, py) contains the mouse at (x, y):
     // strictly closer than the half sizes on both axes.
     virtual bool PointerHit(int index, int px, int py, int x, int y) const;
@@ -94,40 +98,17 @@ public:
 
     void HorizontalMargins(int& left, int& right) const override;
     void VerticalMargins(int& top, int& bottom) const override;
-    void DrawLegendSymbol(int index, const TRect& rect) override;
+    void DrawLegendSymbol(const TSeriesPaint& paint, int index, const TRect& rect) override;
     // The mark and the end of its arrow rise ArrowLength above the point.
-    void DrawPointMark(int index, const QString& text, TSeriesMarkPosition position) override;
+    void DrawPointMark(const TSeriesPaint& paint, int index, const QString& text,
+                       TSeriesMarkPosition position) override;
     QString EditorClassName() const override { return QStringLiteral("TCustomSeriesEditor"); }
 
 private:
-    // Where the last drawn point went, and what it left to be done.
-    struct TPreviousPoint
-    {
-        int X = 0;
-        int Y = 0;
-        TColor Colour = 0; // of the last point handled, drawn or skipped
-    };
-    // The marker of the last drawn point, waiting for the segment after it.
-    struct TPendingMarker
-    {
-        int X = 0;
-        int Y = 0;
-        TColor Colour = clNone;
-        int Index = -1; // -1: none waiting
-    };
+    class TLineWalk;
+    friend class TLineWalk;
 
-    // A point too far outside the plot to be drawn.
-    void SkipPoint(int index, TColor colour, bool isLast);
-    // The segment from the plot edge into the first visible point.
-    void EnterFromEdge(TCanvas3D& canvas, int index, TPoint point, TColor colour);
-    // The pixel height at which the segment into point index crosses the
-    // plot's leading edge.
-    int EdgeCrossingY(int index, int edgeX) const;
-    void LineSegment(TCanvas3D& canvas, TPoint point, TColor colour, int index, bool isLast,
-                     bool withMarkers);
-    void DrawSegment(TCanvas3D& canvas, TPoint point, TColor colour);
-    void DrawPendingMarker();
-    void DrawLegendLine(TCanvas3D& canvas, const TRect& rect, TColor colour);
+    void DrawLegendLine(const TSeriesPaint& paint, const TRect& rect, TColor colour);
     bool SegmentHit(TPoint mouse, TPoint from, TPoint to, int fromBaseline, int toBaseline) const;
     TCanvas3D* Canvas() const;
 
@@ -144,8 +125,4 @@ private:
     bool connectPoints_ = false;
     bool invertedStairs_ = false;
     bool stairs_ = false;
-
-    // Working state of the paint in progress.
-    TPreviousPoint previous_;
-    TPendingMarker pending_;
 };

@@ -24,109 +24,161 @@ bool Drawable(int pixel)
 
 } // namespace
 
-void TCustomSeries::DrawPoint(int index)
+// One walk over the points of one paint: where the last drawn point went and
+// the marker waiting for the segment that leaves it. Local to the walk, so a
+// paint never starts from what another paint left behind.
+class TCustomSeries::TLineWalk
 {
-    TCanvas3D* canvas = Canvas();
-    if (!canvas)
+public:
+    TLineWalk(const TCustomSeries& series, const TSeriesPaint& paint) : s_(series), paint_(paint) {}
+
+    void Point(int index);
+
+private:
+    // Where the last drawn point went, and the colour of the last point
+    // handled, drawn or skipped (clNone: the line starts afresh).
+    struct TPrevious
+    {
+        int X = 0;
+        int Y = 0;
+        TColor Colour = clNone;
+    };
+    // The marker of the last drawn point, waiting for the segment after it.
+    struct TPending
+    {
+        int X = 0;
+        int Y = 0;
+        TColor Colour = clNone;
+        int Index = -1; // -1: none waiting
+    };
+
+    // A point too far outside the plot to be drawn.
+    void Skip(int index, TColor colour, bool isLast);
+    // The segment from the plot edge into the first visible point.
+    void EnterFromEdge(int index, TPoint point, TColor colour);
+    // The pixel height at which the segment into point index crosses the
+    // plot's leading edge.
+    int EdgeCrossingY(int index, int edgeX) const;
+    void LineSegment(TPoint point, TColor colour, int index, bool isLast, bool withMarkers);
+    void Segment(TPoint point, TColor colour);
+    void PendingMarker();
+    TPoint Pixel(int index) const { return s_.PointPixelIn(paint_, index); }
+
+    const TCustomSeries& s_;
+    const TSeriesPaint& paint_;
+    TPrevious previous_;
+    TPending pending_;
+};
+
+void TCustomSeries::DrawVisiblePoints(const TSeriesPaint& paint)
+{
+    if (paint.FirstVisible < 0 || paint.LastVisible < paint.FirstVisible)
         return;
-    const TColor colour = PointColor(index);
-    const TPoint point{PointPixelX(index), PointPixelY(index)};
-    const bool isLast = index == LastVisible();
+    TLineWalk walk(*this, paint);
+    for (int i = paint.FirstVisible; i <= paint.LastVisible; ++i)
+        walk.Point(i);
+}
+
+void TCustomSeries::DrawPoint(const TSeriesPaint& paint, int index)
+{
+    TLineWalk(*this, paint).Point(index);
+}
+
+void TCustomSeries::TLineWalk::Point(int index)
+{
+    TCanvas3D& canvas = paint_.Canvas;
+    const TColor colour = s_.PointColor(index);
+    const TPoint point = Pixel(index);
+    const bool isLast = index == paint_.LastVisible;
     if (!Drawable(point.X) || !Drawable(point.Y)) {
-        SkipPoint(index, colour, isLast);
+        Skip(index, colour, isLast);
         return;
     }
 
-    canvas->Pen().Color = clBlack;
-    canvas->Brush().Color = colour;
-    // After a null point the line starts afresh here.
+    canvas.Pen().Color = clBlack;
+    canvas.Brush().Color = colour;
+    // After a null point, or at the start of the walk, the line starts here.
     if (previous_.Colour == clNone) {
         previous_.X = point.X;
         previous_.Y = point.Y;
     }
 
-    if (index == FirstVisible()) {
-        // Nothing from the last paint is waiting any more.
-        pending_ = {};
+    if (index == paint_.FirstVisible) {
         if (index > 0)
-            EnterFromEdge(*canvas, index, point, colour);
-        if (isLast && Pointer().Visible() && colour != clNone)
-            DrawPointerAt(point.X, point.Y, colour, index);
+            EnterFromEdge(index, point, colour);
+        if (isLast && s_.Pointer().Visible() && colour != clNone)
+            const_cast<TCustomSeries&>(s_).DrawPointerAt(paint_, point.X, point.Y, colour, index);
     } else {
-        LineSegment(*canvas, point, colour, index, isLast, true);
+        LineSegment(point, colour, index, isLast, true);
     }
 
     previous_ = {point.X, point.Y, colour};
     // The last point's marker is drawn already.
-    pending_ = isLast ? TPendingMarker{} : TPendingMarker{point.X, point.Y, colour, index};
+    pending_ = isLast ? TPending{} : TPending{point.X, point.Y, colour, index};
 }
 
-void TCustomSeries::SkipPoint(int index, TColor colour, bool isLast)
+void TCustomSeries::TLineWalk::Skip(int index, TColor colour, bool isLast)
 {
-    if (index == FirstVisible()) {
-        // The previous-point state is that of the last paint: let the next
-        // point start the line instead of joining a stale position.
-        pending_ = {};
-        previous_.Colour = clNone;
+    // Nothing drawn yet: the next point starts the line.
+    if (index == paint_.FirstVisible)
         return;
-    }
     // The marker waiting for this point's segment has no later chance when
     // this is the last point.
     if (isLast)
-        DrawPendingMarker();
+        PendingMarker();
     previous_.Colour = colour;
 }
 
-void TCustomSeries::EnterFromEdge(TCanvas3D& canvas, int index, TPoint point, TColor colour)
+void TCustomSeries::TLineWalk::EnterFromEdge(int index, TPoint point, TColor colour)
 {
     const int before = index - 1;
-    if (DrawArea()) {
-        previous_.X = PointPixelX(before);
-        previous_.Y = PointPixelY(before);
+    if (s_.DrawArea()) {
+        const TPoint p = Pixel(before);
+        previous_.X = p.X;
+        previous_.Y = p.Y;
     } else {
-        const TRect plot = ParentChart()->ChartRect();
-        const bool inverted = BoundHorizAxis() && BoundHorizAxis()->Inverted();
-        previous_.X = inverted ? plot.Right : plot.Left;
-        previous_.Y = Stairs() ? PointPixelY(before) : EdgeCrossingY(index, previous_.X);
+        const bool inverted = paint_.HorizAxis && paint_.HorizAxis->Inverted();
+        previous_.X = inverted ? paint_.Plot.Right : paint_.Plot.Left;
+        previous_.Y = s_.Stairs() ? Pixel(before).Y : EdgeCrossingY(index, previous_.X);
     }
-    if (!IsNullPoint(before))
-        LineSegment(canvas, point, colour, index, false, false);
+    if (!s_.IsNullPoint(before))
+        LineSegment(point, colour, index, false, false);
 }
 
-int TCustomSeries::EdgeCrossingY(int index, int edgeX) const
+int TCustomSeries::TLineWalk::EdgeCrossingY(int index, int edgeX) const
 {
-    const double x0 = PointX(index - 1);
-    const double y0 = PointY(index - 1);
-    const double x1 = PointX(index);
-    const double y1 = PointY(index);
-    if (x1 == x0)
-        return PointPixelY(index - 1);
-    const double xe = PixelToValueX(edgeX);
-    return ValueToPixelY(y0 + (y1 - y0) * (xe - x0) / (x1 - x0));
+    const double x0 = s_.PointX(index - 1);
+    const double y0 = s_.PointY(index - 1);
+    const double x1 = s_.PointX(index);
+    const double y1 = s_.PointY(index);
+    if (x1 == x0 || !paint_.HorizAxis || !paint_.VertAxis)
+        return Pixel(index - 1).Y;
+    const double xe = paint_.HorizAxis->PixelToValue(edgeX);
+    return paint_.VertAxis->ValueToPixel(y0 + (y1 - y0) * (xe - x0) / (x1 - x0));
 }
 
-void TCustomSeries::LineSegment(TCanvas3D& canvas, TPoint point, TColor colour, int index, bool isLast,
-                                bool withMarkers)
+void TCustomSeries::TLineWalk::LineSegment(TPoint point, TColor colour, int index, bool isLast, bool withMarkers)
 {
     const bool samePixel = point.X == previous_.X && point.Y == previous_.Y;
-    if (!samePixel && colour != clNone && ConnectPoints())
-        DrawSegment(canvas, point, colour);
-    if (!withMarkers || !Pointer().Visible())
+    if (!samePixel && colour != clNone && s_.ConnectPoints())
+        Segment(point, colour);
+    if (!withMarkers || !s_.Pointer().Visible())
         return;
-    DrawPendingMarker();
+    PendingMarker();
     if (isLast && colour != clNone)
-        DrawPointerAt(point.X, point.Y, colour, index);
+        const_cast<TCustomSeries&>(s_).DrawPointerAt(paint_, point.X, point.Y, colour, index);
 }
 
-void TCustomSeries::DrawSegment(TCanvas3D& canvas, TPoint point, TColor colour)
+void TCustomSeries::TLineWalk::Segment(TPoint point, TColor colour)
 {
+    TCanvas3D& canvas = paint_.Canvas;
     // The segment takes the colour of the point it ends at, not the pen's.
-    canvas.AssignVisiblePen(LinePen());
+    canvas.AssignVisiblePen(s_.LinePen());
     canvas.Brush().Style = bsClear;
     canvas.Pen().Color = colour;
-    if (!Stairs()) {
+    if (!s_.Stairs()) {
         canvas.Line(previous_.X, previous_.Y, point.X, point.Y);
-    } else if (InvertedStairs()) {
+    } else if (s_.InvertedStairs()) {
         canvas.VLine(previous_.X, previous_.Y, point.Y);
         canvas.LineTo(point.X, point.Y);
     } else {
@@ -135,21 +187,18 @@ void TCustomSeries::DrawSegment(TCanvas3D& canvas, TPoint point, TColor colour)
     }
 }
 
-void TCustomSeries::DrawPendingMarker()
+void TCustomSeries::TLineWalk::PendingMarker()
 {
-    const TPendingMarker marker = std::exchange(pending_, TPendingMarker{});
-    if (marker.Index >= 0 && marker.Colour != clNone && Pointer().Visible())
-        DrawPointerAt(marker.X, marker.Y, marker.Colour, marker.Index);
+    const TPending marker = std::exchange(pending_, TPending{});
+    if (marker.Index >= 0 && marker.Colour != clNone && s_.Pointer().Visible())
+        const_cast<TCustomSeries&>(s_).DrawPointerAt(paint_, marker.X, marker.Y, marker.Colour, marker.Index);
 }
 
-void TCustomSeries::DrawPointerAt(int x, int y, TColor colour, int index)
+void TCustomSeries::DrawPointerAt(const TSeriesPaint& paint, int x, int y, TColor colour, int index)
 {
-    TCanvas3D* canvas = Canvas();
-    if (!canvas)
-        return;
-    Pointer().PrepareCanvas(*canvas, colour);
+    Pointer().PrepareCanvas(paint.Canvas, colour);
     const TSeriesPointerStyle style = OnGetPointerStyle ? OnGetPointerStyle(*this, index) : Pointer().Style();
-    TSeriesPointer::DrawShape(*canvas, style, x, y, Pointer().HorizSize(), Pointer().VertSize(), colour);
+    TSeriesPointer::DrawShape(paint.Canvas, style, x, y, Pointer().HorizSize(), Pointer().VertSize(), colour);
 }
 
 int TCustomSeries::PointAtIn(const TSeriesFrame& frame, int x, int y) const

@@ -1,7 +1,6 @@
 #include "chart/series/line_series.h"
 
 #include "chart/canvas/canvas3d.h"
-#include "chart/series/series_host.h"
 
 #include <typeinfo>
 
@@ -21,11 +20,11 @@ void TLineSeries::Assign(const TChartSeries& source)
     SetConnectPoints(true);
 }
 
-void TLineSeries::PrepareLegendBrush(int index, TColor& backColour, TBrushStyle& brushStyle)
+void TLineSeries::PrepareLegendBrush(const TSeriesPaint& paint, int index, TColor& backColour,
+                                     TBrushStyle& brushStyle)
 {
     (void)index;
     (void)backColour;
-    if (TCanvas3D* canvas = ParentChart() ? ParentChart()->Canvas() : nullptr)
-        canvas->AssignVisiblePen(LinePen());
+    paint.Canvas.AssignVisiblePen(LinePen());
     brushStyle = LineBrush();
 }

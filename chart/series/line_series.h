@@ -13,5 +13,6 @@ public:
     // series too, and the copy always connects its points without area.
     void Assign(const TChartSeries& source) override;
     // The legend prepares the symbol with LinePen and LineBrush.
-    void PrepareLegendBrush(int index, TColor& backColour, TBrushStyle& brushStyle) override;
+    void PrepareLegendBrush(const TSeriesPaint& paint, int index, TColor& backColour,
+                            TBrushStyle& brushStyle) override;
 };

@@ -3,6 +3,7 @@
 #include "chart/canvas/colour.h"
 #include "chart/canvas/rect.h"
 #include "chart/series/legend_text_style.h"
+#include "chart/series/series_frame.h"
 
 #include <QString>
 
@@ -36,8 +37,10 @@ protected:
     TSeriesAxis& operator=(const TSeriesAxis&) = default;
 };
 
-// The chart as a series sees it. The chart panel implements it; tests use a
-// fake. A series never owns its host.
+// The chart as a series sees it outside a paint: membership, data sources,
+// the axes, the mouse and the 3D state. What a paint needs comes with the
+// paint (TSeriesPaint). The chart panel implements it; tests use a fake. A
+// series never owns its host.
 class TSeriesHost
 {
 public:
@@ -48,8 +51,6 @@ public:
     // True while the chart is being torn down; series then skip repaints.
     virtual bool IsDestroying() const = 0;
 
-    // The plot rectangle of the last layout.
-    virtual TRect ChartRect() const = 0;
     virtual TSeriesAxis* BottomAxis() const = 0;
     virtual TSeriesAxis* TopAxis() const = 0;
     virtual TSeriesAxis* LeftAxis() const = 0;
@@ -70,8 +71,6 @@ public:
     // A number written with a picture such as "#,##0.###", the way the
     // chart writes every number it shows.
     virtual QString FormatValue(const QString& picture, double value) const = 0;
-    // The chart's background colour (marks keep their arrows visible on it).
-    virtual TColor ChartColor() const = 0;
 
     // Set while a click event handles the mouse; stops zoom and panning.
     virtual bool MouseConsumed() const = 0;
@@ -85,9 +84,13 @@ public:
     virtual int HighestDepthOrder() const = 0;
     virtual void SetHighestDepthOrder(int value) = 0;
 
-    // The legend's colour of the last paint, which legend symbols are drawn
-    // against; a host without a legend answers the legend's default.
-    virtual TColor LegendBackColour() const { return clWhite; }
+    // What the chart's last window paint drew of series; none from a host
+    // that does not paint, or before the series was painted.
+    virtual const TSeriesFrame* ShownFrame(const TChartSeries& series) const
+    {
+        (void)series;
+        return nullptr;
+    }
     // How the legend writes the text of a point; marks of the legend style
     // show the same text. A host without a legend answers the default.
     virtual TLegendTextStyle LegendTextStyle() const { return ltsLeftValue; }

@@ -83,28 +83,28 @@ TEST_F(AxisDrawing, DrawsLabelsThenLineTicksAndGrid)
     host.Layout(bottom);
     TRect r = host.plot;
     bottom.ReserveAxisSpace(r, false);
-    host.canvas->ClearOps();
-    bottom.Draw(true);
-    const QStringList names = host.canvas->OpNames();
+    host.recorder.ClearOps();
+    bottom.Draw(host.Paint(), true);
+    const QStringList names = host.recorder.OpNames();
     // Labels, axis line, 3 ticks, 3 grid lines, 6 minor ticks.
     ASSERT_EQ(names.size(), 3 + 1 + 3 + 3 + 6);
     EXPECT_EQ(names.mid(0, 3), (QStringList{"TextOut", "TextOut", "TextOut"}));
-    const auto texts = host.canvas->OpsNamed(QStringLiteral("TextOut"));
+    const auto texts = host.recorder.OpsNamed(QStringLiteral("TextOut"));
     EXPECT_EQ(texts[0].Text, QStringLiteral("100"));
     EXPECT_EQ(texts[0].Args, (std::vector<int>{450, 456})); // below the ticks
     EXPECT_EQ(texts[0].TextAlign, TextAlignCenter | TextAlignTop);
-    const auto lines = LineArgs(*host.canvas);
+    const auto lines = LineArgs(host.recorder);
     EXPECT_EQ(lines[0], (std::vector<int>{50, 450, 450, 450})); // axis line
     EXPECT_EQ(lines[1], (std::vector<int>{450, 451, 450, 455})); // tick at 100
     EXPECT_EQ(lines[4], (std::vector<int>{450, 50, 450, 450})); // grid at 100
     EXPECT_EQ(lines[6], (std::vector<int>{50, 50, 50, 450}));
     EXPECT_EQ(lines[7], (std::vector<int>{300, 451, 300, 453})); // minor ticks, 50 pixels apart
     EXPECT_EQ(lines[8], (std::vector<int>{350, 451, 350, 453}));
-    const auto ops = host.canvas->OpsNamed(QStringLiteral("LineTo"));
+    const auto ops = host.recorder.OpsNamed(QStringLiteral("LineTo"));
     EXPECT_EQ(ops[0].Pen.Width, 2);
     EXPECT_EQ(ops[4].BackgroundMode, bmTransparent);
-    EXPECT_EQ(host.canvas->BackgroundMode(), bmOpaque);
-    EXPECT_EQ(host.canvas->GetTextAlign(), TextAlignLeft | TextAlignTop);
+    EXPECT_EQ(host.recorder.BackgroundMode(), bmOpaque);
+    EXPECT_EQ(host.recorder.GetTextAlign(), TextAlignLeft | TextAlignTop);
 }
 
 TEST_F(AxisDrawing, CentredGridLiesBetweenTheTicks)
@@ -117,9 +117,9 @@ TEST_F(AxisDrawing, CentredGridLiesBetweenTheTicks)
     bottom.Axis().SetVisible(false);
     bottom.MinorTicks().SetVisible(false);
     host.Layout(bottom);
-    host.canvas->ClearOps();
-    bottom.Draw(true);
-    EXPECT_EQ(LineArgs(*host.canvas),
+    host.recorder.ClearOps();
+    bottom.Draw(host.Paint(), true);
+    EXPECT_EQ(LineArgs(host.recorder),
               (std::vector<std::vector<int>>{{350, 50, 350, 450}, {150, 50, 150, 450}}));
 }
 
@@ -154,9 +154,9 @@ TEST_F(AxisDrawing, MinorGridAndInnerTicks)
     bottom.MinorGrid().SetVisible(true);
     bottom.SetMinorTickCount(1);
     host.Layout(bottom);
-    host.canvas->ClearOps();
-    bottom.Draw(true);
-    const auto lines = LineArgs(*host.canvas);
+    host.recorder.ClearOps();
+    bottom.Draw(host.Paint(), true);
+    const auto lines = LineArgs(host.recorder);
     ASSERT_EQ(lines.size(), 3u + 2u);
     EXPECT_EQ(lines[0], (std::vector<int>{450, 449, 450, 446})); // inner tick, inwards
     EXPECT_EQ(lines[3], (std::vector<int>{350, 50, 350, 450}));  // minor grid
@@ -168,15 +168,15 @@ TEST_F(AxisDrawing, LeftTitleIsCentredAndTurned)
     host.Layout(left);
     TRect r = host.plot;
     left.ReserveAxisSpace(r, true);
-    host.canvas->ClearOps();
-    left.Draw(true);
-    const auto turned = host.canvas->OpsNamed(QStringLiteral("TextAtAngle"));
+    host.recorder.ClearOps();
+    left.Draw(host.Paint(), true);
+    const auto turned = host.recorder.OpsNamed(QStringLiteral("TextAtAngle"));
     ASSERT_EQ(turned.size(), 1u);
     EXPECT_EQ(turned[0].Text, QStringLiteral("Dauer"));
     EXPECT_EQ(turned[0].Args, (std::vector<int>{63, 250, 90}));
     EXPECT_EQ(turned[0].TextAlign, TextAlignCenter | TextAlignBottom);
     // Value labels at angle 0 are right-aligned and centred on their value.
-    const auto labels = host.canvas->OpsNamed(QStringLiteral("TextOut"));
+    const auto labels = host.recorder.OpsNamed(QStringLiteral("TextOut"));
     ASSERT_FALSE(labels.empty());
     EXPECT_EQ(labels[0].Args, (std::vector<int>{91, 50 - 6}));
     EXPECT_EQ(labels[0].TextAlign, TextAlignRight | TextAlignTop);
@@ -190,10 +190,10 @@ TEST_F(AxisDrawing, PrintingDrawsWhiteTextBlackAndThinsStyledGrids)
     bottom.SetLabelsFont(white);
     bottom.SetIncrement(50);
     host.Layout(bottom);
-    host.canvas->ClearOps();
-    bottom.Draw(true);
-    EXPECT_EQ(host.canvas->OpsNamed(QStringLiteral("TextOut"))[0].Font.Color, clBlack);
-    EXPECT_EQ(host.canvas->OpsNamed(QStringLiteral("LineTo"))[4].Pen.Width, 0);
+    host.recorder.ClearOps();
+    bottom.Draw(host.Paint(), true);
+    EXPECT_EQ(host.recorder.OpsNamed(QStringLiteral("TextOut"))[0].Font.Color, clBlack);
+    EXPECT_EQ(host.recorder.OpsNamed(QStringLiteral("LineTo"))[4].Pen.Width, 0);
 }
 
 TEST_F(AxisDrawing, NoLabelsStillDrawsTheLine)
@@ -202,9 +202,9 @@ TEST_F(AxisDrawing, NoLabelsStillDrawsTheLine)
     host.loading = true;
     bottom.SetMaximum(0);
     host.Layout(bottom);
-    host.canvas->ClearOps();
-    bottom.Draw(true);
-    EXPECT_EQ(host.canvas->OpNames(), (QStringList{"LineTo"}));
+    host.recorder.ClearOps();
+    bottom.Draw(host.Paint(), true);
+    EXPECT_EQ(host.recorder.OpNames(), (QStringList{"LineTo"}));
 }
 
 struct LayoutCase

@@ -83,6 +83,7 @@ TEST(ChartFrame, PicturesLeaveTheWindowsFrameAndPicture)
     TChart chart;
     chart.SetView3D(false);
     chart.resize(400, 250);
+    chart.Title().SetText({QStringLiteral("Titel")});
     auto& series = chart.AddSeries(std::make_unique<TPointSeries>());
     for (int i = 0; i < 20; ++i)
         series.AddPoint(i, i * i);
@@ -97,6 +98,10 @@ TEST(ChartFrame, PicturesLeaveTheWindowsFrameAndPicture)
     EXPECT_EQ(chart.ChartRect(), plot);
     EXPECT_EQ(chart.BottomAxis()->PixelEnd(), bottomEnd);
     EXPECT_EQ(series.LastVisible(), last);
+    // Title and legend answer with the window's boxes, not the picture's.
+    EXPECT_EQ(chart.Title().TitleBox(), chart.LastFrame().TitleBox);
+    EXPECT_EQ(chart.Legend()->LegendBox(), chart.LastFrame().Legend.Box);
+    EXPECT_LT(chart.Legend()->LegendBox().Right, 400);
     // The fixed range still waits for the window's own paint.
     EXPECT_TRUE(chart.Canvas()->IsDirty());
 }

@@ -22,13 +22,12 @@ public:
     void HorizontalMargins(int& left, int& right) const override { left = right = 3; }
     void VerticalMargins(int& top, int& bottom) const override { top = bottom = 3; }
 
-    void DrawPoint(int index) override
+    void DrawPoint(const TSeriesPaint& paint, int index) override
     {
-        TCanvas3D& canvas = *ParentChart()->Canvas();
+        TCanvas3D& canvas = paint.Canvas;
         canvas.Brush().Color = SeriesColor();
         canvas.Brush().Style = bsSolid;
-        const int x = PointPixelX(index);
-        const int y = PointPixelY(index);
+        const auto [x, y] = PointPixelIn(paint, index);
         canvas.FillRect({x - 2, y - 2, x + 3, y + 3});
     }
 

@@ -33,7 +33,7 @@ struct Fixture
     std::vector<std::string> Symbol(int index = -1)
     {
         host.recorder.ClearOps();
-        series.DrawLegendSymbol(index, {0, 0, 20, 10});
+        series.DrawLegendSymbol(host.PaintOf(series), index, {0, 0, 20, 10});
         return Described(host.recorder);
     }
 
@@ -138,7 +138,7 @@ TEST(SeriesLegendSymbol, LineSeriesDrawsALineThenItsMarker)
     TColor back = clWhite;
     TBrushStyle style = bsSolid;
     f.series.SetLineBrush(bsDiagCross);
-    f.series.PrepareLegendBrush(-1, back, style);
+    f.series.PrepareLegendBrush(f.host.PaintOf(f.series), -1, back, style);
     EXPECT_EQ(style, bsDiagCross);
 }
 

@@ -15,14 +15,9 @@
 class DrawingHost : public FakeHost
 {
 public:
-    explicit DrawingHost(TCanvas3D* canvas = nullptr) : canvas_(canvas ? canvas : &recorder) {}
-
-    TCanvas3D* Canvas() const override { return canvas_; }
+    explicit DrawingHost(TCanvas3D* on = nullptr) { canvas = on ? on : &recorder; }
 
     TRecordingCanvas recorder;
-
-private:
-    TCanvas3D* canvas_;
 };
 
 // Points given by their pixels on the default axes.
@@ -46,11 +41,12 @@ inline void SetPointerSize(TCustomSeries& series, int size, bool visible = true)
     series.Pointer().SetVisible(visible);
 }
 
-// One paint of the series as the chart runs it.
+// One paint of the series on its host as the chart runs it.
 inline void Paint(TChartSeries& series)
 {
-    series.CalcVisibleRange();
-    series.DrawVisiblePoints();
+    auto& host = static_cast<TChartTestHost&>(*series.ParentChart());
+    series.CalcVisibleRange(host.plot);
+    series.DrawVisiblePoints(host.PaintOf(series));
 }
 
 // A canvas operation in short: "LineTo 0,60,5,40", "Rectangle 97,97,104,104".

@@ -23,7 +23,7 @@ struct MarksPaint
     {
         Paint(series);
         host.recorder.ClearOps();
-        series.DrawMarks();
+        series.DrawMarks(host.PaintOf(series));
         return Described(host.recorder);
     }
 

@@ -1,5 +1,5 @@
 #include "chart/series/chart_series.h"
-#include "fake_series_host.h"
+#include "line_point_host.h"
 
 #include <gtest/gtest.h>
 
@@ -25,7 +25,7 @@ struct VisibleRangeFixture
     std::pair<int, int> Range(bool extendToEdges)
     {
         series.SetExtendToEdges(extendToEdges);
-        series.CalcVisibleRange();
+        series.CalcVisibleRange(host.plot);
         return {series.FirstVisible(), series.LastVisible()};
     }
 
@@ -80,7 +80,7 @@ TEST(SeriesViewTest, EmptySeriesHasNoVisiblePoints)
     FakeHost host;
     TChartSeries s;
     s.SetParentChart(&host);
-    s.CalcVisibleRange();
+    s.CalcVisibleRange(host.plot);
     EXPECT_EQ(s.FirstVisible(), -1);
     EXPECT_EQ(s.LastVisible(), -1);
     s.SetParentChart(nullptr);
@@ -89,7 +89,7 @@ TEST(SeriesViewTest, EmptySeriesHasNoVisiblePoints)
 class RecordingSeries : public TChartSeries
 {
 public:
-    void DrawPoint(int index) override { drawn.push_back(index); }
+    void DrawPoint(const TSeriesPaint&, int index) override { drawn.push_back(index); }
     bool DrawsPointsForward() const override { return forward; }
     std::vector<int> drawn;
     bool forward = true;
@@ -97,27 +97,27 @@ public:
 
 TEST(SeriesViewTest, DrawVisiblePointsWalksTheRange)
 {
-    FakeHost host;
+    DrawingHost host;
     host.bottom->min = 1.5;
     host.bottom->max = 4.5;
     RecordingSeries s;
     for (int x = 1; x <= 6; ++x)
         s.AddPoint(x, 0);
     s.SetParentChart(&host);
-    s.CalcVisibleRange();
-    s.DrawVisiblePoints();
+    s.CalcVisibleRange(host.plot);
+    s.DrawVisiblePoints(host.PaintOf(s));
     EXPECT_EQ(s.drawn, (std::vector<int>{1, 2, 3}));
     s.drawn.clear();
     s.forward = false;
-    s.DrawVisiblePoints();
+    s.DrawVisiblePoints(host.PaintOf(s));
     EXPECT_EQ(s.drawn, (std::vector<int>{3, 2, 1}));
 
     // Nothing visible: nothing drawn, not even point -1.
     s.drawn.clear();
     host.bottom->min = 10;
     host.bottom->max = 20;
-    s.CalcVisibleRange();
-    s.DrawVisiblePoints();
+    s.CalcVisibleRange(host.plot);
+    s.DrawVisiblePoints(host.PaintOf(s));
     EXPECT_TRUE(s.drawn.empty());
     s.SetParentChart(nullptr);
 }
