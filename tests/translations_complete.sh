@@ -8,7 +8,7 @@ source=$2
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cp "$source/translations/kaldoro_en.ts" "$work/kaldoro_en.ts"
-(cd "$source" && "$lupdate" -silent -I . -no-obsolete -locations none app -ts "$work/kaldoro_en.ts")
+(cd "$source" && "$lupdate" -silent -I . -no-obsolete -locations none app chart -ts "$work/kaldoro_en.ts")
 if grep -n -B3 -E 'type="(unfinished|vanished|obsolete)"' "$work/kaldoro_en.ts"; then
     echo "translations/kaldoro_en.ts: the messages above have no finished English translation" >&2
     exit 1

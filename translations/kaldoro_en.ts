@@ -2,6 +2,99 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US" sourcelanguage="de_DE">
 <context>
+    <name>ArchiveReader</name>
+    <message>
+        <source>verschlüsselt, nicht gelesen</source>
+        <translation>encrypted, not read</translation>
+    </message>
+    <message>
+        <source>Pfad mit &apos;..&apos;, nicht gelesen</source>
+        <translation>path with &apos;..&apos;, not read</translation>
+    </message>
+    <message>
+        <source>Daten beschädigt oder abgeschnitten, nicht gelesen</source>
+        <translation>data damaged or cut off, not read</translation>
+    </message>
+    <message>
+        <source>entpackt über 1 GiB oder über das 1000-Fache seiner Größe (ZIP-Bombe), nicht gelesen</source>
+        <translation>unpacks to over 1 GiB or over 1000 times its size (ZIP bomb), not read</translation>
+    </message>
+    <message>
+        <source>gzip-Daten beschädigt, nicht gelesen</source>
+        <translation>gzip data damaged, not read</translation>
+    </message>
+</context>
+<context>
+    <name>AxisException</name>
+    <message>
+        <source>Eine Datum/Zeit-Achse darf nicht logarithmisch sein</source>
+        <translation>A date/time axis cannot be logarithmic</translation>
+    </message>
+    <message>
+        <source>Min.- und Max.-Werte von log. Achsen sollten &gt;= 0 sein</source>
+        <translation>Minimum and maximum of a logarithmic axis should be &gt;= 0</translation>
+    </message>
+    <message>
+        <source>Titelseparation % muß größer als 0 sein</source>
+        <translation>Title separation % must be greater than 0</translation>
+    </message>
+    <message>
+        <source>Die Achsensteigung muß &gt;= 0 sein</source>
+        <translation>The axis increment must be &gt;= 0</translation>
+    </message>
+    <message>
+        <source>Der Minimalwert einer Achse muß &lt;= Maximum sein</source>
+        <translation>An axis&apos; minimum must be &lt;= its maximum</translation>
+    </message>
+    <message>
+        <source>Der Maximalwert einer Achse muß &gt;= Minimum sein</source>
+        <translation>An axis&apos; maximum must be &gt;= its minimum</translation>
+    </message>
+    <message>
+        <source>Die logarithmische Basis der Achse sollte &gt;= 2 sein</source>
+        <translation>The axis&apos; logarithmic base should be &gt;= 2</translation>
+    </message>
+    <message>
+        <source>Achsenbeschriftung</source>
+        <translation>axis label</translation>
+    </message>
+</context>
+<context>
+    <name>ChartException</name>
+    <message>
+        <source>Zirkuläre Reihenabhängigkeiten sind nicht zulässig.</source>
+        <translation>Circular series dependencies are not allowed.</translation>
+    </message>
+    <message>
+        <source>Kein ParentChart zum Validieren der Datenquelle</source>
+        <translation>No parent chart to validate the data source</translation>
+    </message>
+    <message>
+        <source>Ungültige Datenquelle: %1</source>
+        <translation>Invalid data source: %1</translation>
+    </message>
+    <message>
+        <source>FillSampleValues NumValues müssen &gt; 0 sein.</source>
+        <translation>FillSampleValues NumValues must be &gt; 0.</translation>
+    </message>
+    <message>
+        <source>MaxPointsPerPage muß &gt;= 0 sein.</source>
+        <translation>MaxPointsPerPage must be &gt;= 0.</translation>
+    </message>
+    <message>
+        <source>Der Prozentsatz für 3D-Effekte muß zwischen %1 und %2 liegen</source>
+        <translation>The 3D effect percentage must be between %1 and %2</translation>
+    </message>
+    <message>
+        <source>Der %1-Winkel muß zwischen 0 und 359 Grad liegen</source>
+        <translation>The %1 angle must be between 0 and 359 degrees</translation>
+    </message>
+    <message>
+        <source>Die Größe des Pointers muß &gt; 0 sein.</source>
+        <translation>The pointer size must be &gt; 0.</translation>
+    </message>
+</context>
+<context>
     <name>ColumnNames</name>
     <message>
         <source>Dauer [h]</source>
@@ -69,6 +162,82 @@
     <message>
         <source>TAGE</source>
         <translation>DAYS</translation>
+    </message>
+</context>
+<context>
+    <name>ExportFile</name>
+    <message>
+        <source>keine reguläre Datei, nicht importiert</source>
+        <translation>not a regular file, not imported</translation>
+    </message>
+    <message>
+        <source>Datei kann nicht geöffnet werden, nicht importiert</source>
+        <translation>file cannot be opened, not imported</translation>
+    </message>
+    <message>
+        <source>Datei größer als 256 MiB, nicht importiert</source>
+        <translation>file larger than 256 MiB, not imported</translation>
+    </message>
+    <message>
+        <source>Datei kann nicht gelesen werden, nicht importiert</source>
+        <translation>file cannot be read, not imported</translation>
+    </message>
+    <message>
+        <source>keine Textdatei (enthält Nullbytes), nicht importiert</source>
+        <translation>not a text file (contains null bytes), not imported</translation>
+    </message>
+    <message>
+        <source>keine Kopfzeile mit Spalten, nicht importiert</source>
+        <translation>no header row with columns, not imported</translation>
+    </message>
+</context>
+<context>
+    <name>FileBytes</name>
+    <message>
+        <source>keine reguläre Datei, nicht gelesen</source>
+        <translation>not a regular file, not read</translation>
+    </message>
+    <message>
+        <source>Datei kann nicht geöffnet werden, nicht gelesen</source>
+        <translation>file cannot be opened, not read</translation>
+    </message>
+    <message>
+        <source>Datei größer als 1 GiB, nicht gelesen</source>
+        <translation>file larger than 1 GiB, not read</translation>
+    </message>
+    <message>
+        <source>Datei kann nicht gelesen werden, nicht gelesen</source>
+        <translation>file cannot be read, not read</translation>
+    </message>
+</context>
+<context>
+    <name>FitDecoder</name>
+    <message>
+        <source>FIT-Datei abgeschnitten, nicht gelesen</source>
+        <translation>FIT file cut off, not read</translation>
+    </message>
+    <message>
+        <source>FIT-Datei beschädigt, nicht gelesen</source>
+        <translation>FIT file damaged, not read</translation>
+    </message>
+    <message>
+        <source>FIT-Datei mit falscher Prüfsumme im Kopf, nicht gelesen</source>
+        <translation>FIT file with a wrong header checksum, not read</translation>
+    </message>
+    <message>
+        <source>FIT-Datei mit falscher Prüfsumme, nicht gelesen</source>
+        <translation>FIT file with a wrong checksum, not read</translation>
+    </message>
+    <message>
+        <source>keine FIT-Datei, nicht gelesen</source>
+        <translation>not a FIT file, not read</translation>
+    </message>
+</context>
+<context>
+    <name>GarminSummaryPage</name>
+    <message>
+        <source>keine Garmin-Zusammenfassung (JSON ohne summarizedActivitiesExport), nicht importiert</source>
+        <translation>not a Garmin summary (JSON without summarizedActivitiesExport), not imported</translation>
     </message>
 </context>
 <context>
@@ -270,6 +439,78 @@ Folders, texts and web addresses are not loaded.&lt;/li&gt;
     </message>
 </context>
 <context>
+    <name>ImportReport</name>
+    <message>
+        <source>keine Einheit lesbar: keine Datenzeilen</source>
+        <translation>no workout readable: no data rows</translation>
+    </message>
+    <message>
+        <source>keine Einheit lesbar: %1</source>
+        <translation>no workout readable: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ImportSources</name>
+    <message>
+        <source>weder FIT-Datei noch Garmin-Zusammenfassung, nicht gelesen</source>
+        <translation>neither a FIT file nor a Garmin summary, not read</translation>
+    </message>
+    <message>
+        <source>keine Einheiten darin (activities.csv, summarizedActivities.json, .fit)</source>
+        <translation>no workouts in it (activities.csv, summarizedActivities.json, .fit)</translation>
+    </message>
+    <message>
+        <source>JSON-Datei</source>
+        <translation>JSON file</translation>
+    </message>
+    <message>
+        <source>ZIP-Archiv</source>
+        <translation>ZIP archive</translation>
+    </message>
+    <message>
+        <source>gzip-Datei</source>
+        <translation>gzip file</translation>
+    </message>
+    <message>
+        <source>FIT-Datei</source>
+        <translation>FIT file</translation>
+    </message>
+</context>
+<context>
+    <name>ImportedYears</name>
+    <message>
+        <source>1 Einheit</source>
+        <translation>1 workout</translation>
+    </message>
+    <message>
+        <source>%1 Einheiten</source>
+        <translation>%1 workouts</translation>
+    </message>
+    <message>
+        <source>    -&gt; Nicht geladen (höchstens %1 Jahre je Ladevorgang): %2.</source>
+        <translation>    -&gt; Not loaded (at most %1 years per load): %2.</translation>
+    </message>
+    <message>
+        <source>    -&gt; Keine Einheit der gewählten Sportarten und Jahre.</source>
+        <translation>    -&gt; No workout of the chosen sports and years.</translation>
+    </message>
+</context>
+<context>
+    <name>LegendException</name>
+    <message>
+        <source>Position der oberen Legende muß zwischen 0 und 100% liegen.</source>
+        <translation>The legend&apos;s top position must be between 0 and 100%.</translation>
+    </message>
+    <message>
+        <source>Erster Wert für Legende muß &gt; 0 sein.</source>
+        <translation>The legend&apos;s first value must be &gt; 0.</translation>
+    </message>
+    <message>
+        <source>Farbbreite für Legende muß zwischen 0 und 100% liegen.</source>
+        <translation>The legend&apos;s colour width must be between 0 and 100%.</translation>
+    </message>
+</context>
+<context>
     <name>PaneFindings</name>
     <message>
         <source>Datei kann nicht geöffnet werden, übersprungen</source>
@@ -359,6 +600,142 @@ Folders, texts and web addresses are not loaded.&lt;/li&gt;
         <source>Datei beim Lesen kürzer geworden, nur der vorhandene Teil gelesen</source>
         <translation>file got shorter while read, only the part there was read</translation>
     </message>
+    <message>
+        <source> nicht in Spalten zerlegbar, übersprungen</source>
+        <translation> that cannot be split into columns, skipped</translation>
+    </message>
+    <message>
+        <source> ohne die gewählten Spalten (zu wenige Felder), übersprungen</source>
+        <translation> without the chosen columns (too few fields), skipped</translation>
+    </message>
+    <message>
+        <source> ohne lesbares Datum übersprungen</source>
+        <translation> without a readable date, skipped</translation>
+    </message>
+    <message>
+        <source> geplant oder ohne Zeit, übersprungen</source>
+        <translation> planned or without a time, skipped</translation>
+    </message>
+    <message>
+        <source>Einheit</source>
+        <translation>workout</translation>
+    </message>
+    <message>
+        <source>Einheiten</source>
+        <translation>workouts</translation>
+    </message>
+    <message>
+        <source> anderer Sportarten ausgelassen</source>
+        <translation> of other sports left out</translation>
+    </message>
+    <message>
+        <source> anderer Jahre ausgelassen</source>
+        <translation> of other years left out</translation>
+    </message>
+    <message>
+        <source> in Jahren über die 19 ladbaren hinaus ausgelassen</source>
+        <translation> in years beyond the 19 that can be loaded, left out</translation>
+    </message>
+    <message>
+        <source>Wert</source>
+        <translation>value</translation>
+    </message>
+    <message>
+        <source>Werte</source>
+        <translation>values</translation>
+    </message>
+    <message>
+        <source> mit losen Anführungszeichen gelesen</source>
+        <translation> with stray quotes read</translation>
+    </message>
+    <message>
+        <source>Feld</source>
+        <translation>field</translation>
+    </message>
+    <message>
+        <source>Felder</source>
+        <translation>fields</translation>
+    </message>
+    <message>
+        <source> ohne gültiges UTF-8, als Latin-1 gelesen</source>
+        <translation> without valid UTF-8, read as Latin-1</translation>
+    </message>
+    <message>
+        <source> doppelt (schon in einer anderen Datei), einmal gezählt</source>
+        <translation> twice (already in another file), counted once</translation>
+    </message>
+    <message>
+        <source> doppelt (schon in einer anderen Quelle), einmal gezählt</source>
+        <translation> twice (already in another source), counted once</translation>
+    </message>
+    <message>
+        <source> auf zwei Seiten, einmal gezählt</source>
+        <translation> on two pages, counted once</translation>
+    </message>
+    <message>
+        <source> in zwei FIT-Dateien, einmal gezählt</source>
+        <translation> in two FIT files, counted once</translation>
+    </message>
+    <message>
+        <source>Mehrsport-Einheit</source>
+        <translation>multisport workout</translation>
+    </message>
+    <message>
+        <source>Mehrsport-Einheiten</source>
+        <translation>multisport workouts</translation>
+    </message>
+    <message>
+        <source> über ihre Teile gezählt</source>
+        <translation> counted by their parts</translation>
+    </message>
+    <message>
+        <source>Originaldatei</source>
+        <translation>original file</translation>
+    </message>
+    <message>
+        <source>Originaldateien</source>
+        <translation>original files</translation>
+    </message>
+    <message>
+        <source> nicht gezählt (schon in der Zusammenfassung)</source>
+        <translation> not counted (already in the summary)</translation>
+    </message>
+    <message>
+        <source>FIT-Datei</source>
+        <translation>FIT file</translation>
+    </message>
+    <message>
+        <source>FIT-Dateien</source>
+        <translation>FIT files</translation>
+    </message>
+    <message>
+        <source> ohne Einheit (Überwachung, Einstellungen …) übersprungen</source>
+        <translation> without a workout (monitoring, settings …) skipped</translation>
+    </message>
+    <message>
+        <source>weitere Datei</source>
+        <translation>other file</translation>
+    </message>
+    <message>
+        <source>weitere Dateien</source>
+        <translation>other files</translation>
+    </message>
+    <message>
+        <source> ohne Einheiten nicht gelesen</source>
+        <translation> without workouts not read</translation>
+    </message>
+    <message>
+        <source>Datei</source>
+        <translation>file</translation>
+    </message>
+    <message>
+        <source>Dateien</source>
+        <translation>files</translation>
+    </message>
+    <message>
+        <source> nicht lesbar (siehe unten)</source>
+        <translation> unreadable (see below)</translation>
+    </message>
 </context>
 <context>
     <name>PictureException</name>
@@ -439,6 +816,33 @@ Folders, texts and web addresses are not loaded.&lt;/li&gt;
     <message>
         <source>%1. %2</source>
         <translation>%2 %1</translation>
+    </message>
+</context>
+<context>
+    <name>SourceWalker</name>
+    <message>
+        <source>Archiv beschädigt oder abgeschnitten, der Rest nicht gelesen</source>
+        <translation>archive damaged or cut off, the rest not read</translation>
+    </message>
+    <message>
+        <source>Archiv zu tief verschachtelt, nicht gelesen</source>
+        <translation>archive nested too deeply, not read</translation>
+    </message>
+    <message>
+        <source>Garmin-Kontoexport</source>
+        <translation>Garmin account export</translation>
+    </message>
+    <message>
+        <source>%1-Archiv</source>
+        <translation>%1 archive</translation>
+    </message>
+    <message>
+        <source>FIT-Dateien</source>
+        <translation>FIT files</translation>
+    </message>
+    <message>
+        <source>keine Einheiten gefunden</source>
+        <translation>no workouts found</translation>
     </message>
 </context>
 <context>
@@ -868,6 +1272,17 @@ Tab: next list, F1: help</translation>
     </message>
 </context>
 <context>
+    <name>WorkoutSource</name>
+    <message>
+        <source>1 Einheit gelesen</source>
+        <translation>1 workout read</translation>
+    </message>
+    <message>
+        <source>%1 Einheiten gelesen</source>
+        <translation>%1 workouts read</translation>
+    </message>
+</context>
+<context>
     <name>YearChart</name>
     <message>
         <source>Ziel</source>
@@ -902,6 +1317,57 @@ Tab: next list, F1: help</translation>
     <message>
         <source>  Prognose</source>
         <translation>  Projection</translation>
+    </message>
+</context>
+<context>
+    <name>YearEvaluation</name>
+    <message>
+        <source>            Januar</source>
+        <translation>            January</translation>
+    </message>
+    <message>
+        <source>             Februar</source>
+        <translation>             February</translation>
+    </message>
+    <message>
+        <source>        März</source>
+        <translation>        March</translation>
+    </message>
+    <message>
+        <source>         April</source>
+        <translation>         April</translation>
+    </message>
+    <message>
+        <source>       Mai</source>
+        <translation>       May</translation>
+    </message>
+    <message>
+        <source>       Juni</source>
+        <translation>       June</translation>
+    </message>
+    <message>
+        <source>       Juli</source>
+        <translation>       July</translation>
+    </message>
+    <message>
+        <source>             August</source>
+        <translation>             August</translation>
+    </message>
+    <message>
+        <source>                 September</source>
+        <translation>                 September</translation>
+    </message>
+    <message>
+        <source>              Oktober</source>
+        <translation>              October</translation>
+    </message>
+    <message>
+        <source>                 November</source>
+        <translation>                 November</translation>
+    </message>
+    <message>
+        <source>                 Dezember</source>
+        <translation>                 December</translation>
     </message>
 </context>
 </TS>

@@ -115,8 +115,10 @@ std::optional<int> Prepare(const TImportCommand& command, const TSeasonStart& se
     TWorkoutList list = exports.Read();
     if (list.workouts.empty() || command.listSports)
         PrintNotes(list.sourceLines);
+    // Where no path could be opened at all, the lines above named each one.
     if (list.workouts.empty())
-        return Fail(QStringLiteral("%1: %2").arg(exports.Source(), NothingReadReason(list.report)));
+        return Fail(exports.Source().isEmpty() ? NothingReadReason(list.report)
+                                               : QStringLiteral("%1: %2").arg(exports.Source(), NothingReadReason(list.report)));
     const auto counts = ImportSelection::SportCounts(list.workouts);
     if (command.listSports) {
         for (const auto& [sport, count] : counts)

@@ -65,15 +65,24 @@ QString RouteExports(TCommandLine& commandLine, TImportCommand& import)
     return {};
 }
 
+// The language of the window and of every message: --lang, else (for the
+// window) the language chosen in it, else the system's. Points and
+// comparisons are read by scripts: their titles and units, and so the
+// whole run, stay German.
+TUiLanguage LanguageOf(const TCommandLine& commandLine)
+{
+    if (commandLine.compareAt || !commandLine.exportCsv.isEmpty())
+        return TUiLanguage::German;
+    std::optional<TUiLanguage> language = commandLine.language;
+    if (!language && !commandLine.Exports())
+        language = TWindowSettings::User()->Language();
+    return language.value_or(UiLanguage::FromSystem());
+}
+
 // The window, with the year files or the imported years loaded.
 int ShowWindow(TApplication& app, const TCommandLine& commandLine, const TImportedYears* imported)
 {
     return app.RunGuarded([&] {
-        // --lang, else the language chosen in the window, else the system's.
-        std::optional<TUiLanguage> language = commandLine.language;
-        if (!language)
-            language = TWindowSettings::User()->Language();
-        UiLanguage::Install(language.value_or(UiLanguage::FromSystem()));
         TForm1 form;
         form.SetToday(commandLine.today);
         form.SetGoalForRun(commandLine.goal);
@@ -92,28 +101,40 @@ int ShowWindow(TApplication& app, const TCommandLine& commandLine, const TImport
 }
 
 // The chart of the year files or of the import: written without a window, or shown.
-int RunChart(int argc, char** argv, const TArguments& arguments, const TImportedYears* imported)
+int RunChart(TApplication& app, const TArguments& arguments, const TImportedYears* imported)
 {
     const TCommandLine& commandLine = arguments.commandLine;
-    TOutputWriter writer(imported ? arguments.import.files : commandLine.files);
-    if (imported && !arguments.import.convertTo.isEmpty() && !commandLine.Exports())
-        return ExportRun::ConvertOnly(arguments.import, *imported, writer);
-    // Exports need no display.
-    if (commandLine.Exports() && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    TApplication app(argc, argv);
     if (!commandLine.Exports())
         return ShowWindow(app, commandLine, imported);
-    // Runs that write files leave the window's settings alone. Points and
-    // comparisons are read by scripts: their titles and units stay German.
-    const bool forScripts = commandLine.compareAt || !commandLine.exportCsv.isEmpty();
-    UiLanguage::Install(forScripts ? TUiLanguage::German
-                                   : commandLine.language.value_or(UiLanguage::FromSystem()));
+    // Runs that write files leave the window's settings alone.
+    TOutputWriter writer(imported ? arguments.import.files : commandLine.files);
     TForm1 form;
     form.SetToday(commandLine.today);
     form.SetSeasonStartForRun(commandLine.seasonStart.value_or(TSeasonStart{}));
     form.SetGoalForRun(commandLine.goal);
     return ExportRun::Export(form, commandLine, arguments.import, imported, writer);
+}
+
+// The export's years; an exit code when the run ends here (a refusal, or
+// the list of sports).
+std::optional<int> Import(const TArguments& arguments, TImportedYears& imported)
+{
+    // The columns chosen in the import dialog for an export's header hold
+    // on the command line too (--column overrides them).
+    return ImportRun::Prepare(arguments.import, arguments.commandLine.seasonStart.value_or(TSeasonStart{}), imported,
+                              UserSettings::Open().get());
+}
+
+// An import that only lists sports or writes year files needs no display.
+int ImportWithoutChart(int argc, char** argv, const TArguments& arguments)
+{
+    const QCoreApplication app(argc, argv);
+    UiLanguage::Install(arguments.commandLine.language.value_or(UiLanguage::FromSystem()));
+    TImportedYears imported;
+    if (const auto exitCode = Import(arguments, imported))
+        return *exitCode;
+    TOutputWriter writer(arguments.import.files);
+    return ExportRun::ConvertOnly(arguments.import, imported, writer);
 }
 
 } // namespace
@@ -129,18 +150,25 @@ int Run(int argc, char** argv)
     if (!arguments.import.Active())
         if (const QString error = RouteExports(arguments.commandLine, arguments.import); !error.isEmpty())
             return Refuse(error);
-    // The columns chosen in the import dialog for an export's header hold
-    // on the command line too (--column overrides them); the window's own
-    // settings are left alone by runs that only write files or text.
+    const TCommandLine& commandLine = arguments.commandLine;
+    const TImportCommand& import = arguments.import;
+    if (import.Active() && (import.listSports || (!import.convertTo.isEmpty() && !commandLine.Exports())))
+        return ImportWithoutChart(argc, argv, arguments);
+    // Exports need no display.
+    if (commandLine.Exports() && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    TApplication app(argc, argv);
+    // Every text the run makes from here on, the import's and the load's
+    // lines included, is made in the chosen language.
+    UiLanguage::Install(LanguageOf(commandLine));
     TImportedYears imported;
-    if (arguments.import.Active())
-        if (const auto exitCode = ImportRun::Prepare(arguments.import, arguments.commandLine.seasonStart.value_or(TSeasonStart{}),
-                                                     imported, UserSettings::Open().get()))
+    if (import.Active())
+        if (const auto exitCode = Import(arguments, imported))
             return *exitCode;
     // Full paths, as the open-file dialog gives them.
     for (QString& file : arguments.commandLine.files)
         file = QFileInfo(file).absoluteFilePath();
-    return RunChart(argc, argv, arguments, arguments.import.Active() ? &imported : nullptr);
+    return RunChart(app, arguments, import.Active() ? &imported : nullptr);
 }
 
 } // namespace ProgramRun

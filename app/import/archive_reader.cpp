@@ -5,6 +5,7 @@
 #include <archive.h>
 #include <archive_entry.h>
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <algorithm>
@@ -151,10 +152,10 @@ TArchiveReader::TStep TArchiveReader::Next()
 QString TArchiveReader::Refusal() const
 {
     if (encrypted_)
-        return QStringLiteral("verschlüsselt, nicht gelesen");
+        return QCoreApplication::translate("ArchiveReader", "verschlüsselt, nicht gelesen");
     const QStringList parts = QString(name_).replace(QLatin1Char('\\'), QLatin1Char('/')).split(QLatin1Char('/'));
     if (parts.contains(QStringLiteral("..")))
-        return QStringLiteral("Pfad mit '..', nicht gelesen");
+        return QCoreApplication::translate("ArchiveReader", "Pfad mit '..', nicht gelesen");
     return {};
 }
 
@@ -176,12 +177,12 @@ std::optional<std::string> TArchiveReader::Read(QString& why)
         if (n == 0)
             return bytes;
         if (n < 0) {
-            why = QStringLiteral("Daten beschädigt oder abgeschnitten, nicht gelesen");
+            why = QCoreApplication::translate("ArchiveReader", "Daten beschädigt oder abgeschnitten, nicht gelesen");
             return std::nullopt;
         }
         bytes.append(block.data(), static_cast<std::size_t>(n));
         if (IsBomb(static_cast<long long>(bytes.size()))) {
-            why = QStringLiteral("entpackt über 1 GiB oder über das 1000-Fache seiner Größe (ZIP-Bombe), nicht gelesen");
+            why = QCoreApplication::translate("ArchiveReader", "entpackt über 1 GiB oder über das 1000-Fache seiner Größe (ZIP-Bombe), nicht gelesen");
             return std::nullopt;
         }
     }
@@ -191,7 +192,7 @@ std::optional<std::string> TArchiveReader::Gunzip(std::string_view bytes, QStrin
 {
     TArchiveReader reader(bytes, TFormat::Gzip);
     if (reader.Next() != TStep::Member) {
-        why = QStringLiteral("gzip-Daten beschädigt, nicht gelesen");
+        why = QCoreApplication::translate("ArchiveReader", "gzip-Daten beschädigt, nicht gelesen");
         return std::nullopt;
     }
     reader.compressed_ = static_cast<long long>(bytes.size());

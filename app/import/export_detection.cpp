@@ -65,7 +65,7 @@ QString ServiceOfFile(const QString& path)
     std::string head(HeadBytes, '\0');
     head.resize(std::fread(head.data(), 1, head.size(), file.get()));
     // An account archive or a FIT file is no year file either.
-    if (const QString kind = ImportSources::BinaryKind(head); !kind.isEmpty() && kind != QStringLiteral("JSON-Datei"))
+    if (const QString kind = ImportSources::BinaryKind(head); !kind.isEmpty() && kind != ImportSources::JsonKind())
         return kind;
     // A year file's first row may be longer than the part read.
     if (HasYearRows(head))

@@ -4,6 +4,7 @@
 #include "app/import/generic_recogniser.h"
 #include "app/year/regular_file.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QStringList>
 
@@ -19,8 +20,8 @@ std::string ReadAll(const QString& path)
     const FilePtr file = OpenRegularFile(path, status);
     if (!file)
         throw TImportError(status == TOpenStatus::NotRegular
-                               ? QStringLiteral("keine reguläre Datei, nicht importiert")
-                               : QStringLiteral("Datei kann nicht geöffnet werden, nicht importiert"));
+                               ? QCoreApplication::translate("ExportFile", "keine reguläre Datei, nicht importiert")
+                               : QCoreApplication::translate("ExportFile", "Datei kann nicht geöffnet werden, nicht importiert"));
     std::string bytes;
     // Grown once to the size the file has now; the loop still stops at its real end.
     struct stat info {};
@@ -32,11 +33,11 @@ std::string ReadAll(const QString& path)
         if (n == 0)
             break;
         if (static_cast<qint64>(bytes.size() + n) > TExportFile::MaxBytes)
-            throw TImportError(QStringLiteral("Datei größer als 256 MiB, nicht importiert"));
+            throw TImportError(QCoreApplication::translate("ExportFile", "Datei größer als 256 MiB, nicht importiert"));
         bytes.append(block, n);
     }
     if (std::ferror(file.get()))
-        throw TImportError(QStringLiteral("Datei kann nicht gelesen werden, nicht importiert"));
+        throw TImportError(QCoreApplication::translate("ExportFile", "Datei kann nicht gelesen werden, nicht importiert"));
     return bytes;
 }
 
@@ -47,12 +48,12 @@ TExportFile TExportFile::Open(const QString& path) { return FromBytes(ReadAll(pa
 TExportFile TExportFile::FromBytes(std::string bytes, const QString& path)
 {
     if (bytes.find('\0') != std::string::npos)
-        throw TImportError(QStringLiteral("keine Textdatei (enthält Nullbytes), nicht importiert"));
+        throw TImportError(QCoreApplication::translate("ExportFile", "keine Textdatei (enthält Nullbytes), nicht importiert"));
     TExportFile file;
     file.path_ = path;
     file.table_ = CsvReader::Read(bytes);
     if (file.table_.header.size() < 2)
-        throw TImportError(QStringLiteral("keine Kopfzeile mit Spalten, nicht importiert"));
+        throw TImportError(QCoreApplication::translate("ExportFile", "keine Kopfzeile mit Spalten, nicht importiert"));
     for (const auto& recogniser : TServiceRecogniser::All()) {
         if (!recogniser->Recognises(file.table_))
             continue;

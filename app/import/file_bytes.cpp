@@ -2,6 +2,8 @@
 
 #include "app/year/regular_file.h"
 
+#include <QCoreApplication>
+
 #include <array>
 
 namespace FileBytes {
@@ -11,8 +13,8 @@ std::optional<std::string> Read(const QString& path, QString& why)
     TOpenStatus status = TOpenStatus::Failed;
     const FilePtr file = OpenRegularFile(path, status);
     if (!file) {
-        why = status == TOpenStatus::NotRegular ? QStringLiteral("keine reguläre Datei, nicht gelesen")
-                                                : QStringLiteral("Datei kann nicht geöffnet werden, nicht gelesen");
+        why = status == TOpenStatus::NotRegular ? QCoreApplication::translate("FileBytes", "keine reguläre Datei, nicht gelesen")
+                                                : QCoreApplication::translate("FileBytes", "Datei kann nicht geöffnet werden, nicht gelesen");
         return std::nullopt;
     }
     std::string bytes;
@@ -22,13 +24,13 @@ std::optional<std::string> Read(const QString& path, QString& why)
         if (n == 0)
             break;
         if (static_cast<long long>(bytes.size() + n) > MaxBytes) {
-            why = QStringLiteral("Datei größer als 1 GiB, nicht gelesen");
+            why = QCoreApplication::translate("FileBytes", "Datei größer als 1 GiB, nicht gelesen");
             return std::nullopt;
         }
         bytes.append(block.data(), n);
     }
     if (std::ferror(file.get())) {
-        why = QStringLiteral("Datei kann nicht gelesen werden, nicht gelesen");
+        why = QCoreApplication::translate("FileBytes", "Datei kann nicht gelesen werden, nicht gelesen");
         return std::nullopt;
     }
     return bytes;

@@ -5,6 +5,8 @@
 #include <cstring>
 #include <limits>
 
+#include <QCoreApplication>
+
 namespace FitDecoder {
 namespace {
 
@@ -13,8 +15,9 @@ constexpr int SessionMessage = 18;
 constexpr int ActivityMessage = 34;
 constexpr int TimestampField = 253;
 
-const QString Truncated = QStringLiteral("FIT-Datei abgeschnitten, nicht gelesen");
-const QString Damaged = QStringLiteral("FIT-Datei beschädigt, nicht gelesen");
+// Made when thrown, in the language installed by then.
+QString Truncated() { return QCoreApplication::translate("FitDecoder", "FIT-Datei abgeschnitten, nicht gelesen"); }
+QString Damaged() { return QCoreApplication::translate("FitDecoder", "FIT-Datei beschädigt, nicht gelesen"); }
 
 // CRC-16 with the reflected polynomial 0x8005, as FIT files carry it.
 std::uint16_t Crc(std::string_view bytes)
@@ -141,7 +144,7 @@ private:
     void Need(std::size_t bytes) const
     {
         if (records_.size() - pos_ < bytes)
-            throw TFitError(Damaged);
+            throw TFitError(Damaged());
     }
 
     void Define(TMessageDef& def, bool developerFields)
@@ -171,7 +174,7 @@ private:
     void Data(const TMessageDef& def, std::optional<std::uint32_t> compressedTime)
     {
         if (!def.defined)
-            throw TFitError(Damaged);
+            throw TFitError(Damaged());
         Need(def.bytes);
         const auto* p = reinterpret_cast<const unsigned char*>(records_.data() + pos_);
         pos_ += def.bytes;
@@ -238,19 +241,19 @@ TFitFile DecodeOne(std::string_view bytes, std::size_t& size)
 {
     const std::size_t headerSize = Byte(bytes, 0);
     if (headerSize < 12 || bytes.size() < headerSize)
-        throw TFitError(Truncated);
+        throw TFitError(Truncated());
     const std::size_t dataSize = Unsigned(reinterpret_cast<const unsigned char*>(bytes.data() + 4), 4, false);
     if (headerSize >= 14) {
         const unsigned stored = Byte(bytes, 12) | Byte(bytes, 13) << 8;
         if (stored != 0 && stored != Crc(bytes.substr(0, 12)))
-            throw TFitError(QStringLiteral("FIT-Datei mit falscher Prüfsumme im Kopf, nicht gelesen"));
+            throw TFitError(QCoreApplication::translate("FitDecoder", "FIT-Datei mit falscher Prüfsumme im Kopf, nicht gelesen"));
     }
     if (bytes.size() - headerSize < dataSize + 2)
-        throw TFitError(Truncated);
+        throw TFitError(Truncated());
     size = headerSize + dataSize + 2;
     const unsigned stored = Byte(bytes, size - 2) | Byte(bytes, size - 1) << 8;
     if (stored != Crc(bytes.substr(0, size - 2)))
-        throw TFitError(QStringLiteral("FIT-Datei mit falscher Prüfsumme, nicht gelesen"));
+        throw TFitError(QCoreApplication::translate("FitDecoder", "FIT-Datei mit falscher Prüfsumme, nicht gelesen"));
     return TFileReader(bytes.substr(headerSize, dataSize)).Read();
 }
 
@@ -264,7 +267,7 @@ bool LooksLikeFit(std::string_view bytes)
 std::vector<TFitFile> Decode(std::string_view bytes)
 {
     if (!LooksLikeFit(bytes))
-        throw TFitError(QStringLiteral("keine FIT-Datei, nicht gelesen"));
+        throw TFitError(QCoreApplication::translate("FitDecoder", "keine FIT-Datei, nicht gelesen"));
     std::vector<TFitFile> files;
     // Files chained one after the other; anything else after them is ignored.
     while (LooksLikeFit(bytes)) {

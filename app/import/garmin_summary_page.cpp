@@ -2,6 +2,7 @@
 
 #include "app/import/export_file.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -87,8 +88,9 @@ QJsonArray Workouts(const std::string& bytes)
     const QJsonValue page = document.isArray() && document.array().size() > 0 ? document.array().at(0) : QJsonValue();
     const QJsonValue list = page.toObject().value(QLatin1String("summarizedActivitiesExport"));
     if (error.error != QJsonParseError::NoError || !list.isArray())
-        throw TImportError(QStringLiteral("keine Garmin-Zusammenfassung (JSON ohne summarizedActivitiesExport), "
-                                          "nicht importiert"));
+        throw TImportError(QCoreApplication::translate("GarminSummaryPage",
+                                                       "keine Garmin-Zusammenfassung (JSON ohne "
+                                                       "summarizedActivitiesExport), nicht importiert"));
     return list.toArray();
 }
 

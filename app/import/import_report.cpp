@@ -2,6 +2,8 @@
 
 #include "app/year/pane_findings.h"
 
+#include <QCoreApplication>
+
 TImportReport& TImportReport::operator+=(const TImportReport& other)
 {
     int* const mine[] = {&rowsRead, &unreadableRows, &recoveredRows, &rowsWithoutDate, &plannedRows,
@@ -18,17 +20,28 @@ TImportReport& TImportReport::operator+=(const TImportReport& other)
 QStringList ImportReportParts(const TImportReport& report)
 {
     const TCountedFinding findings[] = {
-        {report.unreadableRows, "Zeile", "Zeilen", " nicht in Spalten zerlegbar, übersprungen"},
-        {report.shortRows, "Zeile", "Zeilen", " ohne die gewählten Spalten (zu wenige Felder), übersprungen"},
-        {report.rowsWithoutDate, "Zeile", "Zeilen", " ohne lesbares Datum übersprungen"},
-        {report.plannedRows, "Zeile", "Zeilen", " geplant oder ohne Zeit, übersprungen"},
-        {report.filteredBySport, "Einheit", "Einheiten", " anderer Sportarten ausgelassen"},
-        {report.filteredByYear, "Einheit", "Einheiten", " anderer Jahre ausgelassen"},
-        {report.yearsBeyondLimit, "Einheit", "Einheiten", " in Jahren über die 19 ladbaren hinaus ausgelassen"},
-        {report.unreadableValues, "Wert", "Werte", " unlesbar, als 0 gelesen"},
-        {report.recoveredRows, "Zeile", "Zeilen", " mit losen Anführungszeichen gelesen"},
-        {report.latin1Fields, "Feld", "Felder", " ohne gültiges UTF-8, als Latin-1 gelesen"},
-        {report.duplicates, "Einheit", "Einheiten", " doppelt (schon in einer anderen Datei), einmal gezählt"},
+        {report.unreadableRows, QT_TRANSLATE_NOOP("PaneFindings", "Zeile"), QT_TRANSLATE_NOOP("PaneFindings", "Zeilen"),
+         QT_TRANSLATE_NOOP("PaneFindings", " nicht in Spalten zerlegbar, übersprungen")},
+        {report.shortRows, QT_TRANSLATE_NOOP("PaneFindings", "Zeile"), QT_TRANSLATE_NOOP("PaneFindings", "Zeilen"),
+         QT_TRANSLATE_NOOP("PaneFindings", " ohne die gewählten Spalten (zu wenige Felder), übersprungen")},
+        {report.rowsWithoutDate, QT_TRANSLATE_NOOP("PaneFindings", "Zeile"), QT_TRANSLATE_NOOP("PaneFindings", "Zeilen"),
+         QT_TRANSLATE_NOOP("PaneFindings", " ohne lesbares Datum übersprungen")},
+        {report.plannedRows, QT_TRANSLATE_NOOP("PaneFindings", "Zeile"), QT_TRANSLATE_NOOP("PaneFindings", "Zeilen"),
+         QT_TRANSLATE_NOOP("PaneFindings", " geplant oder ohne Zeit, übersprungen")},
+        {report.filteredBySport, QT_TRANSLATE_NOOP("PaneFindings", "Einheit"), QT_TRANSLATE_NOOP("PaneFindings", "Einheiten"),
+         QT_TRANSLATE_NOOP("PaneFindings", " anderer Sportarten ausgelassen")},
+        {report.filteredByYear, QT_TRANSLATE_NOOP("PaneFindings", "Einheit"), QT_TRANSLATE_NOOP("PaneFindings", "Einheiten"),
+         QT_TRANSLATE_NOOP("PaneFindings", " anderer Jahre ausgelassen")},
+        {report.yearsBeyondLimit, QT_TRANSLATE_NOOP("PaneFindings", "Einheit"), QT_TRANSLATE_NOOP("PaneFindings", "Einheiten"),
+         QT_TRANSLATE_NOOP("PaneFindings", " in Jahren über die 19 ladbaren hinaus ausgelassen")},
+        {report.unreadableValues, QT_TRANSLATE_NOOP("PaneFindings", "Wert"), QT_TRANSLATE_NOOP("PaneFindings", "Werte"),
+         QT_TRANSLATE_NOOP("PaneFindings", " unlesbar, als 0 gelesen")},
+        {report.recoveredRows, QT_TRANSLATE_NOOP("PaneFindings", "Zeile"), QT_TRANSLATE_NOOP("PaneFindings", "Zeilen"),
+         QT_TRANSLATE_NOOP("PaneFindings", " mit losen Anführungszeichen gelesen")},
+        {report.latin1Fields, QT_TRANSLATE_NOOP("PaneFindings", "Feld"), QT_TRANSLATE_NOOP("PaneFindings", "Felder"),
+         QT_TRANSLATE_NOOP("PaneFindings", " ohne gültiges UTF-8, als Latin-1 gelesen")},
+        {report.duplicates, QT_TRANSLATE_NOOP("PaneFindings", "Einheit"), QT_TRANSLATE_NOOP("PaneFindings", "Einheiten"),
+         QT_TRANSLATE_NOOP("PaneFindings", " doppelt (schon in einer anderen Datei), einmal gezählt")},
     };
     return CountedFindingParts(findings);
 }
@@ -42,6 +55,7 @@ QStringList DescribeImportReport(const TImportReport& report)
 QString NothingReadReason(const TImportReport& report)
 {
     if (report.rowsRead == 0)
-        return QStringLiteral("keine Einheit lesbar: keine Datenzeilen");
-    return QStringLiteral("keine Einheit lesbar: ") + ImportReportParts(report).join(QStringLiteral("; "));
+        return QCoreApplication::translate("ImportReport", "keine Einheit lesbar: keine Datenzeilen");
+    return QCoreApplication::translate("ImportReport", "keine Einheit lesbar: %1")
+        .arg(ImportReportParts(report).join(QStringLiteral("; ")));
 }

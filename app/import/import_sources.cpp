@@ -5,6 +5,7 @@
 #include "app/import/source_walker.h"
 #include "app/year/regular_file.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace ImportSources {
@@ -45,7 +46,7 @@ void TakeSingle(TSourceWalker& walker, const QString& path, TFileKind kind)
     else if (kind == TFileKind::Json)
         walker.TakePage(path, *bytes);
     else
-        walker.Refuse(path, QStringLiteral("weder FIT-Datei noch Garmin-Zusammenfassung, nicht gelesen"));
+        walker.Refuse(path, QCoreApplication::translate("ImportSources", "weder FIT-Datei noch Garmin-Zusammenfassung, nicht gelesen"));
 }
 
 // A path whose walk found nothing and could read nothing is one failure; the
@@ -55,7 +56,7 @@ void AddWalked(TSourceWalker& walker, const QString& path, const TMappingFor& ma
 {
     if (!walker.FoundAny() && walker.Refusals() <= 1) {
         const QString why = walker.Refusals() == 0
-            ? QStringLiteral("keine Einheiten darin (activities.csv, summarizedActivities.json, .fit)")
+            ? QCoreApplication::translate("ImportSources", "keine Einheiten darin (activities.csv, summarizedActivities.json, .fit)")
             : walker.LastRefusal();
         failures.push_back({path, why, false});
         return;
@@ -69,17 +70,19 @@ void AddWalked(TSourceWalker& walker, const QString& path, const TMappingFor& ma
 
 } // namespace
 
+QString JsonKind() { return QCoreApplication::translate("ImportSources", "JSON-Datei"); }
+
 QString BinaryKind(std::string_view head)
 {
     switch (KindOf(head)) {
     case TFileKind::Zip:
-        return QStringLiteral("ZIP-Archiv");
+        return QCoreApplication::translate("ImportSources", "ZIP-Archiv");
     case TFileKind::Gzip:
-        return QStringLiteral("gzip-Datei");
+        return QCoreApplication::translate("ImportSources", "gzip-Datei");
     case TFileKind::Fit:
-        return QStringLiteral("FIT-Datei");
+        return QCoreApplication::translate("ImportSources", "FIT-Datei");
     case TFileKind::Json:
-        return QStringLiteral("JSON-Datei");
+        return JsonKind();
     case TFileKind::Text:
         break;
     }

@@ -30,7 +30,10 @@ using TMappingFor = std::function<TColumnMapping(const TExportFile&)>;
 std::vector<TSourceFailure> Open(const QStringList& paths, const TMappingFor& mappingFor, TExportSet& exports);
 
 // What the start of a file says it is when it is no text: "ZIP-Archiv",
-// "gzip-Datei", "FIT-Datei", "JSON-Datei"; empty for anything else.
+// "gzip-Datei", "FIT-Datei", "JSON-Datei" (in the installed language);
+// empty for anything else.
 QString BinaryKind(std::string_view head);
+// The kind BinaryKind names a JSON file by.
+QString JsonKind();
 
 } // namespace ImportSources

@@ -5,16 +5,15 @@
 #include "app/import/workout_reader.h"
 #include "app/import/year_text_writer.h"
 
+#include <QCoreApplication>
+
 
 QString TImportedYears::YearLine(int year) const
 {
     const int count = workouts.count(year) ? workouts.at(year) : 0;
-    return QStringLiteral("%1: %2 (%3, %4 %5)")
-        .arg(source)
-        .arg(year)
-        .arg(service)
-        .arg(count)
-        .arg(count == 1 ? QStringLiteral("Einheit") : QStringLiteral("Einheiten"));
+    const QString workoutsText = count == 1 ? QCoreApplication::translate("ImportedYears", "1 Einheit")
+                                            : QCoreApplication::translate("ImportedYears", "%1 Einheiten").arg(count);
+    return QStringLiteral("%1: %2 (%3, %4)").arg(source).arg(year).arg(service, workoutsText);
 }
 
 TImportedYears TImportedYears::Build(const TExportSet& exports, const QStringList& sports, const QList<int>& years)
@@ -36,12 +35,12 @@ TImportedYears TImportedYears::Build(const TExportSet& exports, TWorkoutList lis
         QStringList names;
         for (int year : chosen.leftOutYears)
             names << QString::number(year);
-        result.notes << QStringLiteral("    -> Nicht geladen (höchstens %1 Jahre je Ladevorgang): %2.")
+        result.notes << QCoreApplication::translate("ImportedYears", "    -> Nicht geladen (höchstens %1 Jahre je Ladevorgang): %2.")
                             .arg(MaxLoadedYears)
                             .arg(names.join(QStringLiteral(", ")));
     }
     result.notes << list.sourceLines << DescribeImportReport(list.report);
     if (result.texts.empty())
-        result.notes << QStringLiteral("    -> Keine Einheit der gewählten Sportarten und Jahre.");
+        result.notes << QCoreApplication::translate("ImportedYears", "    -> Keine Einheit der gewählten Sportarten und Jahre.");
     return result;
 }

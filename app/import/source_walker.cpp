@@ -4,6 +4,7 @@
 #include "app/import/fit_workouts.h"
 #include "app/import/garmin_summary_page.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
 #include <QFileInfo>
@@ -102,7 +103,7 @@ void TSourceWalker::WalkArchive(const TReaderFactory& open, const QString& shown
         const TArchiveReader::TStep step = reader->Next();
         if (step == TArchiveReader::TStep::Broken) {
             if (!cutMember)
-                Refuse(shownName, QStringLiteral("Archiv beschädigt oder abgeschnitten, der Rest nicht gelesen"));
+                Refuse(shownName, QCoreApplication::translate("SourceWalker", "Archiv beschädigt oder abgeschnitten, der Rest nicht gelesen"));
             return;
         }
         if (step == TArchiveReader::TStep::End)
@@ -155,7 +156,7 @@ void TSourceWalker::TakeFile(const QString& name, std::string bytes, int depth)
     }
     case TKind::Zip:
         if (depth >= MaxDepth) {
-            Refuse(name, QStringLiteral("Archiv zu tief verschachtelt, nicht gelesen"));
+            Refuse(name, QCoreApplication::translate("SourceWalker", "Archiv zu tief verschachtelt, nicht gelesen"));
             break;
         }
     {
@@ -225,12 +226,13 @@ TWorkoutSource TSourceWalker::TakeSource()
 {
     QStringList services;
     if (source_.counts.pages > 0)
-        services << QStringLiteral("Garmin-Kontoexport");
+        services << QCoreApplication::translate("SourceWalker", "Garmin-Kontoexport");
     for (const TExportFile& file : csvFiles_)
-        if (!services.contains(file.ServiceName() + QStringLiteral("-Archiv")))
-            services << file.ServiceName() + QStringLiteral("-Archiv");
+        if (const QString archive = QCoreApplication::translate("SourceWalker", "%1-Archiv").arg(file.ServiceName());
+            !services.contains(archive))
+            services << archive;
     if (source_.counts.fitFiles > 0)
-        services << QStringLiteral("FIT-Dateien");
-    source_.service = services.isEmpty() ? QStringLiteral("keine Einheiten gefunden") : services.join(QStringLiteral(" + "));
+        services << QCoreApplication::translate("SourceWalker", "FIT-Dateien");
+    source_.service = services.isEmpty() ? QCoreApplication::translate("SourceWalker", "keine Einheiten gefunden") : services.join(QStringLiteral(" + "));
     return std::move(source_);
 }

@@ -1,38 +1,34 @@
 #include "app/import/workout_source.h"
 
-namespace {
+#include "app/year/pane_findings.h"
 
-QString Count(int n, const char* singular, const char* plural)
-{
-    return QStringLiteral("%1 %2").arg(n).arg(QString::fromUtf8(n == 1 ? singular : plural));
-}
-
-} // namespace
+#include <QCoreApplication>
 
 QStringList TWorkoutSource::Lines(int csvWorkouts, int duplicates) const
 {
     const int read = static_cast<int>(summaries.size() + originals.size()) + csvWorkouts - duplicates;
-    QStringList parts = {Count(read, "Einheit", "Einheiten") + QStringLiteral(" gelesen")};
-    struct TPart
-    {
-        int count;
-        const char* singular;
-        const char* plural;
-        const char* text;
+    QStringList parts = {read == 1 ? QCoreApplication::translate("WorkoutSource", "1 Einheit gelesen")
+                                   : QCoreApplication::translate("WorkoutSource", "%1 Einheiten gelesen").arg(read)};
+    // The words are translated where the line is put together.
+    const TCountedFinding skipped[] = {
+        {duplicates, QT_TRANSLATE_NOOP("PaneFindings", "Einheit"), QT_TRANSLATE_NOOP("PaneFindings", "Einheiten"),
+         QT_TRANSLATE_NOOP("PaneFindings", " doppelt (schon in einer anderen Quelle), einmal gezählt")},
+        {counts.repeatedIds, QT_TRANSLATE_NOOP("PaneFindings", "Einheit"), QT_TRANSLATE_NOOP("PaneFindings", "Einheiten"),
+         QT_TRANSLATE_NOOP("PaneFindings", " auf zwei Seiten, einmal gezählt")},
+        {counts.sameFit, QT_TRANSLATE_NOOP("PaneFindings", "Einheit"), QT_TRANSLATE_NOOP("PaneFindings", "Einheiten"),
+         QT_TRANSLATE_NOOP("PaneFindings", " in zwei FIT-Dateien, einmal gezählt")},
+        {counts.multisportParents, QT_TRANSLATE_NOOP("PaneFindings", "Mehrsport-Einheit"), QT_TRANSLATE_NOOP("PaneFindings", "Mehrsport-Einheiten"),
+         QT_TRANSLATE_NOOP("PaneFindings", " über ihre Teile gezählt")},
+        {counts.originals, QT_TRANSLATE_NOOP("PaneFindings", "Originaldatei"), QT_TRANSLATE_NOOP("PaneFindings", "Originaldateien"),
+         QT_TRANSLATE_NOOP("PaneFindings", " nicht gezählt (schon in der Zusammenfassung)")},
+        {counts.notActivities, QT_TRANSLATE_NOOP("PaneFindings", "FIT-Datei"), QT_TRANSLATE_NOOP("PaneFindings", "FIT-Dateien"),
+         QT_TRANSLATE_NOOP("PaneFindings", " ohne Einheit (Überwachung, Einstellungen …) übersprungen")},
+        {counts.otherFiles, QT_TRANSLATE_NOOP("PaneFindings", "weitere Datei"), QT_TRANSLATE_NOOP("PaneFindings", "weitere Dateien"),
+         QT_TRANSLATE_NOOP("PaneFindings", " ohne Einheiten nicht gelesen")},
+        {counts.refused, QT_TRANSLATE_NOOP("PaneFindings", "Datei"), QT_TRANSLATE_NOOP("PaneFindings", "Dateien"),
+         QT_TRANSLATE_NOOP("PaneFindings", " nicht lesbar (siehe unten)")},
     };
-    const TPart skipped[] = {
-        {duplicates, "Einheit", "Einheiten", " doppelt (schon in einer anderen Quelle), einmal gezählt"},
-        {counts.repeatedIds, "Einheit", "Einheiten", " auf zwei Seiten, einmal gezählt"},
-        {counts.sameFit, "Einheit", "Einheiten", " in zwei FIT-Dateien, einmal gezählt"},
-        {counts.multisportParents, "Mehrsport-Einheit", "Mehrsport-Einheiten", " über ihre Teile gezählt"},
-        {counts.originals, "Originaldatei", "Originaldateien", " nicht gezählt (schon in der Zusammenfassung)"},
-        {counts.notActivities, "FIT-Datei", "FIT-Dateien", " ohne Einheit (Überwachung, Einstellungen …) übersprungen"},
-        {counts.otherFiles, "weitere Datei", "weitere Dateien", " ohne Einheiten nicht gelesen"},
-        {counts.refused, "Datei", "Dateien", " nicht lesbar (siehe unten)"},
-    };
-    for (const TPart& part : skipped)
-        if (part.count > 0)
-            parts << Count(part.count, part.singular, part.plural) + QString::fromUtf8(part.text);
+    parts << CountedFindingParts(skipped);
     QStringList lines = {QStringLiteral("%1 (%2): %3.").arg(name, service, parts.join(QStringLiteral("; ")))};
     lines << DescribeImportReport(report) << findings;
     return lines;

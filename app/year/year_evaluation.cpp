@@ -2,6 +2,8 @@
 
 #include "app/year/year_store.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -14,20 +16,21 @@ namespace {
 
 constexpr int LastDayOfDecember = 366; // the monthly mean's December includes a leap day
 
-// Month names at the first day of each month, shifted right by their leading blanks.
+// Month names at the first day of each month, shifted right by their leading
+// blanks; translated where the labels are made.
 const std::array<std::pair<int, const char*>, 13> MonthLabels = {{
-    {0, "            Januar"},
-    {31, "             Februar"},
-    {59, "        März"},
-    {90, "         April"},
-    {120, "       Mai"},
-    {151, "       Juni"},
-    {181, "       Juli"},
-    {212, "             August"},
-    {243, "                 September"},
-    {273, "              Oktober"},
-    {304, "                 November"},
-    {334, "                 Dezember"},
+    {0, QT_TRANSLATE_NOOP("YearEvaluation", "            Januar")},
+    {31, QT_TRANSLATE_NOOP("YearEvaluation", "             Februar")},
+    {59, QT_TRANSLATE_NOOP("YearEvaluation", "        März")},
+    {90, QT_TRANSLATE_NOOP("YearEvaluation", "         April")},
+    {120, QT_TRANSLATE_NOOP("YearEvaluation", "       Mai")},
+    {151, QT_TRANSLATE_NOOP("YearEvaluation", "       Juni")},
+    {181, QT_TRANSLATE_NOOP("YearEvaluation", "       Juli")},
+    {212, QT_TRANSLATE_NOOP("YearEvaluation", "             August")},
+    {243, QT_TRANSLATE_NOOP("YearEvaluation", "                 September")},
+    {273, QT_TRANSLATE_NOOP("YearEvaluation", "              Oktober")},
+    {304, QT_TRANSLATE_NOOP("YearEvaluation", "                 November")},
+    {334, QT_TRANSLATE_NOOP("YearEvaluation", "                 Dezember")},
     {367, "   "},
 }};
 
@@ -44,22 +47,24 @@ float Cell(const TYearStore& store, const TSeason& season, int day, int column)
     return slot > 0 && column >= 0 && column < TYearStore::ColumnCount ? store.Cell(slot, dayOfYear, column) : 0.0f;
 }
 
+QString MonthLabel(const char* text) { return QCoreApplication::translate("YearEvaluation", text); }
+
 // The month names along a season that starts with the start month, placed
 // as in a common year: the axis is shared by all seasons.
 void AddMonthLabels(const TSeasonStart& start, std::vector<TEvalPoint>& points)
 {
     if (start.IsNewYear()) {
         for (const auto& [x, text] : MonthLabels)
-            points.push_back({double(x), 0.0, QString::fromUtf8(text)});
+            points.push_back({double(x), 0.0, MonthLabel(text)});
         return;
     }
     const TSeasonCalendar common = TSeasonCalendar::Of(start, 1);
     for (std::size_t k = 0; k + 1 < common.MonthStarts.size(); ++k) {
         const int month = (start.Month - 1 + int(k)) % 12;
         points.push_back({double(k == 0 ? 0 : common.MonthStarts[k] - 1), 0.0,
-                          QString::fromUtf8(MonthLabels[std::size_t(month)].second)});
+                          MonthLabel(MonthLabels[std::size_t(month)].second)});
     }
-    points.push_back({double(MonthLabels.back().first), 0.0, QString::fromUtf8(MonthLabels.back().second)});
+    points.push_back({double(MonthLabels.back().first), 0.0, MonthLabel(MonthLabels.back().second)});
 }
 
 // The last day of a running line: the season's last day for a season that

@@ -18,7 +18,7 @@ void TChartAxisTitle::SetCaption(const QString& value)
 void TChartAxisTitle::SetAngle(int value)
 {
     if (host_)
-        host_->CheckAngle(value, AxisMessages::LabelAngleDescription);
+        host_->CheckAngle(value, QCoreApplication::translate("AxisException", AxisMessages::LabelAngleDescription));
     if (AssignIfChanged(angle_, value))
         Changed();
 }

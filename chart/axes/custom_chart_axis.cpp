@@ -147,7 +147,7 @@ void TCustomChartAxis::SetInverted(bool value)
 void TCustomChartAxis::SetLabelsAngle(int value)
 {
     if (host_)
-        host_->CheckAngle(value, AxisMessages::LabelAngleDescription);
+        host_->CheckAngle(value, QCoreApplication::translate("AxisException", AxisMessages::LabelAngleDescription));
     SetProperty(labelsAngle_, value);
 }
 

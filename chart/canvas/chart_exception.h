@@ -2,6 +2,8 @@
 
 #include "chart/canvas/exception.h"
 
+#include <QCoreApplication>
+
 // Raised by the chart and its parts for a value they reject; the value is not
 // stored.
 class ChartException : public Exception
@@ -11,32 +13,32 @@ public:
 
     static ChartException CircularDataSource()
     {
-        return ChartException(QStringLiteral("Zirkuläre Reihenabhängigkeiten sind nicht zulässig."));
+        return ChartException(QCoreApplication::translate("ChartException", "Zirkuläre Reihenabhängigkeiten sind nicht zulässig."));
     }
     static ChartException NoParentChartForDataSource()
     {
-        return ChartException(QStringLiteral("Kein ParentChart zum Validieren der Datenquelle"));
+        return ChartException(QCoreApplication::translate("ChartException", "Kein ParentChart zum Validieren der Datenquelle"));
     }
     static ChartException InvalidDataSource(const QString& name)
     {
-        return ChartException(QStringLiteral("Ungültige Datenquelle: %1").arg(name));
+        return ChartException(QCoreApplication::translate("ChartException", "Ungültige Datenquelle: %1").arg(name));
     }
     static ChartException SampleCountNotPositive()
     {
-        return ChartException(QStringLiteral("FillSampleValues NumValues müssen > 0 sein."));
+        return ChartException(QCoreApplication::translate("ChartException", "FillSampleValues NumValues müssen > 0 sein."));
     }
     static ChartException NegativeMaxPointsPerPage()
     {
-        return ChartException(QStringLiteral("MaxPointsPerPage muß >= 0 sein."));
+        return ChartException(QCoreApplication::translate("ChartException", "MaxPointsPerPage muß >= 0 sein."));
     }
     static ChartException Chart3DPercentOutOfRange(int lowest, int highest)
     {
-        return ChartException(QStringLiteral("Der Prozentsatz für 3D-Effekte muß zwischen %1 und %2 liegen")
+        return ChartException(QCoreApplication::translate("ChartException", "Der Prozentsatz für 3D-Effekte muß zwischen %1 und %2 liegen")
                                   .arg(lowest)
                                   .arg(highest));
     }
     static ChartException AngleOutOfRange(const QString& description)
     {
-        return ChartException(QStringLiteral("Der %1-Winkel muß zwischen 0 und 359 Grad liegen").arg(description));
+        return ChartException(QCoreApplication::translate("ChartException", "Der %1-Winkel muß zwischen 0 und 359 Grad liegen").arg(description));
     }
 };

@@ -2,6 +2,8 @@
 
 #include "chart/canvas/exception.h"
 
+#include <QCoreApplication>
+
 // Raised by the legend for a property value it rejects; the property keeps
 // its previous value.
 class LegendException : public Exception
@@ -11,14 +13,14 @@ public:
 
     static LegendException TopPosOutOfRange()
     {
-        return LegendException(QStringLiteral("Position der oberen Legende muß zwischen 0 und 100% liegen."));
+        return LegendException(QCoreApplication::translate("LegendException", "Position der oberen Legende muß zwischen 0 und 100% liegen."));
     }
     static LegendException NegativeFirstValue()
     {
-        return LegendException(QStringLiteral("Erster Wert für Legende muß > 0 sein."));
+        return LegendException(QCoreApplication::translate("LegendException", "Erster Wert für Legende muß > 0 sein."));
     }
     static LegendException ColorWidthOutOfRange()
     {
-        return LegendException(QStringLiteral("Farbbreite für Legende muß zwischen 0 und 100% liegen."));
+        return LegendException(QCoreApplication::translate("LegendException", "Farbbreite für Legende muß zwischen 0 und 100% liegen."));
     }
 };

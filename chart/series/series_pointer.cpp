@@ -4,6 +4,8 @@
 #include "chart/canvas/chart_exception.h"
 #include "chart/series/chart_series.h"
 
+#include <QCoreApplication>
+
 #include <array>
 
 namespace {
@@ -11,7 +13,7 @@ namespace {
 void CheckPointerSize(int value)
 {
     if (value < 1)
-        throw ChartException(QStringLiteral("Die Größe des Pointers muß > 0 sein."));
+        throw ChartException(QCoreApplication::translate("ChartException", "Die Größe des Pointers muß > 0 sein."));
 }
 
 } // namespace

@@ -53,6 +53,9 @@ expect_refusal() {
 }
 expect_refusal --import "$out/missing.csv" --list-sports
 expect_refusal --import "$out" --list-sports
+printf 'PK\003\004broken' >"$out/broken.zip"
+expect_refusal --import "$out/broken.zip" --list-sports
+! grep -q '^kaldoro: : ' "$out/stderr" || fail "a line names no file: $(cat "$out/stderr")"
 expect_refusal --import "$garmin" --sport Rowing --convert-to "$out/none"
 expect_refusal --import "$garmin" --years 2030-2019 --convert-to "$out/none"
 expect_refusal --import "$garmin" --years 1990-1995 --convert-to "$out/none"

@@ -1,17 +1,28 @@
 // The window in English: no German word left but the user's data, and the
 // numbers a person reads in the English form; German again afterwards.
+#include "app/import/export_set.h"
+#include "app/import/import_sources.h"
+#include "app/import/imported_years.h"
 #include "app/window/help_window.h"
+#include "app/window/import_dialog.h"
 #include "app/window/main_form.h"
 #include "app/window/season_start_text.h"
 #include "app/window/ui_language.h"
 #include "app/year/year_goal.h"
 #include "chart/axes/number_format.h"
+#include "chart/panel/chart.h"
+#include "chart/series/custom_series.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRegularExpression>
+
+#include <functional>
+
+#include "support/import_fixture.h"
+#include "support/temp_files.h"
 
 #include <gtest/gtest.h>
 
@@ -55,6 +66,48 @@ TEST_F(EnglishWindow, ShowsNoGermanWord)
     for (const QString& text : texts)
         EXPECT_FALSE(GermanWord.match(text).hasMatch()) << text.toStdString();
     EXPECT_TRUE(texts.contains(QStringLiteral("Running total")));
+}
+
+// What an import says about a broken export and in its dialog, once English is chosen.
+TEST_F(EnglishWindow, SaysWhatAnImportSkippedInEnglish)
+{
+    TempFiles temp;
+    const QStringList paths = {TestData("garmin/Activities.csv"), TestData("fit/garmin-fenix-5-run.fit"),
+                               TestData("fit/activity-unexpected-eof.fit"), TestData("fit/MonitoringFile.fit"),
+                               temp.Write(QStringLiteral("broken.zip"), std::string("PK\3\4broken"))};
+    TExportSet exports;
+    QStringList lines;
+    for (const TSourceFailure& failure :
+         ImportSources::Open(paths, [](const TExportFile& f) { return f.DefaultMapping(); }, exports))
+        lines << failure.why;
+    const TImportedYears imported = TImportedYears::Build(exports, {QStringLiteral("Treadmill Running")}, {2026});
+    lines << imported.notes << imported.YearLine(2026) << ShownTexts(TImportDialog(exports));
+    for (const QString& line : lines)
+        EXPECT_FALSE(GermanWord.match(line).hasMatch()) << line.toStdString();
+    const QString all = lines.join(QLatin1Char('\n'));
+    for (const char* english : {"FIT file cut off", "archive damaged", "1 workout read", "2 workouts)"})
+        EXPECT_TRUE(all.contains(QLatin1String(english))) << english << " not in:\n" << all.toStdString();
+}
+
+// The chart's refusals reach a person through the exception display.
+TEST_F(EnglishWindow, ChartRefusesInEnglish)
+{
+    const TForm1 form;
+    TChart& chart = *form.Chart();
+    const auto messageOf = [](const std::function<void()>& refused) {
+        try {
+            refused();
+        } catch (const Exception& error) {
+            return error.Message();
+        }
+        return QString();
+    };
+    EXPECT_EQ(messageOf([&] { chart.LeftAxis()->SetMinimum(chart.LeftAxis()->Maximum() + 1); }),
+              "An axis' minimum must be <= its maximum");
+    EXPECT_EQ(messageOf([&] { chart.LeftAxis()->SetLabelsAngle(400); }),
+              "The axis label angle must be between 0 and 359 degrees");
+    EXPECT_EQ(messageOf([&] { dynamic_cast<TCustomSeries&>(chart.SeriesAt(1)).Pointer().SetHorizSize(0); }),
+              "The pointer size must be > 0.");
 }
 
 TEST_F(EnglishWindow, WritesNumbersAndDaysTheLanguagesWay)
