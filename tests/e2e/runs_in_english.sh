@@ -1,9 +1,9 @@
 #!/bin/bash
 # Kaldoro in English (--lang en): --help, the window, the help window, the
 # file dialog and the import dialog speak English; no German word is left in
-# their titles, in --help, in what a run without a window says on stderr
-# about broken files, or in the file pane after a load and an import.
-# Arguments: program, samples folder, an export.
+# their titles, in --help, in what a run without a window says about broken
+# files, or in the file pane after a load and an import. Arguments: program,
+# samples folder, an export.
 set -euo pipefail
 source "$(dirname "$0")/window_helpers.sh"
 samples=$2
@@ -22,18 +22,13 @@ headless() { env -u DISPLAY -u QT_QPA_PLATFORM "$kaldoro" --lang en "$@" 2>&1 >/
 # A year file with a kind number out of range, a missing one and a broken archive.
 printf 'Datum;Zeit;Dauer;Strecke\n-;-;[h];[km]\nKind;0;1;2;99\n20110106;18:00;00:41:00;16.0;\n' >"$work/broken.csv"
 printf 'PK\003\004broken' >"$work/broken.zip"
-english "stderr of a broken load" \
-  "$(headless --mode 0 --metric 1 --export-png "$work/chart.png" "$work/broken.csv" "$work/missing.csv")" "kind line"
-english "stderr of a broken import" "$(headless --import "$export_file" --import "$work/broken.zip" --list-sports)" \
-  "the rest not read"
+english "stderr of a broken load" "$(headless --export-png "$work/x.png" "$work/broken.csv" "$work/missing.csv")" "kind line"
+english "stderr of a broken import" "$(headless --import "$export_file" --import "$work/broken.zip" --list-sports)" "rest not read"
 
 # The file pane's text, as Ctrl+A and Ctrl+C in the pane copy it.
 pane_text() {
   eval "$(xdotool getwindowgeometry --shell "$window")"
-  xdotool mousemove --window "$window" $((WIDTH / 2)) $((HEIGHT - 40)) click 1
-  sleep 0.5
-  xdotool key ctrl+a ctrl+c
-  sleep 0.5
+  xdotool mousemove --window "$window" $((WIDTH / 2)) $((HEIGHT - 40)) click 1 sleep 0.5 key ctrl+a ctrl+c sleep 0.5
   timeout 10 xclip -selection clipboard -o
 }
 

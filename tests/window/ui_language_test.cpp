@@ -19,8 +19,6 @@
 #include <QLineEdit>
 #include <QRegularExpression>
 
-#include <functional>
-
 #include "support/import_fixture.h"
 #include "support/temp_files.h"
 
@@ -84,9 +82,8 @@ TEST_F(EnglishWindow, SaysWhatAnImportSkippedInEnglish)
     lines << imported.notes << imported.YearLine(2026) << ShownTexts(TImportDialog(exports));
     for (const QString& line : lines)
         EXPECT_FALSE(GermanWord.match(line).hasMatch()) << line.toStdString();
-    const QString all = lines.join(QLatin1Char('\n'));
     for (const char* english : {"FIT file cut off", "archive damaged", "1 workout read", "2 workouts)"})
-        EXPECT_TRUE(all.contains(QLatin1String(english))) << english << " not in:\n" << all.toStdString();
+        EXPECT_TRUE(lines.join(QLatin1Char('\n')).contains(QLatin1String(english))) << english;
 }
 
 // The chart's refusals reach a person through the exception display.
@@ -94,12 +91,8 @@ TEST_F(EnglishWindow, ChartRefusesInEnglish)
 {
     const TForm1 form;
     TChart& chart = *form.Chart();
-    const auto messageOf = [](const std::function<void()>& refused) {
-        try {
-            refused();
-        } catch (const Exception& error) {
-            return error.Message();
-        }
+    const auto messageOf = [](const auto& refused) {
+        try { refused(); } catch (const Exception& error) { return error.Message(); }
         return QString();
     };
     EXPECT_EQ(messageOf([&] { chart.LeftAxis()->SetMinimum(chart.LeftAxis()->Maximum() + 1); }),
