@@ -198,6 +198,9 @@ void TCustomAxisPanel::DrawSeries(TChartSeries& series)
         return;
     }
     series.FireBeforeDrawValues();
+    // Mapped once, after the event that may still change the points.
+    TSeriesFrame frame = series.FrameOf(paint);
+    paint.Pixels = &frame.Pixels;
     TCanvas3D& canvas = paint.Canvas;
     const bool clip = clipPoints_ && ClippingAllowed();
     if (clip)
@@ -214,7 +217,7 @@ void TCustomAxisPanel::DrawSeries(TChartSeries& series)
         if (clipMarks)
             canvas.RemoveClip();
     }
-    paintFrame_.Series.push_back(series.FrameOf(paint));
+    paintFrame_.Series.push_back(std::move(frame));
     series.FireAfterDrawValues();
 }
 
