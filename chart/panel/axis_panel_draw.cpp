@@ -101,7 +101,7 @@ void TCustomAxisPanel::LayOutAxes()
     // axis' length, known from the last layout. An axis without one (the
     // chart's first paint) is measured again once it has its length, so
     // that the first picture is laid out as every later one.
-    const bool unplaced = std::any_of(axes_->begin(), axes_->end(), [](const auto& a) { return a->PixelLength() == 0; });
+    const bool unplaced = std::any_of(axes_->begin(), axes_->end(), [](const auto& a) { return a->Mapping().PixelLength() == 0; });
     const TRect plot = ChartRect();
     for (int pass = unplaced ? 2 : 1; pass > 0; --pass) {
         SetChartRect(ReserveAxesSpace(plot));
@@ -186,6 +186,14 @@ const TSeriesFrame* TCustomAxisPanel::ShownFrame(const TChartSeries& series) con
     for (const TSeriesFrame& s : lastFrame_.Series)
         if (s.Series == &series)
             return &s;
+    return nullptr;
+}
+
+const TAxisFrame* TCustomAxisPanel::ShownAxisFrame(const TCustomChartAxis& axis) const
+{
+    for (const TAxisFrame& a : lastFrame_.Axes)
+        if (a.Axis == &axis)
+            return &a;
     return nullptr;
 }
 
