@@ -90,8 +90,8 @@ void TAxisPainter::Text(int x, int y, int angle, const QString& text, const TFon
 void TAxisPainter::Title()
 {
     const TChartAxisTitle& title = axis_.Title();
-    const int band = axis_.TitleBandPos();
-    const int centre = axis_.PixelCentre();
+    const int band = axis_.titleBandPos_;
+    const int centre = axis_.mapping_.PixelCentre();
     if (axis_.Horizontal())
         Text(centre, band, title.Angle(), title.Caption(), title.Font());
     else
@@ -100,7 +100,7 @@ void TAxisPainter::Title()
 
 void TAxisPainter::Labels(const TAxisTickList& ticks)
 {
-    const int band = axis_.LabelBandPos();
+    const int band = axis_.labelBandPos_;
     for (const TAxisTick& t : ticks.Ticks) {
         if (!t.Labelled)
             continue;
@@ -116,9 +116,9 @@ void TAxisPainter::AxisLine()
     if (!axis_.Axis().Visible())
         return;
     canvas_.AssignVisiblePen(axis_.Axis());
-    const int pos = axis_.AxisLinePos();
-    const int start = axis_.PixelStart();
-    const int end = axis_.PixelEnd();
+    const int pos = axis_.axisLinePos_;
+    const int start = axis_.mapping_.PixelStart;
+    const int end = axis_.mapping_.PixelEnd;
     switch (side_) {
     case asBottom: {
         const int y = pos + paint_.WallSize(asBottom);
@@ -140,7 +140,7 @@ void TAxisPainter::Ticks(const std::vector<int>& pixels, const TChartPen& pen, i
     if (!pen.Visible() || length == 0 || pixels.empty())
         return;
     canvas_.AssignVisiblePen(pen);
-    const int from = axis_.AxisLinePos() + out_ * offset;
+    const int from = axis_.axisLinePos_ + out_ * offset;
     const int to = from + out_ * length;
     for (int p : pixels) {
         if (axis_.Horizontal())

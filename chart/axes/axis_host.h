@@ -10,6 +10,7 @@ class TCanvas3D;
 class TChartSeries;
 class TChartSeriesList;
 class TCustomChartAxis;
+struct TAxisFrame;
 
 // The chart as its axes see it while they scale and lay out; what drawing
 // needs comes with the paint (TAxisPaint). The chart control implements it
@@ -31,6 +32,13 @@ public:
     virtual int HighestDepthOrder() const = 0;
 
     // --- chart state the axes read ------------------------------------------
+    // The axis as the last window paint showed it; null when there was
+    // none (or the host keeps no frames).
+    virtual const TAxisFrame* ShownAxisFrame(const TCustomChartAxis& axis) const
+    {
+        (void)axis;
+        return nullptr;
+    }
     // Whether the chart shows this axis (its AxisShown rule).
     virtual bool AxisShown(const TCustomChartAxis& axis) const = 0;
     // True while the chart is read from its stored form description: the

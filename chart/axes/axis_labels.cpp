@@ -68,7 +68,7 @@ private:
 TAxisTickList TAxisLabelMaker::Make()
 {
     const bool stepping = scale_.Increment > 0 || IsCalendarStep(scale_.Step);
-    if (!stepping || axis_.RangeMax() < axis_.RangeMin())
+    if (!stepping || axis_.mapping_.RangeMax < axis_.mapping_.RangeMin)
         return {};
     const TAxisLabelStyle style = axis_.EffectiveLabelStyle();
     if (style == talValue) {
@@ -90,7 +90,7 @@ TAxisTickList TAxisLabelMaker::Make()
 bool TAxisLabelMaker::EmitValue(double value)
 {
     const int p = axis_.ValueToPixel(value);
-    if (!axis_.labelsOnAxis_ && !(axis_.PixelStart() < p && p < axis_.PixelEnd()))
+    if (!axis_.labelsOnAxis_ && !(axis_.mapping_.PixelStart < p && p < axis_.mapping_.PixelEnd))
         return true;
     if (axis_.tickOnLabelsOnly_ && !axis_.labels_)
         return true;
@@ -103,8 +103,8 @@ bool TAxisLabelMaker::EmitValue(double value)
 void TAxisLabelMaker::ValueLabels()
 {
     const double inc = scale_.Increment;
-    const double lo = axis_.RangeMin();
-    const double hi = axis_.RangeMax();
+    const double lo = axis_.mapping_.RangeMin;
+    const double hi = axis_.mapping_.RangeMax;
     if (!(inc > 0) || std::fabs((hi - lo) / inc) >= 10000)
         return;
     const bool calendar = IsCalendarStep(scale_.Step);
@@ -134,8 +134,8 @@ void TAxisLabelMaker::ValueLabels()
 
 void TAxisLabelMaker::LogarithmicLabels()
 {
-    double lo = axis_.RangeMin();
-    const double hi = axis_.RangeMax();
+    double lo = axis_.mapping_.RangeMin;
+    const double hi = axis_.mapping_.RangeMax;
     if (lo == hi)
         return;
     const double base = axis_.logarithmicBase_;
@@ -154,9 +154,9 @@ void TAxisLabelMaker::LogarithmicLabels()
 bool TAxisLabelMaker::CustomLabels()
 {
     const TAxisOnGetNextLabel& next = axis_.host_->GetNextAxisLabelEvent();
-    const double lo = axis_.RangeMin() - 1e-7;
-    const double hi = axis_.RangeMax() + 1e-7;
-    double value = axis_.RangeMin();
+    const double lo = axis_.mapping_.RangeMin - 1e-7;
+    const double hi = axis_.mapping_.RangeMax + 1e-7;
+    double value = axis_.mapping_.RangeMin;
     bool stop = true;
     constexpr int kMaxCalls = 2001;
     for (int index = 0; index < kMaxCalls; ++index) {
@@ -255,7 +255,7 @@ void TAxisLabelMaker::TextLabels(TAxisLabelStyle style)
         if (onLabel)
             onLabel(axis_, source, i, text);
         const double value = source->ValueForAxis(axis_.horizontal_, i);
-        if (value < axis_.RangeMin() || value > axis_.RangeMax())
+        if (value < axis_.mapping_.RangeMin || value > axis_.mapping_.RangeMax)
             continue;
         const int p = axis_.ValueToPixel(value);
         const bool drawn = axis_.labels_ && spacing.Admit(p, axis_.LabelSizeAlongAxis(text, fontHeight_));
@@ -270,13 +270,13 @@ void TAxisLabelMaker::DepthLabels()
     if (!host)
         return;
     const TAxisOnGetLabel& onLabel = host->GetAxisLabelEvent();
-    const int from = int(std::trunc(axis_.RangeMin()));
-    const int to = int(std::trunc(axis_.RangeMax()));
+    const int from = int(std::trunc(axis_.mapping_.RangeMin));
+    const int to = int(std::trunc(axis_.mapping_.RangeMax));
     for (int k = from; k <= to && !list_.Full(); ++k) {
         QString text = host->LegendSeriesTitle(k);
         if (onLabel)
             onLabel(axis_, nullptr, k, text);
-        const double value = axis_.RangeMax() - k - 0.5;
+        const double value = axis_.mapping_.RangeMax - k - 0.5;
         list_.Add({axis_.ValueToPixel(value), value, text, axis_.labels_});
     }
 }
@@ -327,12 +327,12 @@ double TCustomChartAxis::LabelStep() const
     if (TCanvas3D* canvas = Canvas()) {
         SelectChartFont(*canvas, labelsFont_);
         const int fontHeight = canvas->TextLineHeight();
-        const int size = std::max(LabelSizeAlongAxis(LabelText(RangeMin(), true), fontHeight),
-                                  LabelSizeAlongAxis(LabelText(RangeMax(), true), fontHeight));
-        fit = LabelsThatFit(PixelLength(), size, labelsSeparation_);
+        const int size = std::max(LabelSizeAlongAxis(LabelText(mapping_.RangeMin, true), fontHeight),
+                                  LabelSizeAlongAxis(LabelText(mapping_.RangeMax, true), fontHeight));
+        fit = LabelsThatFit(mapping_.PixelLength(), size, labelsSeparation_);
     }
-    return showsDateTime_ ? DateTimeLabelStep(RangeSpan(), fit, increment_)
-                          : NumericLabelStep(RangeSpan(), fit, increment_, labelsSeparation_);
+    return showsDateTime_ ? DateTimeLabelStep(mapping_.RangeSpan(), fit, increment_)
+                          : NumericLabelStep(mapping_.RangeSpan(), fit, increment_, labelsSeparation_);
 }
 
 TAxisLabelScale TCustomChartAxis::LabelScale() const
@@ -359,7 +359,7 @@ QString TCustomChartAxis::LabelText(double value, bool fireEvent) const
         const TFormatSettings& settings = ShownFormatSettings();
         QString format = dateTimeFormat_;
         if (format.isEmpty())
-            format = RangeSpan() > 1 ? settings.ShortDateFormat : settings.ShortTimeFormat;
+            format = mapping_.RangeSpan() > 1 ? settings.ShortDateFormat : settings.ShortTimeFormat;
         text = FormatDateTime(format, value, settings);
     }
     if (fireEvent && host_) {
@@ -381,8 +381,8 @@ int TCustomChartAxis::WidestLabel() const
         const double inc = LabelStep();
         const bool rounded = roundFirstLabel_ || (showsDateTime_ && exactDateTime_);
         auto end = [&](double limit) { return rounded ? std::trunc(limit / inc) * inc : limit; };
-        const int widest = std::max(TextBlockWidth(*canvas, LabelText(end(RangeMin()), false)).Width,
-                                    TextBlockWidth(*canvas, LabelText(end(RangeMax()), false)).Width);
+        const int widest = std::max(TextBlockWidth(*canvas, LabelText(end(mapping_.RangeMin), false)).Width,
+                                    TextBlockWidth(*canvas, LabelText(end(mapping_.RangeMax), false)).Width);
         return widest + canvas->MeasureWidth(QStringLiteral(" "));
     }
     case talMark: return host_->WidestMarkOfChart();

@@ -107,6 +107,35 @@ TAxisFrame TCustomChartAxis::Frame() const
     return frame;
 }
 
+const TAxisFrame* TCustomChartAxis::ShownFrame() const
+{
+    return host_ ? host_->ShownAxisFrame(*this) : nullptr;
+}
+
+const TAxisMapping& TCustomChartAxis::ShownMapping() const
+{
+    const TAxisFrame* shown = ShownFrame();
+    return shown ? shown->Mapping : mapping_;
+}
+
+int TCustomChartAxis::AxisLinePos() const
+{
+    const TAxisFrame* shown = ShownFrame();
+    return shown ? shown->AxisLinePos : axisLinePos_;
+}
+
+int TCustomChartAxis::LabelBandPos() const
+{
+    const TAxisFrame* shown = ShownFrame();
+    return shown ? shown->LabelBandPos : labelBandPos_;
+}
+
+int TCustomChartAxis::TitleBandPos() const
+{
+    const TAxisFrame* shown = ShownFrame();
+    return shown ? shown->TitleBandPos : titleBandPos_;
+}
+
 void TCustomChartAxis::RestoreFrame(const TAxisFrame& frame)
 {
     mapping_ = frame.Mapping;

@@ -124,7 +124,7 @@ void TCustomChartAxis::SetLogarithmic(bool value)
         if (HasDateTimeValues())
             throw AxisException(AxisMessages::LogarithmicDateTime);
         SettleRange();
-        if (RangeMin() < 0 || RangeMax() < 0)
+        if (mapping_.RangeMin < 0 || mapping_.RangeMax < 0)
             throw AxisException(AxisMessages::LogarithmicNegative);
     }
     SetProperty(logarithmic_, value);

@@ -142,19 +142,25 @@ public:
     int TitleSize() const { return titleSize_; }
     void SetTitleSize(int value) { SetProperty(titleSize_, value); }
 
-    // --- range and mapping of the current paint -----------------------------
+    // --- the working mapping: valid from the range computation of a paint
+    // to its end; the layout and the drawing read it ----------------------
     const TAxisMapping& Mapping() const { return mapping_; }
-    double RangeMin() const { return mapping_.RangeMin; }
-    double RangeMax() const { return mapping_.RangeMax; }
-    double RangeSpan() const { return mapping_.RangeSpan(); }
-    int PixelStart() const override { return mapping_.PixelStart; }
-    int PixelEnd() const override { return mapping_.PixelEnd; }
-    int PixelLength() const { return mapping_.PixelLength(); }
-    int PixelCentre() const { return mapping_.PixelCentre(); }
-    int AxisLinePos() const { return axisLinePos_; }
-    int LabelBandPos() const { return labelBandPos_; }
-    int TitleBandPos() const { return titleBandPos_; }
     bool ShowsDateTime() const { return showsDateTime_; }
+
+    // --- range, extent and bands as the last window paint showed them (the
+    // working state while the chart has not shown this axis yet). The mouse
+    // and the readouts read these: a picture or a layout in between does
+    // not move what the window shows --------------------------------------
+    double RangeMin() const { return ShownMapping().RangeMin; }
+    double RangeMax() const { return ShownMapping().RangeMax; }
+    double RangeSpan() const { return ShownMapping().RangeSpan(); }
+    int PixelStart() const override { return ShownMapping().PixelStart; }
+    int PixelEnd() const override { return ShownMapping().PixelEnd; }
+    int PixelLength() const { return ShownMapping().PixelLength(); }
+    int PixelCentre() const { return ShownMapping().PixelCentre(); }
+    int AxisLinePos() const;
+    int LabelBandPos() const;
+    int TitleBandPos() const;
 
     int ValueToPixel(double value) const override;
     double PixelToValue(int pixel) const override;
@@ -175,6 +181,8 @@ public:
     // and back: a paint elsewhere leaves the window's layout in place.
     TAxisFrame Frame() const;
     void RestoreFrame(const TAxisFrame& frame);
+    // The mapping of the last window paint, else the working one.
+    const TAxisMapping& ShownMapping() const;
     // The first active bound series has date-time values in this dimension.
     bool HasDateTimeValues() const;
 
@@ -216,6 +224,8 @@ private:
     int TitleBandSize() const;
     int MovedByPosition(int edge, const TRect& r) const;
     void SyncMappingFlags();
+    // This axis in the chart's last window paint; null before the first.
+    const TAxisFrame* ShownFrame() const;
 
     // Links.
     TAxisHost* host_;

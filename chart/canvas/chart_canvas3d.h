@@ -130,6 +130,7 @@ private:
     std::optional<TCanvasPen> appliedPen_;
     std::optional<TCanvasBrush> appliedBrush_;
     std::optional<std::pair<TBackgroundMode, TColor>> appliedBackground_;
-    // Filled by drawing text; measuring uses what is there.
-    TPlatformFonts fonts_;
+    // Built by the first text drawn or measured in a font: measuring a
+    // font afresh on every call cost a font lookup each.
+    mutable TPlatformFonts fonts_;
 };

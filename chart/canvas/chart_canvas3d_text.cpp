@@ -3,6 +3,7 @@
 #include "chart/canvas/painter_style.h"
 
 #include <QFontMetrics>
+#include <QPaintEngine>
 #include <QPainter>
 
 namespace {
@@ -26,7 +27,7 @@ TTextBox CalcTextBox(int x, int y, const QString& text, const TPlatformFonts::TE
     int width = 0;
     if (measure) {
         TGlyphTexts* figures = font.FigureTexts(text);
-        width = figures ? figures->Width(text) : fm.horizontalAdvance(text);
+        width = figures ? figures->Width(text) : font.Shaped().Width(text);
     }
     TTextBox box{x, y, width, fm.height(), fm.ascent()};
     switch (flags & TextAlignCenter) {
@@ -58,7 +59,9 @@ void TChartCanvas3D::DrawTextLine(int x, int y, const QString& text, const TFont
     const QPointF baseline(box.Left, box.Top + box.Ascent);
     if (TGlyphTexts* figures = platform.FigureTexts(text))
         figures->Place(text, baseline).Draw(*painter_);
-    else
+    else if (painter_->paintEngine()->type() == QPaintEngine::Raster)
+        platform.Shaped().Draw(*painter_, text, baseline);
+    else // a vector device keeps the text as text
         painter_->drawText(baseline, text);
 }
 
@@ -87,18 +90,14 @@ void TChartCanvas3D::TextAtAngle(int x, int y, const QString& text, int angle)
 
 int TChartCanvas3D::MeasureWidth(const QString& text) const
 {
-    if (const TPlatformFonts::TEntry* platform = fonts_.Find(Font())) {
-        if (TGlyphTexts* figures = platform->FigureTexts(text))
-            return figures->Width(text);
-        return platform->Metrics.horizontalAdvance(text);
-    }
-    return QFontMetrics(Font().ToQFont()).horizontalAdvance(text);
+    const TPlatformFonts::TEntry& platform = fonts_.Get(Font());
+    if (TGlyphTexts* figures = platform.FigureTexts(text))
+        return figures->Width(text);
+    return platform.Shaped().Width(text);
 }
 
 int TChartCanvas3D::MeasureHeight(const QString& text) const
 {
     Q_UNUSED(text);
-    if (const TPlatformFonts::TEntry* platform = fonts_.Find(Font()))
-        return platform->Metrics.height();
-    return QFontMetrics(Font().ToQFont()).height();
+    return fonts_.Get(Font()).Metrics.height();
 }

@@ -10,8 +10,15 @@ const TPlatformFonts::TEntry& TPlatformFonts::Get(const TFont& font)
         entries_.clear();
     QFont platform = font.ToQFont();
     QFontMetrics metrics(platform);
-    entries_.push_back({font, std::move(platform), std::move(metrics), {}});
+    entries_.push_back({font, std::move(platform), std::move(metrics), {}, {}});
     return entries_.back();
+}
+
+TShapedTexts& TPlatformFonts::TEntry::Shaped() const
+{
+    if (!Shapes)
+        Shapes = std::make_unique<TShapedTexts>(Platform);
+    return *Shapes;
 }
 
 const TPlatformFonts::TEntry* TPlatformFonts::Find(const TFont& font) const

@@ -2,6 +2,7 @@
 
 #include "chart/canvas/chart_font.h"
 #include "chart/canvas/glyph_texts.h"
+#include "chart/canvas/shaped_texts.h"
 
 #include <QFont>
 #include <QFontMetrics>
@@ -28,8 +29,12 @@ public:
         // Letters keep Qt's shaping and kerning. Null for any other text.
         TGlyphTexts* FigureTexts(const QString& text) const;
 
+        // Every other text, shaped once (built on the first).
+        TShapedTexts& Shaped() const;
+
         // Built on the first figure text.
         mutable std::unique_ptr<TGlyphTexts> Figures;
+        mutable std::unique_ptr<TShapedTexts> Shapes;
     };
 
     // The entry for font, built when it is new.

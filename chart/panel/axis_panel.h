@@ -44,6 +44,7 @@ public:
     // --- series ---------------------------------------------------------------
     const TChartSeriesList& SeriesList() const override { return seriesList_; }
     const TSeriesFrame* ShownFrame(const TChartSeries& series) const override;
+    const TAxisFrame* ShownAxisFrame(const TCustomChartAxis& axis) const override;
     // Takes ownership and adds the series (FreeSeriesColour for clDefault).
     template <typename Series>
     Series& AddSeries(std::unique_ptr<Series> series)

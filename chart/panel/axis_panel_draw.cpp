@@ -101,7 +101,7 @@ void TCustomAxisPanel::LayOutAxes()
     // axis' length, known from the last layout. An axis without one (the
     // chart's first paint) is measured again once it has its length, so
     // that the first picture is laid out as every later one.
-    const bool unplaced = std::any_of(axes_->begin(), axes_->end(), [](const auto& a) { return a->PixelLength() == 0; });
+    const bool unplaced = std::any_of(axes_->begin(), axes_->end(), [](const auto& a) { return a->Mapping().PixelLength() == 0; });
     const TRect plot = ChartRect();
     for (int pass = unplaced ? 2 : 1; pass > 0; --pass) {
         SetChartRect(ReserveAxesSpace(plot));
@@ -189,6 +189,14 @@ const TSeriesFrame* TCustomAxisPanel::ShownFrame(const TChartSeries& series) con
     return nullptr;
 }
 
+const TAxisFrame* TCustomAxisPanel::ShownAxisFrame(const TCustomChartAxis& axis) const
+{
+    for (const TAxisFrame& a : lastFrame_.Axes)
+        if (a.Axis == &axis)
+            return &a;
+    return nullptr;
+}
+
 void TCustomAxisPanel::DrawSeries(TChartSeries& series)
 {
     TSeriesPaint paint = SeriesPaint(series);
@@ -198,6 +206,9 @@ void TCustomAxisPanel::DrawSeries(TChartSeries& series)
         return;
     }
     series.FireBeforeDrawValues();
+    // Mapped once, after the event that may still change the points.
+    TSeriesFrame frame = series.FrameOf(paint);
+    paint.Pixels = &frame.Pixels;
     TCanvas3D& canvas = paint.Canvas;
     const bool clip = clipPoints_ && ClippingAllowed();
     if (clip)
@@ -214,7 +225,7 @@ void TCustomAxisPanel::DrawSeries(TChartSeries& series)
         if (clipMarks)
             canvas.RemoveClip();
     }
-    paintFrame_.Series.push_back(series.FrameOf(paint));
+    paintFrame_.Series.push_back(std::move(frame));
     series.FireAfterDrawValues();
 }
 

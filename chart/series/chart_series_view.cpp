@@ -176,6 +176,8 @@ TSeriesPaint TChartSeries::PaintContext(TCanvas3D& canvas, const TRect& plot) co
 
 TPoint TChartSeries::PointPixelIn(const TSeriesPaint& paint, int index) const
 {
+    if (paint.Pixels && index >= paint.FirstVisible && index - paint.FirstVisible < int(paint.Pixels->size()))
+        return (*paint.Pixels)[std::size_t(index - paint.FirstVisible)];
     return {paint.HorizAxis ? paint.HorizAxis->ValueToPixel(PointX(index)) : 0,
             paint.VertAxis ? paint.VertAxis->ValueToPixel(PointY(index)) : 0};
 }

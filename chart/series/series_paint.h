@@ -4,6 +4,8 @@
 #include "chart/canvas/rect.h"
 #include "chart/series/legend_text_style.h"
 
+#include <vector>
+
 class TCanvas3D;
 class TSeriesAxis;
 
@@ -20,6 +22,10 @@ struct TSeriesPaint
     const TSeriesAxis* VertAxis = nullptr;
     int FirstVisible = -1;
     int LastVisible = -1;
+    // The pixels of the visible points when the paint mapped them ahead
+    // ((*Pixels)[i] is point FirstVisible + i): every point is mapped once
+    // per paint, for the drawing and the frame alike.
+    const std::vector<TPoint>* Pixels = nullptr;
     // Behind the marks, and behind the legend symbols (clDefault: the
     // chart's colour shows through).
     TColor ChartColour = clWhite;

@@ -106,4 +106,27 @@ TEST(ChartFrame, PicturesLeaveTheWindowsFrameAndPicture)
     EXPECT_TRUE(chart.Canvas()->IsDirty());
 }
 
+// Turning an axis logarithmic settles its range at once, outside a paint:
+// what the axis answers stays what the window shows until it repaints.
+TEST(ChartFrame, AxesAnswerWithTheLastWindowPaint)
+{
+    TChart chart;
+    chart.SetView3D(false);
+    chart.resize(400, 250);
+    auto& series = chart.AddSeries(std::make_unique<TPointSeries>());
+    for (int i = 1; i <= 20; ++i)
+        series.AddPoint(i, i * i);
+    chart.Repaint();
+    TChartAxis& left = *chart.LeftAxis();
+    const double shownMax = left.RangeMax();
+    const int shownLabels = left.LabelBandPos();
+    left.FixRange(1, 5000);
+    left.SetLogarithmic(true);
+    ASSERT_EQ(left.Mapping().RangeMax, 5000);
+    EXPECT_EQ(left.RangeMax(), shownMax);
+    EXPECT_EQ(left.LabelBandPos(), shownLabels);
+    chart.Repaint();
+    EXPECT_EQ(left.RangeMax(), 5000);
+}
+
 } // namespace
