@@ -2,12 +2,12 @@
 
 #include "app/cli/import_run.h"
 #include "app/cli/run_messages.h"
+#include "app/cli/windowless_chart.h"
 #include "app/view/chart_export.h"
 #include "app/view/chart_picture.h"
 #include "app/view/handler_guard.h"
 #include "app/view/output_writer.h"
 #include "app/view/year_comparison.h"
-#include "app/window/main_form.h"
 #include "chart/panel/chart.h"
 
 #include <optional>
@@ -43,19 +43,19 @@ QString StageChartFiles(TChart& chart, const TCommandLine& commandLine, TOutputW
 }
 
 // Everything the run writes, staged; the first error, if any.
-QString StageAll(TForm1& form, const TCommandLine& commandLine, const TImportCommand& import,
+QString StageAll(TWindowlessChart& chart, const TCommandLine& commandLine, const TImportCommand& import,
                  const TImportedYears* imported, TOutputWriter& writer)
 {
     std::optional<TYearComparison> comparison;
     if (commandLine.compareAt) {
-        comparison = CompareYearsAt(YearSeriesOf(*form.Chart()), form.EvaluationState(), *commandLine.compareAt);
+        comparison = CompareYearsAt(YearSeriesOf(chart.Chart()), chart.EvaluationState(), *commandLine.compareAt);
         if (!comparison)
             return QStringLiteral("--compare-at needs a mode whose x is a day (not mode 1)");
     }
     QString error = imported && !import.convertTo.isEmpty()
         ? ImportRun::StageYearFiles(import.convertTo, *imported, writer) : QString();
     if (error.isEmpty())
-        error = StageChartFiles(*form.Chart(), commandLine, writer);
+        error = StageChartFiles(chart.Chart(), commandLine, writer);
     if (error.isEmpty() && comparison)
         error = writer.Stage(TOutputWriter::StandardOutput, ComparisonText(*comparison));
     return error;
@@ -63,19 +63,17 @@ QString StageAll(TForm1& form, const TCommandLine& commandLine, const TImportCom
 
 } // namespace
 
-int Export(TForm1& form, const TCommandLine& commandLine, const TImportCommand& import,
+int Export(TWindowlessChart& chart, const TCommandLine& commandLine, const TImportCommand& import,
            const TImportedYears* imported, TOutputWriter& writer)
 {
-    // Skipped files and rows would otherwise go unnoticed: the pane is never shown.
-    form.OnFilePaneLine = RunMessages::Note;
     try {
         if (imported)
-            form.LoadImportedYears(*imported);
+            chart.LoadImportedYears(*imported);
         else
-            form.LoadFiles(commandLine.files);
-        if (const QString error = form.SelectEvaluation(commandLine.mode, commandLine.metric); !error.isEmpty())
+            chart.LoadFiles(commandLine.files);
+        if (const QString error = chart.SelectEvaluation(commandLine.mode, commandLine.metric); !error.isEmpty())
             return Fail(error);
-        QString error = StageAll(form, commandLine, import, imported, writer);
+        QString error = StageAll(chart, commandLine, import, imported, writer);
         if (error.isEmpty())
             error = writer.Commit();
         return error.isEmpty() ? 0 : Fail(error);

@@ -3,7 +3,7 @@
 #include "app/cli/command_line.h"
 #include "app/cli/import_command.h"
 
-class TForm1;
+class TWindowlessChart;
 struct TImportedYears;
 class TOutputWriter;
 
@@ -14,7 +14,7 @@ namespace ExportRun {
 
 // Loads the year files (or the imported years, when not null), evaluates
 // and writes the pictures, points, comparison and --convert-to year files.
-int Export(TForm1& form, const TCommandLine& commandLine, const TImportCommand& import,
+int Export(TWindowlessChart& chart, const TCommandLine& commandLine, const TImportCommand& import,
            const TImportedYears* imported, TOutputWriter& writer);
 
 // --convert-to without a chart: the year files, and what was left out.

@@ -4,6 +4,7 @@
 #include "app/cli/export_run.h"
 #include "app/cli/import_run.h"
 #include "app/cli/run_messages.h"
+#include "app/cli/windowless_chart.h"
 #include "app/import/export_detection.h"
 #include "app/view/output_writer.h"
 #include "app/window/application.h"
@@ -108,11 +109,9 @@ int RunChart(TApplication& app, const TArguments& arguments, const TImportedYear
         return ShowWindow(app, commandLine, imported);
     // Runs that write files leave the window's settings alone.
     TOutputWriter writer(imported ? arguments.import.files : commandLine.files);
-    TForm1 form;
-    form.SetToday(commandLine.today);
-    form.SetSeasonStartForRun(commandLine.seasonStart.value_or(TSeasonStart{}));
-    form.SetGoalForRun(commandLine.goal);
-    return ExportRun::Export(form, commandLine, arguments.import, imported, writer);
+    RunMessages::TStderrPane pane;
+    TWindowlessChart chart(pane, commandLine.today, commandLine.seasonStart.value_or(TSeasonStart{}), commandLine.goal);
+    return ExportRun::Export(chart, commandLine, arguments.import, imported, writer);
 }
 
 // The export's years; an exit code when the run ends here (a refusal, or

@@ -3,6 +3,8 @@
 #include "app/window/combo_box_items.h"
 #include "app/window/fixed_height_delegate.h"
 #include "app/view/handler_guard.h"
+#include "app/view/load_narration.h"
+#include "app/view/load_pane.h"
 #include "app/window/open_file_dialog.h"
 #include "app/year/load_report.h"
 #include "app/year/year_counts.h"
@@ -86,6 +88,20 @@ QComboBox* MakeDropDown(QWidget* parent, const char* name, QRect geometry, const
 
 } // namespace
 
+// The file pane as a load tells it: lines, findings counted for the status
+// line, and the pane painted around each file read.
+class TForm1::TPane : public TLoadPane
+{
+public:
+    explicit TPane(TForm1& form) : form_(form) {}
+    void Line(const QString& text) override { form_.AppendMemoLine(text); }
+    void Finding(const QString& text) override { form_.AppendFinding(text); }
+    void FileStep() override { form_.memo_->repaint(); }
+
+private:
+    TForm1& form_;
+};
+
 TForm1::TForm1(std::unique_ptr<TOpenFileDialog> openDialog, QWidget* parent)
     : QWidget(parent),
       openDialog_(openDialog ? std::move(openDialog) : std::make_unique<TQtOpenFileDialog>())
@@ -107,6 +123,7 @@ TForm1::TForm1(std::unique_ptr<TOpenFileDialog> openDialog, QWidget* parent)
     SetMinimumSizeForControls();
     metricItems_ = std::make_unique<TComboBoxItems>(cbWahl_);
     view_ = std::make_unique<TYearView>(*chart_, *metricItems_);
+    pane_ = std::make_unique<TPane>(*this);
     ConnectLists();
     ConnectValuePanelAndPickList();
     ConnectKeysAndDrops();
@@ -117,6 +134,11 @@ TForm1::TForm1(std::unique_ptr<TOpenFileDialog> openDialog, QWidget* parent)
 }
 
 TForm1::~TForm1() = default;
+
+TLoadPane& TForm1::Pane() const
+{
+    return *pane_;
+}
 
 void TForm1::CreateControls()
 {
@@ -261,7 +283,7 @@ void TForm1::FormResize()
     const int ch = height();
     const int paneTop = ch - ChartMargin - PaneHeight;
     const int statusTop = paneTop - PaneStatusHeight;
-    chart_->setGeometry(ChartMargin, ChartTop, cw - 2 * ChartMargin, statusTop - ChartTop);
+    chart_->setGeometry(QRect(QPoint(ChartMargin, ChartTop), ChartSize({cw, ch})));
     startHint_->setGeometry(chart_->geometry());
     PlaceLanguageChoice(statusTop);
     memo_->setGeometry(8, paneTop, cw - 15, PaneHeight);
@@ -303,25 +325,14 @@ void TForm1::LoadFiles(const QStringList& paths)
 
 void TForm1::ReadChosenFiles(const QStringList& paths)
 {
-    for (const QString& path : paths) {
-        AppendMemoLine(path);
-        memo_->repaint();
-        const TFileLoadReport report = view_->ReadYearFile(path);
-        if (const QString finding = DescribeLoadReport(report, TYearStore::LastYearSlot); !finding.isEmpty())
-            AppendFinding(finding);
-        memo_->repaint();
-    }
-    FinishLoad();
+    TLoadNarration narration(*view_, Pane());
+    narration.ReadYearFiles(paths);
+    FinishLoad(narration);
 }
 
-void TForm1::FinishLoad()
+void TForm1::FinishLoad(TLoadNarration& narration)
 {
-    view_->FinishLoad();
-    const int years = view_->DrawnYears().Count();
-    if (years > MaxDrawnYears)
-        AppendMemoLine(tr("%1 Jahre geladen: die letzten %2 werden gezeigt, die übrigen über die Legende.")
-                           .arg(years)
-                           .arg(MaxDrawnYears));
+    const int years = narration.Finish();
     cbWahl_->show();
     cbKum_->show();
     cbArt_->show();

@@ -10,6 +10,7 @@
 
 #include <QCoreApplication>
 #include <QDate>
+#include <QSize>
 #include <QWidget>
 
 #include <array>
@@ -30,6 +31,8 @@ class TComboBoxItems;
 struct TDroppedItems;
 class THelpWindow;
 struct TImportedYears;
+class TLoadNarration;
+class TLoadPane;
 
 // The main window: the load button, the three drop-down lists, the chart
 // and below it the file pane with its status line. Before the first chart
@@ -49,6 +52,14 @@ public:
     // Below the chart: the status line of the file pane, and a few of its lines.
     static constexpr int PaneStatusHeight = 18;
     static constexpr int PaneHeight = 76;
+    // The chart's size in a window of the given size; at the design size it
+    // is also the size of the pictures written without a window.
+    static constexpr QSize ChartSize(QSize window)
+    {
+        return {window.width() - 2 * ChartMargin,
+                window.height() - ChartMargin - PaneHeight - PaneStatusHeight - ChartTop};
+    }
+    static constexpr QSize DesignChartSize() { return ChartSize({DesignWidth, DesignHeight}); }
 
     explicit TForm1(std::unique_ptr<TOpenFileDialog> openDialog = nullptr, QWidget* parent = nullptr);
     ~TForm1() override;
@@ -187,10 +198,13 @@ private:
     void CreatePictureActions();
     void CreateListsAndChart();
     void CreateChartChildren();
+    // The pane told a load: its lines, findings and progress.
+    class TPane;
+    TLoadPane& Pane() const;
     void PrepareLoad();
     void ReadChosenFiles(const QStringList& paths);
     // After the files of a load: the drawn years, the lists and the first chart.
-    void FinishLoad();
+    void FinishLoad(TLoadNarration& narration);
     // The running total of distance (or duration), in both lists and drawn.
     void ShowFirstChart();
     void AppendMemoLine(const QString& text);
@@ -256,6 +270,7 @@ private:
     std::unique_ptr<TPrintPreview> printPreview_;
     std::unique_ptr<TComboBoxItems> metricItems_;
     std::unique_ptr<TYearView> view_;
+    std::unique_ptr<TPane> pane_;
     int loadFindings_ = 0;
     // Set by a text change until the events of that moment are handled: a
     // pick that changed the text then does not run the handler twice.

@@ -6,6 +6,7 @@
 #include "app/import/import_sources.h"
 #include "app/import/imported_years.h"
 #include "app/import/mapping_memory.h"
+#include "app/view/load_narration.h"
 #include "app/window/import_dialog.h"
 #include "app/year/load_report.h"
 #include "app/window/user_settings.h"
@@ -83,18 +84,8 @@ void TForm1::ImportExports(const QStringList& paths, const QStringList& routeLin
 void TForm1::LoadImportedYears(const TImportedYears& imported)
 {
     PrepareLoad();
-    for (const auto& [year, text] : imported.texts) {
-        AppendMemoLine(imported.YearLine(year));
-        const TFileLoadReport report = view_->ReadYearText(QString::number(year) + QStringLiteral(".csv"),
-                                                           QByteArrayView(text.data(), qsizetype(text.size())));
-        if (const QString finding = DescribeLoadReport(report, TYearStore::LastYearSlot); !finding.isEmpty())
-            AppendFinding(finding);
-    }
-    if (imported.texts.empty() && !imported.source.isEmpty())
-        AppendMemoLine(imported.source);
-    // A note's arrow marks something the status line should point to.
-    for (const QString& note : imported.notes)
-        note.startsWith(QStringLiteral("    ->")) ? AppendFinding(note) : AppendMemoLine(note);
-    view_->SetSeasonYears(imported.seasons);
-    FinishLoad();
+    TLoadNarration narration(*view_, Pane());
+    narration.ReadImport(imported.texts, [&](int year) { return imported.YearLine(year); }, imported.source,
+                         imported.notes, imported.seasons);
+    FinishLoad(narration);
 }
