@@ -6,6 +6,7 @@
 #include "app/view/chart_export.h"
 #include "app/view/load_pane.h"
 #include "app/window/main_form.h"
+#include "support/temp_files.h"
 
 #include <QDir>
 #include <QFile>
@@ -75,8 +76,13 @@ TEST(WindowlessChart, LoadsTellsAndPicksAsTheWindow)
     const std::optional<double> goal = 700.0;
     QStringList withBroken = Samples("samples");
     withBroken << QStringLiteral(KALDORO_SOURCE_DIR "/tests/data/bad/mixed.csv") << QStringLiteral("/no/such.csv");
-    const std::vector<std::optional<QStringList>> loads = {
-        withBroken, Samples("samples/real/goldencheetah-opendata"), QStringList(), std::nullopt /* the import */};
+    // No column of any total: the first chart is the duration's, and a note says it is missing.
+    TempFiles files;
+    const QString noTotals = files.Write(QStringLiteral("2010.csv"), std::string("Datum;Zeit;Dauer;Strecke\n"
+                                                                                 "20100103;12:15;01:21:00;31.2;\n"));
+    const std::vector<std::optional<QStringList>> loads = {withBroken, Samples("samples/real/goldencheetah-opendata"),
+                                                           QStringList{noTotals}, QStringList(),
+                                                           std::nullopt /* the import */};
     const std::vector<TPick> picks = {{{}, {}},  {0, {}}, {1, {}}, {3, {}}, {5, {}}, {{}, 0}, {{}, 3}, {{}, 9},
                                       {0, 1},    {1, 2},  {2, 0},  {4, 2},  {5, 4}, {2, 99}, {7, 0}, {-1, {}}};
     for (const auto& paths : loads)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/view/year_view.h"
+#include "app/window/main_form.h"
 #include "app/year/string_items.h"
 #include "chart/panel/chart.h"
 
@@ -12,7 +13,7 @@
 class TYearViewHost
 {
 public:
-    TYearViewHost() { chart_.resize(929, 501); }
+    TYearViewHost() { chart_.resize(TForm1::DesignChartSize()); }
 
     void LoadFiles(const QStringList& paths) { view_.LoadFiles(paths); }
     QString SelectEvaluation(int mode, int metric) { return view_.Select(mode, metric); }
