@@ -65,7 +65,6 @@ TImportedYears Imported()
     return imported;
 }
 
-using TLoad = std::function<void(QStringList paths)>;
 using TPick = std::pair<std::optional<int>, std::optional<int>>;
 
 } // namespace
