@@ -1,16 +1,31 @@
 #include "app/year/year_store.h"
 
 #include <algorithm>
+#include <cstdlib>
+#include <new>
+
+void TYearStore::TFreeCells::operator()(Cells* cells) const
+{
+    std::free(cells);
+}
+
+std::unique_ptr<TYearStore::Cells, TYearStore::TFreeCells> TYearStore::ZeroCells()
+{
+    // calloc hands out a block this large as new zero pages without writing them.
+    auto* cells = static_cast<Cells*>(std::calloc(1, sizeof(Cells)));
+    if (!cells)
+        throw std::bad_alloc();
+    return std::unique_ptr<Cells, TFreeCells>(cells);
+}
 
 TYearStore::TYearStore()
-    : data_(std::make_unique<Cells>())
 {
     ClearYearStore();
 }
 
 void TYearStore::ClearYearStore()
 {
-    data_->fill(0.0f);
+    data_ = ZeroCells();
     columnKind_.fill(0);
     sumColumn_.fill(NoColumn);
     lastRowDay_.fill(0);

@@ -71,8 +71,15 @@ public:
 
 private:
     using Cells = std::array<float, std::size_t(SlotCount) * DayCount * ColumnCount>;
+    struct TFreeCells
+    {
+        void operator()(Cells* cells) const;
+    };
+    // All cells 0, in memory fresh from the system: a load touches only the
+    // pages of the slots it fills, not the whole megabyte.
+    static std::unique_ptr<Cells, TFreeCells> ZeroCells();
 
-    std::unique_ptr<Cells> data_;
+    std::unique_ptr<Cells, TFreeCells> data_;
     std::array<int, KindCount> columnKind_{};
     std::array<int, SumMetricCount> sumColumn_{};
     std::array<int, SlotCount> lastRowDay_{};
