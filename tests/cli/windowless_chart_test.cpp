@@ -7,6 +7,7 @@
 #include "app/view/load_pane.h"
 #include "app/window/main_form.h"
 #include "support/temp_files.h"
+#include "support/year_files.h"
 
 #include <QDir>
 #include <QFile>
@@ -44,11 +45,7 @@ TOutcome OutcomeOf(const TChart& chart, const TEvaluationState& state, QStringLi
 
 QStringList Samples(const char* folder)
 {
-    const QDir dir(QStringLiteral(KALDORO_SOURCE_DIR "/") + QLatin1String(folder));
-    QStringList paths;
-    for (const QString& name : dir.entryList({QStringLiteral("*.csv")}, QDir::Files, QDir::Name))
-        paths << dir.filePath(name);
-    return paths;
+    return YearFilesIn(QStringLiteral(KALDORO_SOURCE_DIR "/") + QLatin1String(folder));
 }
 
 // Two years of the samples as an import's years, with a note of each kind.

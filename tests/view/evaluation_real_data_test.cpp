@@ -4,6 +4,7 @@
 #include "support/year_view_host.h"
 #include "chart/panel/chart.h"
 #include "chart/series/chart_series.h"
+#include "support/year_files.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -17,15 +18,6 @@ struct TDataSet
     const char* name;
     QString folder;
 };
-
-QStringList YearFiles(const QString& folder)
-{
-    QStringList paths;
-    const QDir dir(folder);
-    for (const QString& name : dir.entryList({QStringLiteral("*.csv")}, QDir::Files, QDir::Name))
-        paths << dir.filePath(name);
-    return paths;
-}
 
 class AllModes : public ::testing::TestWithParam<TDataSet>
 {
@@ -57,7 +49,7 @@ void CheckMode(TYearViewHost& host, int mode, int metric, int years)
 
 TEST_P(AllModes, DrawEveryYearWithTheValuesInView)
 {
-    const QStringList files = YearFiles(GetParam().folder);
+    const QStringList files = YearFilesIn(GetParam().folder);
     ASSERT_FALSE(files.isEmpty());
     TYearViewHost host;
     host.SetToday(QDate(2100, 1, 1)); // every year of the logs is over: its total runs to 31 December

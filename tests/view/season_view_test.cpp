@@ -3,21 +3,13 @@
 // its running total.
 #include "app/view/chart_export.h"
 #include "support/year_view_host.h"
+#include "support/year_files.h"
 
 #include <QDir>
 
 #include <gtest/gtest.h>
 
 namespace {
-
-QStringList YearFiles(const QString& folder)
-{
-    QStringList paths;
-    const QDir dir(folder);
-    for (const QString& name : dir.entryList({QStringLiteral("*.csv")}, QDir::Files, QDir::Name))
-        paths << dir.filePath(name);
-    return paths;
-}
 
 // Every mode's points with the first metric, and the pick list's rows.
 QByteArray AllModes(TYearViewHost& host)
@@ -36,7 +28,7 @@ QByteArray AllModes(TYearViewHost& host)
 
 TEST(SeasonView, NewYearDrawsTheCalendarYearsAfterAnotherStart)
 {
-    const QStringList files = YearFiles(QStringLiteral(KALDORO_SOURCE_DIR "/samples"));
+    const QStringList files = YearFilesIn(QStringLiteral(KALDORO_SOURCE_DIR "/samples"));
     TYearViewHost calendar;
     calendar.LoadFiles(files);
     TYearViewHost seasons;
@@ -55,7 +47,7 @@ TEST(SeasonView, SeasonTotalsOfARealLogEqualTheirWorkouts)
 {
     TYearViewHost host;
     host.SetToday(QDate(2100, 1, 1));
-    host.LoadFiles(YearFiles(QStringLiteral(KALDORO_REALDATA_DIR "/garmin-grunt")));
+    host.LoadFiles(YearFilesIn(QStringLiteral(KALDORO_REALDATA_DIR "/garmin-grunt")));
     host.View().SetSeasonStart({10, 1});
     ASSERT_TRUE(host.SelectEvaluation(4, 1).isEmpty());
     const TYearStore& store = host.YearStore();

@@ -5,6 +5,7 @@
 #include "app/year/year_evaluation.h"
 #include "app/year/year_file_loader.h"
 #include "app/year/year_store.h"
+#include "support/year_files.h"
 
 #include <QDir>
 #include <QFile>
@@ -37,19 +38,10 @@ TTrailerTotals ReadTrailer(const QString& path)
     return totals;
 }
 
-QStringList YearFiles(const QString& folder)
-{
-    QStringList paths;
-    const QDir dir(folder);
-    for (const QString& name : dir.entryList({QStringLiteral("*.csv")}, QDir::Files, QDir::Name))
-        paths << dir.filePath(name);
-    return paths;
-}
-
 // Loads a folder as one load and checks every year against its trailer.
 void CheckFolder(const QString& folder, int cumulativeMetrics)
 {
-    const QStringList paths = YearFiles(folder);
+    const QStringList paths = YearFilesIn(folder);
     ASSERT_FALSE(paths.isEmpty()) << folder.toStdString();
     ASSERT_LE(paths.size(), 19);
 
@@ -85,7 +77,7 @@ TEST(RealData, RunkeeperExport) { CheckFolder(QStringLiteral(KALDORO_REALDATA_DI
 TEST(Samples, BundledYearsLoadCompletely)
 {
     const QString folder = QStringLiteral(KALDORO_SOURCE_DIR "/samples");
-    const QStringList paths = YearFiles(folder);
+    const QStringList paths = YearFilesIn(folder);
     ASSERT_EQ(paths.size(), 4);
     TYearStore store;
     TStringListItems metrics;
