@@ -156,13 +156,17 @@ bool TChartCanvas3D::RepaintFromBuffer(const QRegion& area)
     if (IsDirty() || buffer_.isNull() || window_ == nullptr)
         return false;
     QPainter copy(window_);
-    // Rectangle by rectangle: a plain copy per piece, where one copy of the
-    // whole picture through a clip of several pieces blends span by span.
-    // The buffer may hold several device pixels per window pixel.
+    // Rectangle by rectangle, each clipped to itself: Qt copies an image
+    // row by row only under a rectangular clip. Under the paint's own clip
+    // of several pieces it blends span by span, and hands more than about a
+    // hundred rows to worker threads, which costs a thin piece many times
+    // the copy. The buffer may hold several device pixels per window pixel.
     const qreal ratio = buffer_.devicePixelRatio();
-    for (const QRect& piece : area)
+    for (const QRect& piece : area) {
+        copy.setClipRect(piece);
         copy.drawImage(QRectF(piece), buffer_,
                        QRectF(piece.x() * ratio, piece.y() * ratio, piece.width() * ratio, piece.height() * ratio));
+    }
     return true;
 }
 

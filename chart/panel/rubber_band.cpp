@@ -50,6 +50,12 @@ void PaintRubberBand(QPaintDevice& device, const TZoomPanningRecord& zoom, TColo
     QPainter painter(&device);
     painter.setCompositionMode(ToCompositionMode(pmNotXor));
     const QColor colour = ToQColor(RubberBandColour(panelColour));
+    // Qt's raster engine hands a blended fill of more than about a hundred
+    // rows to worker threads; for a one-pixel side the hand-off costs many
+    // times the fill, and a drag paints two sides per move. Filled in
+    // pieces short enough to stay on this thread.
+    constexpr int PieceRows = 64;
     for (const QRect& strip : strips)
-        painter.fillRect(strip, colour);
+        for (int top = strip.top(); top <= strip.bottom(); top += PieceRows)
+            painter.fillRect(QRect(strip.left(), top, strip.width(), std::min(PieceRows, strip.bottom() + 1 - top)), colour);
 }

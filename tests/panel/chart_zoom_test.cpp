@@ -231,10 +231,14 @@ TEST(RubberBand, DrawnOverThePictureAndErasedWithoutATrace)
     m.chart.SetColor(clWhite); // black on white
     const QImage before = m.chart.grab().toImage();
     m.Press(Qt::LeftButton, {100, 60});
-    m.Move({150, 130});
+    m.Move({150, 230});
     const QImage during = m.chart.grab().toImage();
-    // Not xor with black inverts what lies below, on all four edges.
-    for (const QPoint p : {QPoint{120, 60}, QPoint{120, 129}, QPoint{100, 90}, QPoint{149, 90}})
+    // Not xor with black inverts what lies below, on all four edges; a tall
+    // side is filled in pieces, which must neither gap nor overlap.
+    std::vector<QPoint> edge{{120, 60}, {120, 229}, {149, 90}};
+    for (int y = 60; y < 230; ++y)
+        edge.emplace_back(100, y);
+    for (const QPoint p : edge)
         EXPECT_EQ(during.pixel(p) & 0xFFFFFF, ~before.pixel(p) & 0xFFFFFF) << p.x() << "," << p.y();
     EXPECT_EQ(during.pixel(120, 100), before.pixel(120, 100));
     EXPECT_EQ(during.pixel(150, 90), before.pixel(150, 90));
@@ -243,4 +247,20 @@ TEST(RubberBand, DrawnOverThePictureAndErasedWithoutATrace)
     m.Release(Qt::LeftButton, {110, 70});
     EXPECT_FALSE(m.chart.Zoomed());
     EXPECT_EQ(m.chart.grab().toImage(), before);
+}
+
+TEST(RubberBand, ARepaintCopiesOnlyTheAskedPiecesOfThePicture)
+{
+    TMouseChart m;
+    const QImage picture = m.chart.grab().toImage();
+    QImage target(picture.size(), QImage::Format_RGB32);
+    target.fill(Qt::magenta);
+    const QRegion pieces = QRegion(10, 20, 1, 150) + QRegion(200, 30, 120, 1);
+    // render() places the region's corner at the offset given.
+    m.chart.render(&target, pieces.boundingRect().topLeft(), pieces, QWidget::DrawChildren);
+    EXPECT_FALSE(m.chart.Canvas()->IsDirty()); // copied, not drawn anew
+    for (int y = 0; y < target.height(); ++y)
+        for (int x = 0; x < target.width(); ++x)
+            ASSERT_EQ(target.pixel(x, y), pieces.contains(QPoint(x, y)) ? picture.pixel(x, y) : QColor(Qt::magenta).rgb())
+                << x << "," << y;
 }
