@@ -112,8 +112,9 @@ TGarminPage Read(const std::string& bytes)
             continue;
         }
         const auto id = Number(o, "activityId");
+        // An id beyond 64 bits is no id: converting it would be undefined.
         entry.hasId = id && std::abs(*id) < 9e18;
-        entry.id = id ? static_cast<qint64>(*id) : 0;
+        entry.id = entry.hasId ? static_cast<qint64>(*id) : 0;
         entry.workout.sport = TypeKey(o);
         SetValues(o, entry.workout, page.report);
         page.entries.push_back(std::move(entry));

@@ -3,6 +3,7 @@
 // FIT files beside summaries, and the broken archives and files that must
 // each cost one pane line and nothing else.
 #include "app/import/fit_workouts.h"
+#include "app/import/garmin_summary_page.h"
 #include "app/import/import_sources.h"
 #include "support/import_fixture.h"
 #include "support/temp_files.h"
@@ -142,6 +143,16 @@ TEST(ArchiveImport, ReadsFoldersAsTheirArchives)
     const QString lines = list.sourceLines.join(QLatin1Char('\n'));
     EXPECT_TRUE(lines.contains(QStringLiteral("1 Originaldatei"))) << lines.toStdString();
     EXPECT_TRUE(lines.contains(QStringLiteral("1 FIT-Datei ohne Einheit"))) << lines.toStdString();
+}
+
+TEST(ArchiveImport, AnIdBeyondSixtyFourBitsIsNoId)
+{
+    const TGarminPage page = GarminSummaryPage::Read(R"([{"summarizedActivitiesExport":[
+ {"activityId":4.2E34,"activityType":"running","startTimeLocal":1704069000000},
+ {"activityId":-1E19,"activityType":"running","startTimeLocal":1704169000000}]}])");
+    ASSERT_EQ(page.entries.size(), 2U);
+    for (const TGarminPage::TEntry& entry : page.entries)
+        EXPECT_TRUE(!entry.hasId && entry.id == 0);
 }
 
 // The FIT file's run is the summary's run 30 s later: counted once, as the
